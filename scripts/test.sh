@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds both builds and runs every test.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/setup.sh"
+
+echo "== Host build (sanitizers on) =="
+"$root/scripts/build.sh" host -DQVL_SANITIZE=ON
+(cd "$root/build/host" && ctest --output-on-failure -j"$(nproc)")
+
+echo "== Fuzz targets (bounded) =="
+"$root/scripts/fuzz.sh"
+
+echo "== Windows build, tests under Wine =="
+"$root/scripts/build.sh" win
+export WINEPREFIX="$root/build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+# One server and Wine's own services for the whole run, started apart from CTest's output pipes
+# (a service that inherits a test's pipe would keep CTest waiting).
+wineserver -p >/dev/null 2>&1
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+(cd "$root/build/win" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j4)

@@ -1,0 +1,67 @@
+// Component base: owner, owned components in creation order, name and tag.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TComponent;
+
+enum class TOperation { opInsert, opRemove };
+
+// Component state flags.
+enum TComponentStateFlag : unsigned { csLoading = 1u << 0, csDesigning = 1u << 1, csDestroying = 1u << 2 };
+
+// A component is owned by at most one other component, which frees it when it is itself freed.
+// Owned components are created with `new` and handed to their owner in the constructor.
+class TComponent {
+public:
+    explicit TComponent(TComponent* owner);
+    virtual ~TComponent();
+
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    TComponent* Owner() const { return owner_; }
+    int ComponentCount() const { return static_cast<int>(components_.size()); }
+    TComponent* Components(int index) const { return components_.at(static_cast<size_t>(index)); }
+
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& name) { name_ = name; }
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+    unsigned ComponentState() const { return state_; }
+    bool IsLoading() const { return (state_ & csLoading) != 0; }
+    bool IsDestroying() const { return (state_ & csDestroying) != 0; }
+
+    // Class name as text ("TQC_blowfish") and "is a" test along the class chain.
+    virtual const char* ClassName() const { return "TComponent"; }
+    template <class T> bool Is() const { return dynamic_cast<const T*>(this) != nullptr; }
+
+    // Owner-side bookkeeping; the constructor and destructor call these.
+    void InsertComponent(TComponent* component);
+    void RemoveComponent(TComponent* component);
+
+    // Marks the start and end of building a component tree from its layout; EndLoading calls Loaded
+    // on this component and every owned one.
+    void BeginLoading();
+    void EndLoading();
+
+    // Called on each owned component when a component is inserted into or removed from this owner.
+    virtual void Notification(TComponent* component, TOperation operation);
+
+protected:
+    // Called once the layout that created this component has been built.
+    virtual void Loaded() {}
+    // Frees every owned component, last created first. Derived destructors that need their children
+    // gone before their own teardown call it; the base destructor calls it in any case.
+    void DestroyComponents();
+
+private:
+    TComponent* owner_ = nullptr;
+    std::vector<TComponent*> components_;
+    std::string name_;
+    int tag_ = 0;
+    unsigned state_ = 0;
+};
