@@ -3,10 +3,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kind=$1; shift
+out=${QVL_BUILD_DIR:-$root/build}/$kind
 case "$kind" in
-  host) cmake -S "$root" -B "$root/build/host" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null ;;
-  win)  cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release \
+  host) cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null ;;
+  win)  cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=Release \
               -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@" >/dev/null ;;
   *) echo "usage: build.sh host|win" >&2; exit 2 ;;
 esac
-cmake --build "$root/build/$kind" -j"$(nproc)"
+cmake --build "$out" -j"$(nproc)"
