@@ -28,6 +28,9 @@ private:
     void RequireReady() const;
     void RawEncrypt(const uint8_t* in, uint8_t* out) const;
     void RawDecrypt(const uint8_t* in, uint8_t* out) const;
+    // out := in xor the encryption of ChainVector, for a last partial block; ChainVector stays.
+    void XorKeystreamTail(const uint8_t* in, uint8_t* out, int32_t count) const;
+    void ShiftIntoChain(uint8_t cipherByte);
 
     uint8_t initVector_[8];
     uint8_t chainVector_[8];

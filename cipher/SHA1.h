@@ -23,6 +23,7 @@ protected:
     uint32_t bitCountLow_ = 0;
 
 private:
+    void RequireReady() const;
     void Compress();
     void AddBitCount(int32_t size);
 

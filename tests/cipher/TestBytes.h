@@ -1,0 +1,34 @@
+// Hex conversion and repeatable pseudo-random bytes for the cipher tests.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+inline Bytes FromHex(const std::string& hex) {
+    Bytes out;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) out.push_back(static_cast<uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
+    return out;
+}
+
+inline std::string ToHex(const uint8_t* data, size_t size) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (size_t i = 0; i < size; ++i) {
+        out += digits[data[i] >> 4];
+        out += digits[data[i] & 15];
+    }
+    return out;
+}
+
+inline std::string ToHex(const Bytes& data) { return ToHex(data.data(), data.size()); }
+
+inline Bytes RandomBytes(size_t size, uint32_t seed) {
+    std::mt19937 gen(seed);
+    Bytes out(size);
+    for (auto& b : out) b = static_cast<uint8_t>(gen());
+    return out;
+}
