@@ -3,7 +3,6 @@
 #include <openssl/blowfish.h>
 #include <openssl/sha.h>
 
-#include <cstring>
 
 #include "cipher/Blowfish.h"
 #include "cipher/SHA1.h"
