@@ -22,34 +22,24 @@ inline void TwoRounds(const SBoxes& s, uint32_t k1, uint32_t k2, uint32_t& l, ui
     l ^= F(s, r) ^ k2;
 }
 
-inline void EncryptWords(const uint32_t* p, const SBoxes& s, uint32_t& left, uint32_t& right) {
-    uint32_t l = left ^ p[0];
+// Sixteen rounds on one block, the P-array read from first to last (encryption) or last to first.
+template <bool Forward>
+inline void RunRounds(const uint32_t* p, const SBoxes& s, uint32_t& left, uint32_t& right) {
+    const auto key = [p](int i) { return Forward ? p[i] : p[17 - i]; };
+    uint32_t l = left ^ key(0);
     uint32_t r = right;
-    TwoRounds(s, p[1], p[2], l, r);
-    TwoRounds(s, p[3], p[4], l, r);
-    TwoRounds(s, p[5], p[6], l, r);
-    TwoRounds(s, p[7], p[8], l, r);
-    TwoRounds(s, p[9], p[10], l, r);
-    TwoRounds(s, p[11], p[12], l, r);
-    TwoRounds(s, p[13], p[14], l, r);
-    TwoRounds(s, p[15], p[16], l, r);
-    left = r ^ p[17];
+#pragma GCC unroll 8
+    for (int i = 1; i < 17; i += 2) TwoRounds(s, key(i), key(i + 1), l, r);
+    left = r ^ key(17);
     right = l;
 }
 
+inline void EncryptWords(const uint32_t* p, const SBoxes& s, uint32_t& left, uint32_t& right) {
+    RunRounds<true>(p, s, left, right);
+}
+
 inline void DecryptWords(const uint32_t* p, const SBoxes& s, uint32_t& left, uint32_t& right) {
-    uint32_t l = left ^ p[17];
-    uint32_t r = right;
-    TwoRounds(s, p[16], p[15], l, r);
-    TwoRounds(s, p[14], p[13], l, r);
-    TwoRounds(s, p[12], p[11], l, r);
-    TwoRounds(s, p[10], p[9], l, r);
-    TwoRounds(s, p[8], p[7], l, r);
-    TwoRounds(s, p[6], p[5], l, r);
-    TwoRounds(s, p[4], p[3], l, r);
-    TwoRounds(s, p[2], p[1], l, r);
-    left = r ^ p[0];
-    right = l;
+    RunRounds<false>(p, s, left, right);
 }
 
 // Four independent blocks, round by round, so that their table look-ups overlap.
@@ -74,6 +64,7 @@ inline Blocks4 DecryptWords4(const uint32_t* p, const SBoxes& s, const Blocks4& 
     b.l1 ^= p[17];
     b.l2 ^= p[17];
     b.l3 ^= p[17];
+#pragma GCC unroll 8
     for (int i = 16; i > 0; i -= 2) TwoRounds4(s, p[i], p[i - 1], b);
     return Blocks4{b.r0 ^ p[0], b.l0, b.r1 ^ p[0], b.l1, b.r2 ^ p[0], b.l2, b.r3 ^ p[0], b.l3};
 }

@@ -3,9 +3,9 @@
 #include <openssl/blowfish.h>
 #include <openssl/sha.h>
 
-
 #include "cipher/Blowfish.h"
 #include "cipher/SHA1.h"
+#include "tests/cipher/CountingSha1.h"
 #include "tests/cipher/TestBytes.h"
 
 namespace {
@@ -30,15 +30,6 @@ Bytes OpenSslChained(const BF_KEY& schedule, const Bytes& iv, const Bytes& in, b
     for (size_t k = full; k < in.size(); ++k) out[k] = in[k] ^ keystream[k - full];
     return out;
 }
-
-class CountingSha1 : public TQC_sha1 {
-public:
-    CountingSha1() : TQC_sha1(nullptr) {}
-    void SetBitCount(uint32_t high, uint32_t low) {
-        bitCountHigh_ = high;
-        bitCountLow_ = low;
-    }
-};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "tests/cipher/CountingSha1.h"
 #include "tests/cipher/TestBytes.h"
 #include "toolkit/Exception.h"
 
@@ -29,18 +30,6 @@ std::string Alphabet(size_t size) {
     for (size_t k = 0; k < size; ++k) text += static_cast<char>('a' + k % 26);
     return text;
 }
-
-// Reaches the bit count, which only the carry test needs.
-class CountingSha1 : public TQC_sha1 {
-public:
-    CountingSha1() : TQC_sha1(nullptr) {}
-    void SetBitCount(uint32_t high, uint32_t low) {
-        bitCountHigh_ = high;
-        bitCountLow_ = low;
-    }
-    uint32_t High() const { return bitCountHigh_; }
-    uint32_t Low() const { return bitCountLow_; }
-};
 
 void ExpectNotInitialized(const std::function<void()>& call) {
     try {
