@@ -1,0 +1,27 @@
+// Erasing a file: overwrite it, restore its length, delete it (Windows).
+#include "app/payload/EraseFile.h"
+
+#include <windows.h>
+
+#include "app/payload/Wipe.h"
+#include "app/payload/Win32FileStream.h"
+
+void EraseFile(const std::string& path, TEraseHost& host) {
+    EraseFileWith(path, host, [](TByteStream& file) { return WipeContents(file); });
+}
+
+void EraseFileWith(const std::string& path, TEraseHost& host, const std::function<bool(TByteStream&)>& wipe) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
+    bool wiped = false;
+    {
+        TWin32FileStream file(path, TFileMode::fmOpenWrite);
+        wiped = file.IsOpen() && wipe(file);
+    }
+    if (!wiped) {
+        host.ReportAccessDenied(path);
+        return;
+    }
+    host.ProcessMessages();
+    DeleteFileA(path.c_str());  // a file that stays is already overwritten
+}

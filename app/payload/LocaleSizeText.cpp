@@ -1,0 +1,16 @@
+// Size texts with the user locale's decimal symbol (Windows).
+#include "app/payload/LocaleSizeText.h"
+
+#include <windows.h>
+
+char LocaleDecimalSymbol() {
+    char symbol[8] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, sizeof symbol) < 2) return '.';
+    return symbol[0];
+}
+
+std::string FormatFileSize(int64_t size) { return FormatFileSize(size, LocaleDecimalSymbol()); }
+
+std::string UpdateTotalsText(const std::vector<std::string>& sizeTexts, TTotalsVariant variant) {
+    return UpdateTotalsText(sizeTexts, variant, LocaleDecimalSymbol());
+}

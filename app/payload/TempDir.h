@@ -1,0 +1,7 @@
+// The user's temp folder (Windows).
+#pragma once
+
+#include <string>
+
+// The temp folder with one trailing backslash; empty when the system cannot tell it.
+std::string GetTempDir();

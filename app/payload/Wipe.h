@@ -1,0 +1,10 @@
+// Overwriting a file's contents before it is deleted.
+#pragma once
+
+#include "app/payload/ByteStream.h"
+
+constexpr int kWipeBlockSize = 400;  // each byte the character "0"
+
+// Writes 400-byte blocks of "0" from the start until the old length is passed, then restores the
+// length. False when a write stores fewer bytes than asked or the length cannot be restored.
+bool WipeContents(TByteStream& file);

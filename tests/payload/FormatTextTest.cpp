@@ -1,0 +1,93 @@
+// Decimal fields, header building and parsing, entry-name checks and the carrier trailer.
+#include <gtest/gtest.h>
+
+#include "app/payload/CarrierTrailer.h"
+#include "app/payload/DecimalText.h"
+#include "app/payload/Header.h"
+#include "app/payload/MemoryStream.h"
+
+namespace {
+
+TEST(DecimalText, PadDecimal10FillsToTenDigitsAndKeepsLongerNumbers) {
+    const struct { int64_t value; const char* text; } cases[] = {
+        {0, "0000000000"}, {23, "0000000023"}, {1234, "0000001234"},
+        {9999999999LL, "9999999999"}, {12345678901LL, "12345678901"}};
+    for (const auto& c : cases) EXPECT_EQ(PadDecimal10(c.value), c.text) << c.value;
+}
+
+TEST(DecimalText, StrictDigitsRefuseSignsBlanksLettersAndOverflow) {
+    const char* refused[] = {"", "-1", "+1", " 1", "1 ", "12a", "$10", "9223372036854775808", "0x10"};
+    for (const char* text : refused) {
+        int64_t value = 77;
+        EXPECT_FALSE(TryParseDigits(text, value)) << text;
+    }
+    int64_t value = 0;
+    ASSERT_TRUE(TryParseDigits("9223372036854775807", value));
+    EXPECT_EQ(value, INT64_MAX);
+    ASSERT_TRUE(TryParseDigits("0000000023", value));
+    EXPECT_EQ(value, 23);
+}
+
+TEST(DecimalText, SignedConversionReachesBothEndsOfTheRange) {
+    int64_t value = 0;
+    ASSERT_TRUE(TryParseInt64("-9223372036854775808", value));
+    EXPECT_EQ(value, INT64_MIN);
+    ASSERT_TRUE(TryParseInt64("+42", value));
+    EXPECT_EQ(value, 42);
+    EXPECT_FALSE(TryParseInt64("-", value));
+    EXPECT_FALSE(TryParseInt64("-9223372036854775809", value));
+    EXPECT_EQ(TrimBlanks(" \t12\r\n "), "12");
+}
+
+TEST(Header, TwoFilesGiveTheTwentyOneCharacterHeaderAndParseBack) {
+    const std::vector<THeaderEntry> entries = {{"a.txt", "12"}, {"b.doc", "70000"}};
+    const std::string header = BuildHeader(entries);
+    EXPECT_EQ(header, "a.txt?12?b.doc?70000?");
+    const std::vector<THeaderEntry> parsed = ParseHeader(header);
+    ASSERT_EQ(parsed.size(), 2u);
+    EXPECT_EQ(parsed[1].name, "b.doc");
+    EXPECT_EQ(parsed[1].sizeText, "70000");
+}
+
+TEST(Header, ParsingStopsAtShortOrUnfinishedRemaindersWithoutMisaligningEntries) {
+    const struct { const char* header; size_t entries; } cases[] = {
+        {"", 0}, {"?", 0}, {"ab", 0}, {"a?1?x", 1}, {"a?12", 0}, {"a?1?b?", 1}, {"??", 1}, {"a?1?b?2?", 2}};
+    for (const auto& c : cases) EXPECT_EQ(ParseHeader(c.header).size(), c.entries) << c.header;
+}
+
+TEST(Header, NamesThatLeaveTheFolderOrCannotBeFilesAreUnsafe) {
+    const char* unsafe[] = {"", ".", "..", "...", ".. ", "a\\b", "..\\x", "/etc", "c:x", "a.txt:s", "x.", "x ", "a\nb"};
+    for (const char* name : unsafe) EXPECT_FALSE(IsSafeEntryName(name)) << name;
+    const char* safe[] = {"a.txt", ".profile", "x..y", "name with blanks.doc", "\xe4\xf6.txt"};
+    for (const char* name : safe) EXPECT_TRUE(IsSafeEntryName(name)) << name;
+}
+
+TEST(CarrierTrailer, CarrierOf1234BytesEndsInItsPaddedLengthAndReadsBack) {
+    TMemoryStream carrier(std::vector<uint8_t>(1234, 'x'));
+    carrier.Seek(carrier.Size());
+    ASSERT_TRUE(WriteCarrierTrailer(carrier, 1234));
+    const std::vector<uint8_t>& bytes = carrier.Bytes();
+    EXPECT_EQ(std::string(bytes.end() - 10, bytes.end()), "0000001234");
+    int64_t length = 0;
+    ASSERT_TRUE(ReadCarrierTrailer(carrier, length));
+    EXPECT_EQ(length, 1234);
+}
+
+TEST(CarrierTrailer, ShortNonDigitOrOutOfRangeTrailersMakeAnInvalidCarrier) {
+    const char* files[] = {"12345", "abcdefghijk", "xx-000000001", "0000000003", "   0000001", "x0000000002"};
+    for (const char* file : files) {
+        TMemoryStream carrier(std::vector<uint8_t>(file, file + std::string(file).size()));
+        int64_t length = -7;
+        EXPECT_FALSE(ReadCarrierTrailer(carrier, length)) << file;
+        EXPECT_EQ(length, -7);
+    }
+    TMemoryStream exact(std::vector<uint8_t>{'a', 'b', '0', '0', '0', '0', '0', '0', '0', '0', '0', '2'});
+    int64_t length = 0;
+    EXPECT_TRUE(ReadCarrierTrailer(exact, length));
+    EXPECT_EQ(length, 2);
+    TMemoryStream out;
+    EXPECT_FALSE(WriteCarrierTrailer(out, 10000000000LL));
+    EXPECT_EQ(out.Size(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// Helpers shared by the payload tests: byte makers, a stream that runs out of room, payload builders.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/payload/KeyBlock.h"
+#include "app/payload/MemoryStream.h"
+#include "app/payload/PayloadWriter.h"
+#include "cipher/Blowfish.h"
+
+inline std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed) {
+    std::mt19937 generator(seed);
+    std::vector<uint8_t> bytes(size);
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>(generator());
+    return bytes;
+}
+
+inline std::string Text(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
+    return std::string(bytes.begin() + static_cast<long>(from), bytes.begin() + static_cast<long>(from + count));
+}
+
+// A memory stream that stores only the first `room` bytes written to it (a full volume).
+class TFullVolumeStream : public TMemoryStream {
+public:
+    explicit TFullVolumeStream(int64_t room) : room_(room) {}
+    int32_t Write(const void* buffer, int32_t count) override {
+        const int64_t left = room_ - stored_;
+        const int32_t n = static_cast<int32_t>(left < count ? (left > 0 ? left : 0) : count);
+        stored_ += n;
+        return TMemoryStream::Write(buffer, n);
+    }
+
+private:
+    int64_t room_;
+    int64_t stored_ = 0;
+};
+
+struct TPackedFile {
+    std::string name;
+    std::vector<uint8_t> contents;
+};
+
+// Writes a whole payload with the writer under test; returns the first result that is not prOk.
+inline TPayloadResult WritePayload(const std::string& password, const std::vector<TPackedFile>& files,
+                                   TByteStream& out) {
+    TQC_blowfish cipher(nullptr);
+    TPayloadWriter writer(cipher, out);
+    std::vector<THeaderEntry> entries;
+    for (const TPackedFile& f : files) entries.push_back({f.name, std::to_string(f.contents.size())});
+    TPayloadResult result = writer.WriteHead(password, nullptr, entries);
+    for (size_t i = 0; i < files.size() && result == TPayloadResult::prOk; ++i) {
+        TMemoryStream source(files[i].contents);
+        result = writer.WriteContents(source, {});
+    }
+    return result;
+}
+
+// Encrypts a payload from plain length field and header texts of the test's choosing, so that
+// readers can be fed fields that no writer of ours produces. Contents follow unencrypted.
+inline std::vector<uint8_t> CraftPayload(const std::string& password, const std::string& lengthField,
+                                         const std::string& header, const std::vector<uint8_t>& contents = {}) {
+    TQC_blowfish cipher(nullptr);
+    TMemoryStream out;
+    TKeyBlock check = KeyPayloadCipher(cipher, DeriveKeyBlock(password, nullptr));
+    out.Write(check.data(), 32);
+    std::vector<uint8_t> field(lengthField.begin(), lengthField.end());
+    cipher.EncryptChained(field.data(), field.data(), static_cast<int32_t>(field.size()));
+    out.Write(field.data(), static_cast<int32_t>(field.size()));
+    std::vector<uint8_t> text(header.begin(), header.end());
+    cipher.EncryptChained(text.data(), text.data(), static_cast<int32_t>(text.size()));
+    out.Write(text.data(), static_cast<int32_t>(text.size()));
+    out.Write(contents.data(), static_cast<int32_t>(contents.size()));
+    return out.Bytes();
+}

@@ -1,0 +1,80 @@
+// Overwriting before erasure, and the piece copy under the readers and writers.
+#include <gtest/gtest.h>
+
+#include "app/payload/PieceCopy.h"
+#include "app/payload/Wipe.h"
+#include "tests/payload/PayloadTestSupport.h"
+
+namespace {
+
+// Remembers the largest size the stream reached.
+class TGrowthRecorder : public TMemoryStream {
+public:
+    using TMemoryStream::TMemoryStream;
+    int32_t Write(const void* buffer, int32_t count) override {
+        const int32_t n = TMemoryStream::Write(buffer, count);
+        peak = std::max(peak, Size());
+        return n;
+    }
+    int64_t peak = 0;
+};
+
+TEST(WipeContents, EveryOldByteBecomesZeroCharAndLengthIsRestored) {
+    const struct { size_t size; int64_t peak; } cases[] = {{0, 400}, {1, 400}, {400, 800}, {1000, 1200}};
+    for (const auto& c : cases) {
+        TGrowthRecorder file(RandomBytes(c.size, 3));
+        ASSERT_TRUE(WipeContents(file)) << c.size;
+        EXPECT_EQ(file.peak, c.peak) << c.size;
+        EXPECT_EQ(file.Bytes(), std::vector<uint8_t>(c.size, '0')) << c.size;
+    }
+}
+
+TEST(WipeContents, FullVolumeIsReportedInsteadOfSuccess) {
+    TFullVolumeStream file(1000);
+    file.TMemoryStream::Write(RandomBytes(1000, 4).data(), 1000);
+    EXPECT_FALSE(WipeContents(file));
+}
+
+TEST(CopyPieces, StopHookIsAskedBeforeEveryPieceIncludingEmptySources) {
+    int asked = 0;
+    TPieceHooks stopAtSecond{[&] { return ++asked == 2; }, nullptr};
+    TMemoryStream from(RandomBytes(3 * kPieceSize, 5));
+    TMemoryStream to;
+    EXPECT_EQ(CopyBytes(from, to, -1, kPieceSize, stopAtSecond), TPayloadResult::prStopped);
+    EXPECT_EQ(to.Size(), kPieceSize);
+
+    asked = 0;
+    TMemoryStream empty;
+    TPieceHooks stopFirst{[&] { return ++asked == 1; }, nullptr};
+    EXPECT_EQ(CopyBytes(empty, to, 0, kPieceSize, stopFirst), TPayloadResult::prStopped);
+}
+
+TEST(CopyPieces, ProgressCountsBytesAndWholeMultiplesEndWithAnEmptyReadToTheEnd) {
+    std::vector<int64_t> seen;
+    TPieceHooks hooks{nullptr, [&](int64_t done, int64_t total) { seen.push_back(done * 1000 + total / kPieceSize); }};
+    TMemoryStream from(RandomBytes(2 * kPieceSize, 6));
+    TMemoryStream to;
+    EXPECT_EQ(CopyBytes(from, to, -1, kPieceSize, hooks), TPayloadResult::prOk);
+    EXPECT_EQ(seen, (std::vector<int64_t>{kPieceSize * 1000 + 2, 2 * kPieceSize * 1000 + 2, 2 * kPieceSize * 1000 + 2}));
+    EXPECT_EQ(to.Bytes(), from.Bytes());
+}
+
+TEST(CopyPieces, CountedCopyReportsShortSourceAndFullDestination) {
+    TMemoryStream shortSource(RandomBytes(100, 7));
+    TMemoryStream to;
+    EXPECT_EQ(CopyBytes(shortSource, to, 150, kPieceSize, {}), TPayloadResult::prTruncated);
+    EXPECT_EQ(to.Size(), 100);
+    TMemoryStream source(RandomBytes(100, 7));
+    TFullVolumeStream full(60);
+    EXPECT_EQ(CopyBytes(source, full, 100, kPieceSize, {}), TPayloadResult::prWriteFailed);
+}
+
+TEST(ProgressPercent, RoundsHalvesToEvenAndIgnoresEmptyTotals) {
+    EXPECT_EQ(ProgressPercent(1, 8), 12);   // 12.5
+    EXPECT_EQ(ProgressPercent(3, 8), 38);   // 37.5
+    EXPECT_EQ(ProgressPercent(2, 3), 67);
+    EXPECT_EQ(ProgressPercent(INT64_MAX / 100, INT64_MAX / 100), 100);
+    EXPECT_EQ(ProgressPercent(0, 0), 0);
+}
+
+}  // namespace
