@@ -74,6 +74,54 @@ inline void StoreWords(uint8_t* out, uint32_t left, uint32_t right) {
     Store32BE(out + 4, right);
 }
 
+// CBC encryption of whole blocks: each block depends on the one before.
+void EncryptCbcBlocks(const uint32_t (&p)[18], const SBoxes& s, const uint8_t* in, uint8_t* out, int32_t bytes,
+                      uint32_t (&chain)[2]) {
+    uint32_t chainL = chain[0];
+    uint32_t chainR = chain[1];
+    for (int32_t i = 0; i < bytes; i += 8) {
+        chainL ^= Load32BE(in + i);
+        chainR ^= Load32BE(in + i + 4);
+        EncryptWords(p, s, chainL, chainR);
+        StoreWords(out + i, chainL, chainR);
+    }
+    chain[0] = chainL;
+    chain[1] = chainR;
+}
+
+// CBC decryption of whole blocks, four at a time; every cipher block is read before its output is written.
+void DecryptCbcBlocks(const uint32_t (&p)[18], const SBoxes& s, const uint8_t* in, uint8_t* out, int32_t bytes,
+                      uint32_t (&chain)[2]) {
+    uint32_t chainL = chain[0];
+    uint32_t chainR = chain[1];
+    int32_t i = 0;
+    for (; i + 32 <= bytes; i += 32) {
+        const uint8_t* c = in + i;
+        const Blocks4 cipher{Load32BE(c), Load32BE(c + 4), Load32BE(c + 8), Load32BE(c + 12),
+                             Load32BE(c + 16), Load32BE(c + 20), Load32BE(c + 24), Load32BE(c + 28)};
+        const Blocks4 plain = DecryptWords4(p, s, cipher);
+        uint8_t* o = out + i;
+        StoreWords(o, plain.l0 ^ chainL, plain.r0 ^ chainR);
+        StoreWords(o + 8, plain.l1 ^ cipher.l0, plain.r1 ^ cipher.r0);
+        StoreWords(o + 16, plain.l2 ^ cipher.l1, plain.r2 ^ cipher.r1);
+        StoreWords(o + 24, plain.l3 ^ cipher.l2, plain.r3 ^ cipher.r2);
+        chainL = cipher.l3;
+        chainR = cipher.r3;
+    }
+    for (; i < bytes; i += 8) {
+        const uint32_t cipherL = Load32BE(in + i);
+        const uint32_t cipherR = Load32BE(in + i + 4);
+        uint32_t l = cipherL;
+        uint32_t r = cipherR;
+        DecryptWords(p, s, l, r);
+        StoreWords(out + i, l ^ chainL, r ^ chainR);
+        chainL = cipherL;
+        chainR = cipherR;
+    }
+    chain[0] = chainL;
+    chain[1] = chainR;
+}
+
 }  // namespace
 
 TQC_blowfish::TQC_blowfish(TComponent* owner) : TQC_blockcipher(owner) {
@@ -174,65 +222,28 @@ void TQC_blowfish::DecryptBlock(const uint8_t* in, uint8_t* out) {
     RawDecrypt(in, out);
 }
 
-void TQC_blowfish::XorKeystreamTail(const uint8_t* in, uint8_t* out, int32_t count) const {
+void TQC_blowfish::RunChained(const uint8_t* in, uint8_t* out, int32_t size, BlockRun fullBlocks) {
+    RequireReady();
+    if (size <= 0) return;
+    const int32_t fullBytes = size - size % 8;
+    uint32_t chain[2] = {Load32BE(chainVector_), Load32BE(chainVector_ + 4)};
+    fullBlocks(p_, s_, in, out, fullBytes, chain);
+    StoreWords(chainVector_, chain[0], chain[1]);
+    if (fullBytes == size) return;
+
+    // The tail is XORed with the encryption of ChainVector, which it leaves as it is.
     uint8_t keystream[8];
     RawEncrypt(chainVector_, keystream);
-    XorBytes(in, keystream, out, count);
+    XorBytes(in + fullBytes, keystream, out + fullBytes, size - fullBytes);
     WipeBytes(keystream, sizeof keystream, 0xFF);
 }
 
 void TQC_blowfish::EncryptChained(const uint8_t* in, uint8_t* out, int32_t size) {
-    RequireReady();
-    if (size <= 0) return;
-    const uint32_t* p = p_;
-    const SBoxes& s = s_;
-    uint32_t chainL = Load32BE(chainVector_);
-    uint32_t chainR = Load32BE(chainVector_ + 4);
-    const int32_t fullBytes = size - size % 8;
-    for (int32_t i = 0; i < fullBytes; i += 8) {
-        chainL ^= Load32BE(in + i);
-        chainR ^= Load32BE(in + i + 4);
-        EncryptWords(p, s, chainL, chainR);
-        StoreWords(out + i, chainL, chainR);
-    }
-    StoreWords(chainVector_, chainL, chainR);
-    if (fullBytes < size) XorKeystreamTail(in + fullBytes, out + fullBytes, size - fullBytes);
+    RunChained(in, out, size, EncryptCbcBlocks);
 }
 
 void TQC_blowfish::DecryptChained(const uint8_t* in, uint8_t* out, int32_t size) {
-    RequireReady();
-    if (size <= 0) return;
-    const uint32_t* p = p_;
-    const SBoxes& s = s_;
-    uint32_t chainL = Load32BE(chainVector_);
-    uint32_t chainR = Load32BE(chainVector_ + 4);
-    const int32_t fullBytes = size - size % 8;
-    int32_t i = 0;
-    for (; i + 32 <= fullBytes; i += 32) {
-        const uint8_t* c = in + i;
-        const Blocks4 cipher{Load32BE(c), Load32BE(c + 4), Load32BE(c + 8), Load32BE(c + 12),
-                             Load32BE(c + 16), Load32BE(c + 20), Load32BE(c + 24), Load32BE(c + 28)};
-        const Blocks4 plain = DecryptWords4(p, s, cipher);
-        uint8_t* o = out + i;
-        StoreWords(o, plain.l0 ^ chainL, plain.r0 ^ chainR);
-        StoreWords(o + 8, plain.l1 ^ cipher.l0, plain.r1 ^ cipher.r0);
-        StoreWords(o + 16, plain.l2 ^ cipher.l1, plain.r2 ^ cipher.r1);
-        StoreWords(o + 24, plain.l3 ^ cipher.l2, plain.r3 ^ cipher.r2);
-        chainL = cipher.l3;
-        chainR = cipher.r3;
-    }
-    for (; i < fullBytes; i += 8) {
-        const uint32_t cipherL = Load32BE(in + i);
-        const uint32_t cipherR = Load32BE(in + i + 4);
-        uint32_t l = cipherL;
-        uint32_t r = cipherR;
-        DecryptWords(p, s, l, r);
-        StoreWords(out + i, l ^ chainL, r ^ chainR);
-        chainL = cipherL;
-        chainR = cipherR;
-    }
-    StoreWords(chainVector_, chainL, chainR);
-    if (fullBytes < size) XorKeystreamTail(in + fullBytes, out + fullBytes, size - fullBytes);
+    RunChained(in, out, size, DecryptCbcBlocks);
 }
 
 void TQC_blowfish::ShiftIntoChain(uint8_t cipherByte) {

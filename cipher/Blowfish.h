@@ -28,8 +28,11 @@ private:
     void RequireReady() const;
     void RawEncrypt(const uint8_t* in, uint8_t* out) const;
     void RawDecrypt(const uint8_t* in, uint8_t* out) const;
-    // out := in xor the encryption of ChainVector, for a last partial block; ChainVector stays.
-    void XorKeystreamTail(const uint8_t* in, uint8_t* out, int32_t count) const;
+    // Whole blocks of a chained call; chain holds ChainVector as two big-endian words.
+    using BlockRun = void (*)(const uint32_t (&p)[18], const uint32_t (&s)[4][256], const uint8_t* in,
+                              uint8_t* out, int32_t bytes, uint32_t (&chain)[2]);
+    // The frame of both chained calls: ready test, whole blocks, then the keystream tail.
+    void RunChained(const uint8_t* in, uint8_t* out, int32_t size, BlockRun fullBlocks);
     void ShiftIntoChain(uint8_t cipherByte);
 
     uint8_t initVector_[8];
