@@ -14,7 +14,8 @@ void EraseFileWith(const std::string& path, TEraseHost& host, const std::functio
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
     bool wiped = false;
-    {
+    // Windows refuses to open a read-only file for writing; say so before trying, on every host.
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) {
         TWin32FileStream file(path, TFileMode::fmOpenWrite);
         wiped = file.IsOpen() && wipe(file);
     }

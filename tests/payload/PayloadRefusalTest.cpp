@@ -118,10 +118,11 @@ TEST(PayloadWriter, SourceOfAnotherSizeFullVolumeAndStopAreReported) {
     EXPECT_EQ(writer.WriteContents(second, {[&] { return ++pieces == 2; }, nullptr}), TPayloadResult::prStopped);
     EXPECT_EQ(out.Size(), headEnd + 10 + kPieceSize);
 
-    TFullVolumeStream full(40);
+    TMemoryStream cramped;
+    TFullVolume full(cramped, 40);
     TQC_blowfish other(nullptr);
-    TPayloadWriter cramped(other, full);
-    EXPECT_EQ(cramped.WriteHead(kPassword, nullptr, {{"a", "1"}}), TPayloadResult::prWriteFailed);
+    TPayloadWriter squeezed(other, full);
+    EXPECT_EQ(squeezed.WriteHead(kPassword, nullptr, {{"a", "1"}}), TPayloadResult::prWriteFailed);
 }
 
 TEST(PayloadWriter, CipherIsScrubbedWhenTheWriterGoes) {

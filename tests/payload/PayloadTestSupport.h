@@ -1,6 +1,7 @@
 // Helpers shared by the payload tests: byte makers, a stream that runs out of room, payload builders.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -18,24 +19,24 @@ inline std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed) {
     return bytes;
 }
 
-inline std::string Text(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
-    return std::string(bytes.begin() + static_cast<long>(from), bytes.begin() + static_cast<long>(from + count));
-}
-
-// A memory stream that stores only the first `room` bytes written to it (a full volume).
-class TFullVolumeStream : public TMemoryStream {
+// Passes everything to another stream but stores only the first `room` bytes written (a full volume).
+class TFullVolume : public TByteStream {
 public:
-    explicit TFullVolumeStream(int64_t room) : room_(room) {}
+    TFullVolume(TByteStream& inner, int64_t room) : inner_(inner), room_(room) {}
+    int32_t Read(void* buffer, int32_t count) override { return inner_.Read(buffer, count); }
     int32_t Write(const void* buffer, int32_t count) override {
-        const int64_t left = room_ - stored_;
-        const int32_t n = static_cast<int32_t>(left < count ? (left > 0 ? left : 0) : count);
-        stored_ += n;
-        return TMemoryStream::Write(buffer, n);
+        const int32_t n = static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(count, room_)));
+        room_ -= n;
+        return inner_.Write(buffer, n);
     }
+    bool Seek(int64_t offset) override { return inner_.Seek(offset); }
+    int64_t Position() const override { return inner_.Position(); }
+    int64_t Size() const override { return inner_.Size(); }
+    bool SetSize(int64_t size) override { return inner_.SetSize(size); }
 
 private:
+    TByteStream& inner_;
     int64_t room_;
-    int64_t stored_ = 0;
 };
 
 struct TPackedFile {

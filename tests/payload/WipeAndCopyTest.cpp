@@ -30,9 +30,9 @@ TEST(WipeContents, EveryOldByteBecomesZeroCharAndLengthIsRestored) {
 }
 
 TEST(WipeContents, FullVolumeIsReportedInsteadOfSuccess) {
-    TFullVolumeStream file(1000);
-    file.TMemoryStream::Write(RandomBytes(1000, 4).data(), 1000);
-    EXPECT_FALSE(WipeContents(file));
+    TMemoryStream file(RandomBytes(1000, 4));
+    TFullVolume full(file, 1000);
+    EXPECT_FALSE(WipeContents(full));
 }
 
 TEST(CopyPieces, StopHookIsAskedBeforeEveryPieceIncludingEmptySources) {
@@ -65,7 +65,8 @@ TEST(CopyPieces, CountedCopyReportsShortSourceAndFullDestination) {
     EXPECT_EQ(CopyBytes(shortSource, to, 150, kPieceSize, {}), TPayloadResult::prTruncated);
     EXPECT_EQ(to.Size(), 100);
     TMemoryStream source(RandomBytes(100, 7));
-    TFullVolumeStream full(60);
+    TMemoryStream cramped;
+    TFullVolume full(cramped, 60);
     EXPECT_EQ(CopyBytes(source, full, 100, kPieceSize, {}), TPayloadResult::prWriteFailed);
 }
 

@@ -1,0 +1,95 @@
+// Erasing files under the Windows file API: overwrite before delete, refusals, silence.
+#include <gtest/gtest.h>
+
+#include "app/payload/EraseFile.h"
+#include "app/payload/Wipe.h"
+#include "tests/payload/PayloadTestSupport.h"
+#include "tests/payload/WinFileSupport.h"
+
+namespace {
+
+// Records what erasing asked of the program; notes whether the file was still there when
+// messages ran.
+class TRecordingHost : public TEraseHost {
+public:
+    explicit TRecordingHost(std::string watched = "") : watched_(std::move(watched)) {}
+    void ProcessMessages() override {
+        ++messageRuns;
+        fileThereDuringMessages = FileExists(watched_);
+    }
+    void ReportAccessDenied(const std::string& path) override { reported.push_back(path); }
+
+    int messageRuns = 0;
+    bool fileThereDuringMessages = false;
+    std::vector<std::string> reported;
+
+private:
+    std::string watched_;
+};
+
+TEST(EraseFile, ZeroCharactersReachTheDiskBeforeTheFileIsDeleted) {
+    TScratchFolder folder("qvl_erase_");
+    for (size_t size : {0u, 400u, 1000u}) {
+        const std::string path = folder / ("victim" + std::to_string(size));
+        const std::string secondName = path + ".link";
+        PutFile(path, RandomBytes(size, 5));
+        ASSERT_TRUE(CreateHardLinkA(secondName.c_str(), path.c_str(), nullptr)) << GetLastError();
+        TRecordingHost host(path);
+        EraseFile(path, host);
+        EXPECT_FALSE(FileExists(path)) << size;
+        EXPECT_EQ(FileBytes(secondName), std::vector<uint8_t>(size, '0')) << size;
+        EXPECT_TRUE(host.reported.empty());
+        EXPECT_EQ(host.messageRuns, 1);
+        EXPECT_TRUE(host.fileThereDuringMessages);
+    }
+}
+
+TEST(EraseFile, ReadOnlyOrOpenElsewhereIsReportedAndLeftUnchanged) {
+    TScratchFolder folder("qvl_refuse_");
+    const std::vector<uint8_t> contents = RandomBytes(1000, 6);
+    const std::string readOnly = folder / "readonly.bin";
+    PutFile(readOnly, contents);
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string held = folder / "held.bin";
+    PutFile(held, contents);
+    {
+        TWin32FileStream holder(held, TFileMode::fmOpenRead);
+        ASSERT_TRUE(holder.IsOpen());
+        for (const std::string& path : {readOnly, held}) {
+            TRecordingHost host;
+            EraseFile(path, host);
+            EXPECT_EQ(host.reported, std::vector<std::string>{path});
+            EXPECT_EQ(host.messageRuns, 0);
+        }
+    }
+    EXPECT_EQ(FileBytes(readOnly), contents);
+    EXPECT_EQ(FileBytes(held), contents);
+}
+
+TEST(EraseFile, FoldersAndMissingPathsAreIgnoredSilently) {
+    TScratchFolder folder("qvl_ignore_");
+    const std::string subfolder = folder / "sub";
+    CreateDirectoryA(subfolder.c_str(), nullptr);
+    for (const std::string& path : {subfolder, folder / "missing.bin", std::string()}) {
+        TRecordingHost host;
+        EraseFile(path, host);
+        EXPECT_TRUE(host.reported.empty()) << path;
+        EXPECT_EQ(host.messageRuns, 0) << path;
+    }
+    EXPECT_TRUE(FileExists(subfolder));
+}
+
+TEST(EraseFile, FullVolumeIsReportedAndTheFileIsNotDeleted) {
+    TScratchFolder folder("qvl_full_");
+    const std::string path = folder / "big.bin";
+    PutFile(path, RandomBytes(1000, 7));
+    TRecordingHost host;
+    EraseFileWith(path, host, [](TByteStream& file) {
+        TFullVolume full(file, 800);
+        return WipeContents(full);
+    });
+    EXPECT_EQ(host.reported, std::vector<std::string>{path});
+    EXPECT_TRUE(FileExists(path));
+}
+
+}  // namespace
