@@ -31,7 +31,7 @@ TEST(EraseFile, ZeroCharactersReachTheDiskBeforeTheFileIsDeleted) {
     TScratchFolder folder("qvl_erase_");
     for (size_t size : {0u, 400u, 1000u}) {
         const std::string path = folder / ("victim" + std::to_string(size));
-        const std::string secondName = path + ".link";
+        const std::string secondName = folder / ("victim" + std::to_string(size) + ".link");
         PutFile(path, RandomBytes(size, 5));
         ASSERT_TRUE(CreateHardLinkA(secondName.c_str(), path.c_str(), nullptr)) << GetLastError();
         TRecordingHost host(path);

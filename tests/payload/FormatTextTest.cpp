@@ -28,17 +28,6 @@ TEST(DecimalText, StrictDigitsRefuseSignsBlanksLettersAndOverflow) {
     EXPECT_EQ(value, 23);
 }
 
-TEST(DecimalText, SignedConversionReachesBothEndsOfTheRange) {
-    int64_t value = 0;
-    ASSERT_TRUE(TryParseInt64("-9223372036854775808", value));
-    EXPECT_EQ(value, INT64_MIN);
-    ASSERT_TRUE(TryParseInt64("+42", value));
-    EXPECT_EQ(value, 42);
-    EXPECT_FALSE(TryParseInt64("-", value));
-    EXPECT_FALSE(TryParseInt64("-9223372036854775809", value));
-    EXPECT_EQ(TrimBlanks(" \t12\r\n "), "12");
-}
-
 TEST(Header, TwoFilesGiveTheTwentyOneCharacterHeaderAndParseBack) {
     const std::vector<THeaderEntry> entries = {{"a.txt", "12"}, {"b.doc", "70000"}};
     const std::string header = BuildHeader(entries);

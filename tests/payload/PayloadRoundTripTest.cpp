@@ -79,18 +79,6 @@ TEST(PayloadRoundTrip, OneCallOverLengthFieldAndHeaderGarblesTheHeader) {
     EXPECT_NE(decrypt({28}).substr(10), plain.substr(10));
 }
 
-TEST(PayloadRoundTrip, EmptyListIsFortyTwoBytesWithZeroLength) {
-    TMemoryStream container;
-    ASSERT_EQ(WritePayload(kPassword, {}, container), TPayloadResult::prOk);
-    EXPECT_EQ(container.Size(), 42);
-    TQC_blowfish cipher(nullptr);
-    TPayloadReader reader(cipher, container, 0);
-    ASSERT_EQ(reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
-    ASSERT_EQ(reader.ReadHeader(), TPayloadResult::prOk);
-    EXPECT_EQ(reader.HeaderLength(), 0);
-    EXPECT_TRUE(reader.Entries().empty());
-}
-
 TEST(PayloadRoundTrip, StoredCopiesStayValidUnderTheSamePassword) {
     const std::vector<TPackedFile> files = {{"a", RandomBytes(9000, 1)}, {"b", RandomBytes(5, 2)}, {"c", RandomBytes(17, 3)}};
     TMemoryStream old;

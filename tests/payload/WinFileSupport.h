@@ -9,7 +9,7 @@
 #include "app/payload/TempDir.h"
 #include "app/payload/Win32FileStream.h"
 
-// A fresh folder under the temp folder, removed with what is left in it.
+// A fresh folder under the temp folder, removed with the paths handed out in it.
 class TScratchFolder {
 public:
     explicit TScratchFolder(const std::string& name)
@@ -17,29 +17,24 @@ public:
         CreateDirectoryA(path_.c_str(), nullptr);
     }
     ~TScratchFolder() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path_ + "*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string item = path_ + found.cFileName;
-                SetFileAttributesA(item.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                    RemoveDirectoryA(item.c_str());
-                } else {
-                    DeleteFileA(item.c_str());
-                }
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
+        for (const std::string& item : items_) {
+            SetFileAttributesA(item.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (!DeleteFileA(item.c_str())) RemoveDirectoryA(item.c_str());
         }
         RemoveDirectoryA(path_.c_str());
     }
     TScratchFolder(const TScratchFolder&) = delete;
     TScratchFolder& operator=(const TScratchFolder&) = delete;
 
-    std::string operator/(const std::string& name) const { return path_ + name; }
+    // A path in the folder, removed with the folder.
+    std::string operator/(const std::string& name) {
+        items_.push_back(path_ + name);
+        return items_.back();
+    }
 
 private:
     std::string path_;
+    std::vector<std::string> items_;
 };
 
 inline void PutFile(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -34,19 +34,6 @@ TEST(Win32FileStream, OpenFileIsNotSharedAndOffsetsAreSixtyFourBit) {
     EXPECT_FALSE(first.Seek(-1));
 }
 
-TEST(Win32FileStream, CreateEmptiesAnExistingFileAndMissingFilesDoNotOpen) {
-    TScratchFolder folder("qvl_create_");
-    const std::string path = folder / "data.bin";
-    PutFile(path, RandomBytes(100, 9));
-    {
-        TWin32FileStream created(path, TFileMode::fmCreate);
-        ASSERT_TRUE(created.IsOpen());
-        EXPECT_EQ(created.Size(), 0);
-    }
-    EXPECT_FALSE(TWin32FileStream(folder / "missing.bin", TFileMode::fmOpenRead).IsOpen());
-    EXPECT_FALSE(TWin32FileStream(folder / "missing.bin", TFileMode::fmOpenWrite).IsOpen());
-}
-
 TEST(LocaleSizeText, UsesTheUserLocaleDecimalSymbol) {
     const char symbol = LocaleDecimalSymbol();
     EXPECT_NE(symbol, '\0');
