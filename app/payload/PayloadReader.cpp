@@ -39,6 +39,7 @@ TPayloadResult TPayloadReader::ReadHeader() {
     entries_.clear();
     headerLength_ = -1;
     if (!cipher_.IsReady()) return TPayloadResult::prNotKeyed;
+    cipher_.RestartChain();
     if (!container_.Seek(payloadOffset_ + kCheckBlockSize) ||
         container_.Read(header_.data(), kLengthFieldSize) != kLengthFieldSize) {
         return Refuse();
