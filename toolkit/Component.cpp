@@ -24,9 +24,15 @@ void TComponent::InsertComponent(TComponent* component) {
     if (component->owner_ != nullptr) component->owner_->RemoveComponent(component);
     components_.push_back(component);
     component->owner_ = this;
-    for (size_t i = 0; i < components_.size(); ++i)
-        if (components_[i] != component) components_[i]->Notification(component, TOperation::opInsert);
+    if (IsLoading()) component->BeginLoading();
+    for (TComponent* other : std::vector<TComponent*>(components_))
+        if (other != component) other->NotifyTree(component, TOperation::opInsert);
     Notification(component, TOperation::opInsert);
+}
+
+void TComponent::NotifyTree(TComponent* component, TOperation operation) {
+    Notification(component, operation);
+    for (TComponent* c : std::vector<TComponent*>(components_)) c->NotifyTree(component, operation);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
@@ -36,7 +42,7 @@ void TComponent::RemoveComponent(TComponent* component) {
     component->owner_ = nullptr;
     Notification(component, TOperation::opRemove);
     for (TComponent* other : std::vector<TComponent*>(components_))
-        other->Notification(component, TOperation::opRemove);
+        other->NotifyTree(component, TOperation::opRemove);
 }
 
 void TComponent::BeginLoading() {

@@ -34,6 +34,11 @@ public:
     unsigned ComponentState() const { return state_; }
     bool IsLoading() const { return (state_ & csLoading) != 0; }
     bool IsDestroying() const { return (state_ & csDestroying) != 0; }
+    // No form designer exists here; the flag is set only by code that stands in for one (tests).
+    bool IsDesigning() const { return (state_ & csDesigning) != 0; }
+    void SetDesigning(bool designing) {
+        state_ = designing ? (state_ | csDesigning) : (state_ & ~static_cast<unsigned>(csDesigning));
+    }
 
     // Class name as text ("TQC_blowfish") and "is a" test along the class chain.
     virtual const char* ClassName() const { return "TComponent"; }
@@ -48,7 +53,9 @@ public:
     void BeginLoading();
     void EndLoading();
 
-    // Called on each owned component when a component is inserted into or removed from this owner.
+    // Called on the owner and on every component below it (its owned components, theirs, ...) when a
+    // component is inserted into or removed from this owner; so a component owned by a form hears of
+    // forms that the application creates later.
     virtual void Notification(TComponent* component, TOperation operation);
 
 protected:
@@ -59,6 +66,8 @@ protected:
     void DestroyComponents();
 
 private:
+    void NotifyTree(TComponent* component, TOperation operation);
+
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;
     std::string name_;

@@ -62,3 +62,37 @@ TEST(Component, EndLoadingCallsLoadedChildrenFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Component, NotificationReachesComponentsOwnedBySiblings) {
+    std::vector<std::string> log;
+    Recorder application(nullptr, &log, "app");
+    auto* form = new Recorder(&application, &log, "form");
+    new Recorder(form, &log, "style");
+    log.clear();
+    auto* later = new Recorder(&application, &log, "");
+    later->SetName("later");
+    const std::vector<std::string> inserted = {"form sees insert ", "style sees insert ", "app sees insert "};
+    EXPECT_EQ(log, inserted);
+    log.clear();
+    delete later;
+    const std::vector<std::string> removed = {"free later", "app sees remove later", "form sees remove later",
+                                              "style sees remove later"};
+    EXPECT_EQ(log, removed);
+}
+
+TEST(Component, ComponentAddedWhileOwnerLoadsIsLoadingAndGetsLoaded) {
+    std::vector<std::string> log;
+    Recorder owner(nullptr, &log, "form");
+    owner.BeginLoading();
+    auto* added = new Recorder(&owner, &log, "late");
+    EXPECT_TRUE(added->IsLoading());
+    log.clear();
+    owner.EndLoading();
+    const std::vector<std::string> expected = {"loaded late", "loaded form"};
+    EXPECT_EQ(log, expected);
+    EXPECT_FALSE(added->IsLoading());
+}
+
+}  // namespace

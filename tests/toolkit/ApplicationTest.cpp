@@ -1,0 +1,158 @@
+// The application: hooks on its window, idle listeners, errors escaping handlers, graphic controls' parents.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/toolkit/Harness.h"
+#include "tests/toolkit/ScriptedServices.h"
+#include "toolkit/ApplicationEvents.h"
+#include "toolkit/Button.h"
+#include "toolkit/Exception.h"
+#include "toolkit/GraphicControl.h"
+#include "toolkit/WinGuards.h"
+
+namespace {
+
+struct Hook {
+    std::vector<std::string>* log;
+    std::string name;
+    bool handles = false;
+    bool Run(TMessage& m) {
+        if (m.Msg == WM_USER + 40) log->push_back(name);
+        return handles && m.Msg == WM_USER + 40;
+    }
+};
+
+TEST(Application, HooksRunInOrderUntilOneHandlesAndAreRemovedByIdentity) {
+    TApplication& app = harness::TestApplication();
+    std::vector<std::string> log;
+    Hook first{&log, "first"}, second{&log, "second"};
+    app.HookMainWindow(MethodOf<&Hook::Run>(&first));
+    app.HookMainWindow(MethodOf<&Hook::Run>(&second));
+    SendMessageA(app.Handle(), WM_USER + 40, 0, 0);
+    first.handles = true;
+    SendMessageA(app.Handle(), WM_USER + 40, 0, 0);
+    app.UnhookMainWindow(MethodOf<&Hook::Run>(&first));
+    SendMessageA(app.Handle(), WM_USER + 40, 0, 0);
+    app.UnhookMainWindow(MethodOf<&Hook::Run>(&second));
+    SendMessageA(app.Handle(), WM_USER + 40, 0, 0);
+    const std::vector<std::string> expected = {"first", "second", "first", "second"};
+    EXPECT_EQ(log, expected);
+}
+
+struct IdleListener {
+    int calls = 0;
+    bool keepBusy = false;
+    void Idle(TComponent*, bool& done) {
+        ++calls;
+        if (keepBusy) done = false;
+    }
+};
+
+TEST(Application, EveryIdleListenerIsCalledAndAnyCanAskForMore) {
+    TApplication& app = harness::TestApplication();
+    IdleListener a, b;
+    auto eventsA = std::make_unique<TApplicationEvents>(nullptr);
+    auto eventsB = std::make_unique<TApplicationEvents>(nullptr);
+    eventsA->OnIdle = MethodOf<&IdleListener::Idle>(&a);
+    eventsB->OnIdle = MethodOf<&IdleListener::Idle>(&b);
+    EXPECT_TRUE(app.Idle());
+    b.keepBusy = true;
+    EXPECT_FALSE(app.Idle());
+    eventsB.reset();
+    EXPECT_TRUE(app.Idle());
+    EXPECT_EQ(a.calls, 3);
+    EXPECT_EQ(b.calls, 2);
+}
+
+struct Thrower {
+    void Click(TComponent*) { throw Exception("File access denied.\rC:\\x"); }
+};
+
+TEST(Application, ErrorEscapingAHandlerIsShownWithItsText) {
+    TApplication& app = harness::TestApplication();
+    app.SetTitle("Quiverlock");
+    TScriptedScope scope;
+    TForm form(nullptr);
+    auto* button = new TButton(&form);
+    button->SetParent(&form);
+    Thrower thrower;
+    button->OnClick = MethodOf<&Thrower::Click>(&thrower);
+    harness::ClickButton(*button);
+    auto boxes = scope.services.CallsOf(TServiceKind::MessageBox);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "File access denied.\rC:\\x");
+    EXPECT_EQ(boxes[0].Caption, std::optional<std::string>("Quiverlock"));
+    EXPECT_EQ(boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+}
+
+class TSwatch : public TGraphicControl {
+public:
+    explicit TSwatch(TComponent* owner) : TGraphicControl(owner) {}
+    int paints = 0;
+
+protected:
+    void Paint() override {
+        ++paints;
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(ClientRect());
+    }
+};
+
+struct Clicks {
+    int count = 0;
+    void Click(TComponent*) { ++count; }
+};
+
+struct GraphicTest : ::testing::Test {
+    void SetUp() override {
+        harness::TestApplication();
+        form = std::make_unique<TForm>(nullptr);
+        form->SetClientWidth(200);
+        form->SetClientHeight(120);
+        swatch = new TSwatch(form.get());
+        swatch->SetBounds(20, 30, 40, 20);
+        swatch->SetParent(form.get());
+        swatch->OnClick = MethodOf<&Clicks::Click>(&clicks);
+        form->Show();
+        harness::ProcessMessages();
+    }
+    void Mouse(UINT message, int x, int y) { SendMessageA(form->Handle(), message, 0, MAKELPARAM(x, y)); }
+    std::unique_ptr<TForm> form;
+    TSwatch* swatch = nullptr;
+    Clicks clicks;
+};
+
+TEST_F(GraphicTest, ParentPaintsTheControlInItsOwnPlace) {
+    swatch->paints = 0;
+    form->Repaint();
+    EXPECT_GE(swatch->paints, 1);
+    TWindowDC dc(form->Handle());
+    EXPECT_EQ(GetPixel(dc.Get(), 25, 35), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(dc.Get(), 70, 35), RGB(255, 0, 0));
+}
+
+TEST_F(GraphicTest, ClickCountsOnlyWhenPressedAndReleasedOverAnEnabledControl) {
+    const struct {
+        const char* gesture;
+        POINT down, up;
+        bool enabled;
+        int clicks;
+    } cases[] = {
+        {"inside", {30, 40}, {31, 41}, true, 1},
+        {"outside", {100, 100}, {100, 100}, true, 0},
+        {"dragged off", {30, 40}, {150, 100}, true, 0},
+        {"disabled", {30, 40}, {30, 40}, false, 0},
+    };
+    for (const auto& c : cases) {
+        clicks.count = 0;
+        swatch->SetEnabled(c.enabled);
+        Mouse(WM_LBUTTONDOWN, c.down.x, c.down.y);
+        Mouse(WM_LBUTTONUP, c.up.x, c.up.y);
+        EXPECT_EQ(clicks.count, c.clicks) << c.gesture;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+// The dialog controls: state kept with and without a window, events raised by the right causes.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "tests/toolkit/DemoForm.h"
+#include "tests/toolkit/Harness.h"
+#include "toolkit/Exception.h"
+
+namespace {
+
+struct Clicks {
+    int count = 0;
+    void Click(TComponent*) { ++count; }
+};
+
+struct ControlsTest : ::testing::Test {
+    void SetUp() override {
+        harness::TestApplication();
+        form = std::make_unique<TDemoForm>(nullptr);
+    }
+    std::unique_ptr<TDemoForm> form;
+    Clicks clicks;
+};
+
+TEST_F(ControlsTest, CheckBoxRaisesOnClickForEveryChangeByCodeOrUserButNotForNoChange) {
+    TCheckBox& box = *form->CheckBox1;
+    box.OnClick = MethodOf<&Clicks::Click>(&clicks);
+    box.SetChecked(true);
+    box.SetChecked(true);
+    EXPECT_EQ(clicks.count, 1);
+    form->Show();
+    harness::ClickButton(box);
+    EXPECT_FALSE(box.Checked());
+    EXPECT_EQ(clicks.count, 2);
+    EXPECT_EQ(SendMessageA(box.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(ControlsTest, PasswordCharacterMasksAndUnmasksTheWindow) {
+    TEdit& edit = *form->Edit1;
+    EXPECT_EQ(SendMessageA(edit.Handle(), EM_GETPASSWORDCHAR, 0, 0), '*');
+    form->CheckBox1->SetChecked(true);  // the demo's handler shows the text
+    EXPECT_EQ(SendMessageA(edit.Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(form->Edit2->Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
+    EXPECT_EQ(edit.Text(), "secret");
+}
+
+TEST_F(ControlsTest, TypedTextAndOnChangeReachTheEdit) {
+    form->Show();
+    form->Edit2->OnChange = MethodOf<&Clicks::Click>(&clicks);
+    harness::TypeText(*form->Edit2, "pw1");
+    EXPECT_EQ(form->Edit2->Text(), "pw1");
+    EXPECT_EQ(clicks.count, 3);
+}
+
+TEST_F(ControlsTest, ListItemsAndSelectionLiveWithoutAWindowAndMoveIntoIt) {
+    TListBox& list = *form->ListBox1;
+    EXPECT_FALSE(list.HandleAllocated());
+    list.SetItemIndex(2);
+    list.Items().Insert(0, "first.txt");
+    EXPECT_EQ(list.ItemIndex(), 3);
+    list.SetItemIndex(7);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    list.SetItemIndex(1);
+    list.HandleNeeded();
+    EXPECT_EQ(SendMessageA(list.Handle(), LB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    list.Items().Delete(0);
+    EXPECT_EQ(SendMessageA(list.Handle(), LB_GETCOUNT, 0, 0), 3);
+    list.Items().Clear();
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_THROW(list.Items().Strings(0), Exception);
+    EXPECT_THROW(list.Items().Insert(5, "x"), Exception);
+}
+
+TEST_F(ControlsTest, ComboOnChangeFollowsTheUserNotTheCode) {
+    TComboBox& combo = *form->ComboBox1;
+    combo.OnChange = MethodOf<&Clicks::Click>(&clicks);
+    combo.SetItemIndex(2);
+    EXPECT_EQ(clicks.count, 0);
+    EXPECT_EQ(combo.Text(), "Steganography - Hide in the carrier");
+    SendMessageA(combo.Handle(), CB_SETCURSEL, 0, 0);
+    SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo.Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo.Handle()));
+    EXPECT_EQ(clicks.count, 1);
+    EXPECT_EQ(combo.ItemIndex(), 0);
+    EXPECT_FALSE(combo.DroppedDown());
+}
+
+TEST_F(ControlsTest, ProgressPositionStaysInsideTheRange) {
+    TProgressBar& bar = *form->ProgressBar1;
+    const struct { int set, expected; } cases[] = {{50, 50}, {150, 100}, {-3, 0}};
+    for (const auto& c : cases) {
+        bar.SetPosition(c.set);
+        EXPECT_EQ(bar.Position(), c.expected);
+        EXPECT_EQ(SendMessageA(bar.Handle(), PBM_GETPOS, 0, 0), c.expected);
+    }
+}
+
+TEST_F(ControlsTest, AutoSizedLabelFollowsItsCaptionAndFixedOneKeepsItsWidth) {
+    TLabel& label = *form->Label1;
+    int shortWidth = label.Width();
+    label.SetCaption("Encryption mode: a much longer caption");
+    EXPECT_GT(label.Width(), shortWidth);
+    EXPECT_GT(label.Height(), 0);
+    form->Label5->SetCaption("1/1: x");
+    EXPECT_EQ(form->Label5->Width(), 361);
+}
+
+TEST_F(ControlsTest, ChildrenFollowTheParentsFontAndColourUntilGivenTheirOwn) {
+    form->Font().SetHeight(-15);
+    EXPECT_EQ(form->Edit1->Font().Height(), -15);  // through the group box
+    form->Edit3->Font().SetName("Arial");
+    form->Font().SetHeight(-11);
+    EXPECT_EQ(form->Edit3->Font().Height(), -15);
+    EXPECT_EQ(form->Edit1->Font().Height(), -11);
+    form->GroupBox1->SetColor(clYellow);
+    EXPECT_EQ(form->CheckBox1->Color(), clYellow);
+    EXPECT_EQ(form->Edit1->Color(), clWindow);
+}
+
+TEST_F(ControlsTest, DemoFormShowsEveryControlWithoutError) {
+    form->Show();
+    harness::ProcessMessages();
+    for (int i = 0; i < form->ControlCount(); ++i) {
+        if (auto* windowed = dynamic_cast<TWinControl*>(form->Controls(i))) {
+            EXPECT_TRUE(IsWindowVisible(windowed->Handle()));
+        }
+    }
+    EXPECT_EQ(form->ClientWidth(), 381);
+}
+
+}  // namespace

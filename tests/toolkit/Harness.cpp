@@ -1,0 +1,97 @@
+// Helpers for tests that drive real windows: the test application, clicks, keys, typing and scripted modal loops.
+#include "tests/toolkit/Harness.h"
+
+#include <gtest/gtest.h>
+
+namespace harness {
+
+namespace {
+
+struct TModalScript {
+    TForm* Form = nullptr;
+    std::vector<std::function<void()>> Steps;
+    size_t Next = 0;
+    int IdleTicks = 0;
+};
+
+TModalScript* g_script = nullptr;
+constexpr int kTickMs = 15;
+constexpr int kGraceTicks = 200;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_script == nullptr) return;
+    if (g_script->Next < g_script->Steps.size()) {
+        auto step = g_script->Steps[g_script->Next++];
+        step();
+        return;
+    }
+    if (++g_script->IdleTicks == kGraceTicks) {
+        ADD_FAILURE() << "the modal form stayed open after its scripted steps";
+        g_script->Form->SetModalResult(mrAbort);
+    }
+}
+
+}  // namespace
+
+TApplication& TestApplication() {
+    static TApplication application;
+    application.Initialize();
+    return application;
+}
+
+void ProcessMessages() { TestApplication().ProcessMessages(); }
+
+bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (static_cast<int>(GetTickCount() - start) > timeoutMs) return false;
+        ProcessMessages();
+        Sleep(5);
+    }
+    return true;
+}
+
+void ClickButton(TWinControl& button) {
+    SendMessageA(button.Handle(), BM_CLICK, 0, 0);
+    ProcessMessages();
+}
+
+void ClickControl(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    HWND target = windowed != nullptr ? windowed->Handle() : control.Parent()->Handle();
+    POINT p{control.Width() / 2, control.Height() / 2};
+    if (windowed == nullptr) p = POINT{control.Left() + p.x, control.Top() + p.y};
+    SendMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    SendMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    SendMessageA(target, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    ProcessMessages();
+}
+
+void TypeText(TWinControl& control, const std::string& text) {
+    control.SetFocus();
+    for (char c : text) PostMessageA(control.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    ProcessMessages();
+}
+
+void PressKey(WORD virtualKey) {
+    HWND focus = GetFocus();
+    ASSERT_NE(focus, nullptr) << "no window has the focus";
+    UINT scan = MapVirtualKeyA(virtualKey, 0);
+    PostMessageA(focus, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    PostMessageA(focus, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000u);
+    ProcessMessages();
+}
+
+TModalResult ShowModalWith(TForm& form, std::vector<std::function<void()>> steps) {
+    TModalScript script{&form, std::move(steps)};
+    TModalScript* outer = g_script;
+    g_script = &script;
+    UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &RunNextStep);
+    TModalResult result = form.ShowModal();
+    KillTimer(nullptr, timer);
+    g_script = outer;
+    EXPECT_EQ(script.Next, script.Steps.size()) << "the modal loop ended before all steps ran";
+    return result;
+}
+
+}  // namespace harness
