@@ -2,6 +2,7 @@
 #include "toolkit/ShellTreeView.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 
@@ -246,12 +247,11 @@ void TShellTreeView::Refresh() {
     InsertRoot();
     while (!selected.empty() && !SelectPath(selected)) {
         size_t cut = selected.find_last_of('\\');
-        selected = cut == std::string::npos || cut < 3 ? selected.substr(0, std::min<size_t>(selected.size(), 3))
-                                                       : selected.substr(0, cut);
-        if (selected.size() <= 3) {
-            SelectPath(selected);
-            break;
-        }
+        if (cut == std::string::npos) break;
+        std::string parent = selected.substr(0, cut);
+        if (parent.size() == 2 && parent[1] == ':') parent += '\\';
+        if (parent == selected) break;
+        selected = parent;
     }
     SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Handle(), nullptr, TRUE);
