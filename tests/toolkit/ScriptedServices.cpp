@@ -15,6 +15,13 @@ void TScriptedServices::AnswerFolder(std::optional<std::string> chosen) { folder
 
 void TScriptedServices::AnswerShellExecute(INT_PTR result) { shellAnswers_.push_back(result); }
 
+TServiceCall& TScriptedServices::Record(TServiceKind kind, HWND owner) {
+    calls_.emplace_back();
+    calls_.back().Kind = kind;
+    calls_.back().Owner = owner;
+    return calls_.back();
+}
+
 std::vector<TServiceCall> TScriptedServices::CallsOf(TServiceKind kind) const {
     std::vector<TServiceCall> found;
     for (const TServiceCall& call : calls_)
@@ -29,13 +36,10 @@ std::vector<std::string> TScriptedServices::MessageTexts() const {
 }
 
 int TScriptedServices::ShowMessageBox(HWND owner, const std::string& text, const char* caption, UINT flags) {
-    TServiceCall call;
-    call.Kind = TServiceKind::MessageBox;
-    call.Owner = owner;
+    TServiceCall& call = Record(TServiceKind::MessageBox, owner);
     call.Text = text;
     if (caption != nullptr) call.Caption = std::string(caption);
     call.Flags = flags;
-    calls_.push_back(call);
     if (messageAnswers_.empty()) {
         // A box with an OK button only needs no script; a question does.
         if ((flags & MB_TYPEMASK) == MB_OK) return IDOK;
@@ -49,11 +53,8 @@ int TScriptedServices::ShowMessageBox(HWND owner, const std::string& text, const
 }
 
 bool TScriptedServices::ShowSaveDialog(HWND owner, TSaveFileRequest& request) {
-    TServiceCall call;
-    call.Kind = TServiceKind::SaveDialog;
-    call.Owner = owner;
+    TServiceCall& call = Record(TServiceKind::SaveDialog, owner);
     call.Save = request;
-    calls_.push_back(call);
     if (saveAnswers_.empty()) {
         ADD_FAILURE() << "unscripted save dialog";
         return false;
@@ -67,11 +68,8 @@ bool TScriptedServices::ShowSaveDialog(HWND owner, TSaveFileRequest& request) {
 }
 
 std::optional<std::string> TScriptedServices::BrowseForFolder(HWND owner, const std::string& title) {
-    TServiceCall call;
-    call.Kind = TServiceKind::FolderBrowser;
-    call.Owner = owner;
+    TServiceCall& call = Record(TServiceKind::FolderBrowser, owner);
     call.Text = title;
-    calls_.push_back(call);
     if (folderAnswers_.empty()) {
         ADD_FAILURE() << "unscripted folder browser";
         return std::nullopt;
@@ -83,15 +81,12 @@ std::optional<std::string> TScriptedServices::BrowseForFolder(HWND owner, const 
 
 INT_PTR TScriptedServices::ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                                             const std::string& parameters, const std::string& directory, int show) {
-    TServiceCall call;
-    call.Kind = TServiceKind::ShellExecute;
-    call.Owner = owner;
+    TServiceCall& call = Record(TServiceKind::ShellExecute, owner);
     call.Verb = verb;
     call.Text = file;
     call.Parameters = parameters;
     call.Directory = directory;
     call.Show = show;
-    calls_.push_back(call);
     if (shellAnswers_.empty()) return 42;  // a launch that worked
     INT_PTR answer = shellAnswers_.front();
     shellAnswers_.pop_front();
@@ -99,10 +94,8 @@ INT_PTR TScriptedServices::ShellExecuteFile(HWND owner, const std::string& verb,
 }
 
 TRegistryLocation TScriptedServices::SettingsKey(const std::string& path) {
-    TServiceCall call;
-    call.Kind = TServiceKind::SettingsKey;
+    TServiceCall& call = Record(TServiceKind::SettingsKey, nullptr);
     call.Text = path;
-    calls_.push_back(call);
     if (settingsBase_.empty()) return TRegistryLocation{HKEY_CURRENT_USER, path};
     return TRegistryLocation{HKEY_CURRENT_USER, settingsBase_ + "\\" + path};
 }

@@ -53,6 +53,8 @@ private:
         std::function<void()> During;
     };
 
+    TServiceCall& Record(TServiceKind kind, HWND owner);
+
     std::vector<TServiceCall> calls_;
     std::deque<TScripted<int>> messageAnswers_;
     std::deque<TScripted<std::optional<std::string>>> saveAnswers_;
