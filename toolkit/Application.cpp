@@ -95,7 +95,10 @@ void TApplication::ProcessMessages() {
 bool TApplication::IsKeyMessage(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     TWinControl* control = nullptr;
-    for (HWND w = msg.hwnd; w != nullptr && control == nullptr; w = GetParent(w)) control = TWinControl::FindControl(w);
+    // Up through parents only (a combo box's inner edit), never to the owner of a top-level window.
+    for (HWND w = msg.hwnd; w != nullptr && control == nullptr;
+         w = (GetWindowLongA(w, GWL_STYLE) & WS_CHILD) != 0 ? GetParent(w) : nullptr)
+        control = TWinControl::FindControl(w);
     if (control == nullptr) return false;
     return control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
 }

@@ -102,12 +102,12 @@ void TWinControl::RemoveControl(TControl* control) {
     if (TForm* form = ParentForm()) form->ControlLeaving(control);
     if (captureControl_ == control) captureControl_ = nullptr;
     control->Invalidate();
-    if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
-        windowed->DestroyHandle();
-        tabList_.erase(std::find(tabList_.begin(), tabList_.end(), windowed));
-    }
-    controls_.erase(std::find(controls_.begin(), controls_.end(), control));
+    // Out of the lists first: nothing sent while its window goes may reach it through this parent.
+    controls_.erase(it);
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    if (windowed != nullptr) tabList_.erase(std::find(tabList_.begin(), tabList_.end(), windowed));
     control->parent_ = nullptr;
+    if (windowed != nullptr) windowed->DestroyHandle();
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {

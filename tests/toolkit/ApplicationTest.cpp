@@ -75,10 +75,10 @@ TEST(Application, ErrorEscapingAHandlerIsShownWithItsText) {
     TApplication& app = harness::TestApplication();
     app.SetTitle("Quiverlock");
     TScriptedScope scope;
+    Thrower thrower;
     TForm form(nullptr);
     auto* button = new TButton(&form);
     button->SetParent(&form);
-    Thrower thrower;
     button->OnClick = MethodOf<&Thrower::Click>(&thrower);
     harness::ClickButton(*button);
     auto boxes = scope.services.CallsOf(TServiceKind::MessageBox);
@@ -120,9 +120,9 @@ struct GraphicTest : ::testing::Test {
         harness::ProcessMessages();
     }
     void Mouse(UINT message, int x, int y) { SendMessageA(form->Handle(), message, 0, MAKELPARAM(x, y)); }
+    Clicks clicks;
     std::unique_ptr<TForm> form;
     TSwatch* swatch = nullptr;
-    Clicks clicks;
 };
 
 TEST_F(GraphicTest, ParentPaintsTheControlInItsOwnPlace) {

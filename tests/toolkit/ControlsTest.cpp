@@ -22,8 +22,8 @@ struct ControlsTest : ::testing::Test {
         harness::TestApplication();
         form = std::make_unique<TDemoForm>(nullptr);
     }
-    std::unique_ptr<TDemoForm> form;
     Clicks clicks;
+    std::unique_ptr<TDemoForm> form;
 };
 
 TEST_F(ControlsTest, CheckBoxRaisesOnClickForEveryChangeByCodeOrUserButNotForNoChange) {

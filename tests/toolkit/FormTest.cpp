@@ -118,10 +118,10 @@ struct KeyTest : ::testing::Test {
         button->OnClick = MethodOf<&Log::Clicked>(&log);
         return button;
     }
+    Log log;  // outlives the form whose events it records
     std::unique_ptr<TForm> form;
     TEdit *first, *inner, *disabled, *last;
     TGroupBox* box;
-    Log log;
 };
 
 TEST_F(KeyTest, KeyPreviewLetsTheFormSeeKeysFirstAndSwallowThem) {
@@ -188,9 +188,9 @@ struct ModalTest : ::testing::Test {
         ok->SetParent(dialog.get());
         ok->OnClick = MethodOf<&Log::Clicked>(&log);
     }
+    Log log;
     std::unique_ptr<TForm> owner, dialog;
     TButton* ok = nullptr;
-    Log log;
 };
 
 TEST_F(ModalTest, ButtonEndsTheLoopWithItsResultAndTheOwnerIsEnabledAgain) {

@@ -42,10 +42,10 @@ struct WindowProcTest : ::testing::Test {
         hook.saved = control.WindowProc;
         control.WindowProc = MethodOf<&Interceptor::Proc>(&hook);
     }
+    Interceptor hook;  // outlives the form, whose controls may still call it while going
     std::unique_ptr<TForm> form;
     TEdit* edit = nullptr;
     TButton* button = nullptr;
-    Interceptor hook;
 };
 
 TEST_F(WindowProcTest, ReplacementSeesSentPostedAndPerformedMessages) {
