@@ -10,6 +10,11 @@ TSplitter::TSplitter(TComponent* owner) : TWinControl(owner) {
     height_ = 100;
 }
 
+void TSplitter::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WindowClass = kToolkitWindowClass;
+}
+
 void TSplitter::WndProc(TMessage& message) {
     switch (message.Msg) {
     case WM_SETCURSOR:

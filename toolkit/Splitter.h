@@ -17,6 +17,7 @@ public:
     TNotifyEvent OnMoved;
 
 protected:
+    void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     bool OwnWindowClass() const override { return true; }
 

@@ -1,0 +1,124 @@
+// The main window: folder tree, list of files to encrypt, totals, menus, tool bar and settings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/MainWindowFiles.h"
+#include "app/payload/EraseFile.h"
+#include "toolkit/CoolBar.h"
+#include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Menus.h"
+#include "toolkit/ShellTreeView.h"
+#include "toolkit/Splitter.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/ToolBar.h"
+
+extern const char* const ProgramVersion;
+// The temp folder with a trailing backslash.
+extern std::string TempDir;
+// The carrier that Unhide files opened, "" when none.
+extern std::string CarrierFile;
+
+class TForm1 : public TForm, public TMainWindowFiles, public TEraseHost {
+public:
+    explicit TForm1(TComponent* owner);
+    ~TForm1() override;
+    const char* ClassName() const override { return "TForm1"; }
+
+    TCoolBar* CoolBar1;
+    TToolBar* ToolBar1;
+    TToolButton *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6, *ToolButton8;
+    TShellTreeView* ShellTreeView1;
+    TSplitter* Splitter1;
+    TListView* ListView1;
+    TStatusBar* StatusBar1 = nullptr;
+    TImageList* ImageList1;
+    TMainMenu* MainMenu1;
+    TMenuItem *File1, *Encrypt1, *Delete1, *Erase2, *Carrier1, *Unhidefiles1, *Clear1, *Exit1;
+    TMenuItem *View1, *LargeIcons1, *SmallIcons1;
+    TMenuItem *Help1, *Help2, *HomePage1, *TechnicalSupport1, *About1;
+    TPopupMenu* PopupMenu1;
+    TMenuItem *Add1, *Decrypt1, *Erase1, *Carrier2, *Unhidefiles2, *Clear2, *Refresh1;
+    TPopupMenu* PopupMenu2;
+    TMenuItem *Open1, *Removeitem1, *SelectAll1;
+
+    // Adds one file, or every file below one folder, as list rows; the totals follow each file.
+    void AddPath(const std::string& path);
+    // Puts the path into the Decrypt dialog and shows it modally.
+    void OpenDecryptDialog(const std::string& path);
+    // Writes the totals of the list into the status bar.
+    void UpdateTotals();
+    // The file the program was started with ("" for none); handled at the first showing.
+    void SetStartFile(const std::string& path) { startFile_ = path; }
+
+    int FileRowCount() override;
+    TFileListRow FileRow(int index) override;
+    void EraseFile(const std::string& path) override;
+
+    void ProcessMessages() override;
+    void ReportAccessDenied(const std::string& path) override;
+
+    // Event handlers.
+    void FormCreate(TComponent* sender);
+    void FormShow(TComponent* sender);
+    void FormClose(TComponent* sender, TCloseAction& action);
+    void ToolButton1Click(TComponent* sender);
+    void ToolButton2Click(TComponent* sender);
+    void ToolButton3Click(TComponent* sender);
+    void ToolButton4Click(TComponent* sender);
+    void ToolButton6Click(TComponent* sender);
+    void ToolButton8Click(TComponent* sender);
+    void Encrypt1Click(TComponent* sender);
+    void Delete1Click(TComponent* sender);
+    void Erase1Click(TComponent* sender);
+    void Erase2Click(TComponent* sender);
+    void Unhidefiles1Click(TComponent* sender);
+    void Clear1Click(TComponent* sender);
+    void Exit1Click(TComponent* sender);
+    void LargeIcons1Click(TComponent* sender);
+    void SmallIcons1Click(TComponent* sender);
+    void Help2Click(TComponent* sender);
+    void HomePage1Click(TComponent* sender);
+    void TechnicalSupport1Click(TComponent* sender);
+    void About1Click(TComponent* sender);
+    void Add1Click(TComponent* sender);
+    void Decrypt1Click(TComponent* sender);
+    void Unhidefiles2Click(TComponent* sender);
+    void Clear2Click(TComponent* sender);
+    void Refresh1Click(TComponent* sender);
+    void Open1Click(TComponent* sender);
+    void Removeitem1Click(TComponent* sender);
+    void SelectAll1Click(TComponent* sender);
+    void ShellTreeView1DblClick(TComponent* sender);
+    void ListView1ColumnClick(TComponent* sender, int column);
+    void ListView1DblClick(TComponent* sender);
+    void ListView1DragOver(TComponent* sender, TComponent* source, int x, int y, bool& accept);
+    void ListView1DragDrop(TComponent* sender, TComponent* source, int x, int y);
+    void Splitter1Moved(TComponent* sender);
+
+protected:
+    void WndProc(TMessage& message) override;
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
+
+private:
+    void CreateControls();
+    void CreateMainMenu();
+    void CreatePopupMenus();
+    void CreateToolBar();
+    void LayoutPanes();
+    void ReadSettings();
+    void WriteSettings();
+    void WMDropFiles(TMessage& message);
+    void AddFile(const std::string& path);
+    void AddFolder(const std::string& path);
+    int ShowCaptionedMessage(const std::string& text, UINT flags);
+
+    bool FirstShow = false;
+    std::string startFile_;
+    int64_t totalSize_ = 0;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,169 @@
+// The file list and folder tree commands: adding files and folders, drops, Remove, Open, sorting, Erase, Refresh.
+#include "app/Unit1.h"
+
+#include "app/RowPath.h"
+#include "app/payload/DecimalText.h"
+#include "app/payload/LocaleSizeText.h"
+#include "toolkit/Application.h"
+#include "toolkit/DropFiles.h"
+#include "toolkit/SystemServices.h"
+#include "toolkit/WinGuards.h"
+
+namespace {
+
+// Longest path the list takes: a dropped path arrives in a buffer of 256 characters.
+constexpr size_t kMaxPathLength = 256;
+constexpr int kRowImage = 6;
+constexpr int kSortGlyph = 7;
+
+bool FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool DirectoryExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+struct TFindTraits {
+    static void Free(HANDLE h) {
+        if (h != INVALID_HANDLE_VALUE) FindClose(h);
+    }
+};
+using TFindHandle = TScopedHandle<HANDLE, TFindTraits>;
+
+int64_t RowSize(const TListRow& row) {
+    int64_t size = 0;
+    return !row.SubItems.empty() && TryParseDigits(row.SubItems[0], size) ? size : 0;
+}
+
+}  // namespace
+
+void TForm1::UpdateTotals() {
+    StatusBar1->SetPanelText(1, "Total files: " + std::to_string(ListView1->Count()) +
+                                    "     Total size: " + FormatFileSize(totalSize_));
+}
+
+void TForm1::AddPath(const std::string& path) {
+    if (path.empty() || path.size() > kMaxPathLength) return;
+    ListView1->BeginUpdate();
+    if (FileExists(path)) {
+        AddFile(path);
+    } else if (DirectoryExists(path)) {
+        AddFolder(path);
+        UpdateTotals();
+    }
+    ListView1->EndUpdate();
+}
+
+void TForm1::AddFile(const std::string& path) {
+    TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (file.Get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.Get(), &size)) {
+        file.Reset();
+        SystemServices().ShowMessageBox(Handle(), "File access denied.\r" + path, nullptr, MB_OK | MB_ICONERROR);
+        return;
+    }
+    file.Reset();
+    ListView1->Add(TListRow{RowFileName(path), {std::to_string(size.QuadPart), RowFolder(path)}, kRowImage});
+    totalSize_ += size.QuadPart;
+    UpdateTotals();
+}
+
+// Every entry below the folder, hidden and system ones included, each subfolder where it is met.
+void TForm1::AddFolder(const std::string& path) {
+    std::string folder = path.back() == '\\' ? path : path + "\\";
+    WIN32_FIND_DATAA entry{};
+    TFindHandle find(FindFirstFileA((folder + "*.*").c_str(), &entry));
+    if (find.Get() == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        AddPath(folder + name);
+    } while (FindNextFileA(find.Get(), &entry));
+}
+
+void TForm1::WMDropFiles(TMessage& message) {
+    TDroppedFiles drop(reinterpret_cast<HDROP>(message.WParam));
+    int count = drop.Count();
+    for (int i = 0; i < count; ++i)
+        if (auto path = drop.Path(i, kMaxPathLength)) AddPath(*path);
+    message.Result = 0;
+}
+
+int TForm1::FileRowCount() { return ListView1->Count(); }
+
+TFileListRow TForm1::FileRow(int index) {
+    const TListRow& row = ListView1->Row(index);
+    return TFileListRow{row.Caption, row.SubItems.at(0), row.SubItems.at(1)};
+}
+
+void TForm1::EraseFile(const std::string& path) { ::EraseFile(path, *this); }
+
+void TForm1::ProcessMessages() {
+    if (Application != nullptr) Application->ProcessMessages();
+}
+
+void TForm1::ReportAccessDenied(const std::string& path) {
+    SystemServices().ShowMessageBox(Handle(), "File access denied.\r" + path, nullptr, MB_OK | MB_ICONERROR);
+}
+
+// Called by Refresh: reads the tree again from the desktop.
+void TForm1::ToolButton1Click(TComponent*) { ShellTreeView1->Refresh(); }
+
+// Called by Add: the tree's selected file or folder into the list.
+void TForm1::ToolButton2Click(TComponent*) { AddPath(ShellTreeView1->Path()); }
+
+// Called by Remove: drops the selected rows and selects the row that took the first one's place.
+void TForm1::ToolButton3Click(TComponent*) {
+    int first = ListView1->NextSelected(0);
+    if (first < 0) return;
+    ListView1->BeginUpdate();
+    for (int i = first; i >= 0; i = ListView1->NextSelected(i)) {
+        totalSize_ -= RowSize(ListView1->Row(i));
+        ListView1->Delete(i);
+    }
+    if (ListView1->Count() > 0) ListView1->SetSelected(std::min(first, ListView1->Count() - 1), true);
+    ListView1->EndUpdate();
+    UpdateTotals();
+}
+
+// Called by Open: the first selected row's file opens in its own program.
+void TForm1::Open1Click(TComponent*) {
+    int first = ListView1->NextSelected(0);
+    if (first < 0) return;
+    const TListRow& row = ListView1->Row(first);
+    SystemServices().ShellExecuteFile(Handle(), "open", row.Caption, "", row.SubItems.at(1), SW_SHOWNORMAL);
+}
+
+void TForm1::ListView1DblClick(TComponent*) { Open1->Click(); }
+
+// Called when a column header is clicked: "Name" turns the sort by name on or off.
+void TForm1::ListView1ColumnClick(TComponent*, int column) {
+    if (column != 0) return;
+    bool sort = !ListView1->SortedByText();
+    ListView1->SetSortedByText(sort);
+    ListView1->SetColumnImage(0, sort ? kSortGlyph : -1);
+}
+
+// Called while something is dragged over the list: anything but the list itself may drop.
+void TForm1::ListView1DragOver(TComponent*, TComponent* source, int, int, bool& accept) { accept = source != ListView1; }
+
+void TForm1::ListView1DragDrop(TComponent*, TComponent*, int, int) { ToolButton2->Click(); }
+
+// Called on a double-click in the tree: a file is added, a folder only opens or closes.
+void TForm1::ShellTreeView1DblClick(TComponent*) {
+    if (FileExists(ShellTreeView1->Path())) ToolButton2->Click();
+}
+
+// Called by Erase: asks, erases the tree's selected file and reads the tree again.
+void TForm1::Erase1Click(TComponent*) {
+    std::string path = ShellTreeView1->Path();
+    if (path.empty() || !FileExists(path)) return;
+    if (ShowCaptionedMessage("Are you sure you want to erase (delete) the selected file:\r" + path,
+                             MB_YESNO | MB_ICONWARNING) == IDNO)
+        return;
+    EraseFile(path);
+    ToolButton1->Click();
+}
