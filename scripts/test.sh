@@ -14,9 +14,10 @@ echo "== Fuzz targets (bounded) =="
 echo "== Windows build, tests under Wine =="
 "$root/scripts/build.sh" win
 export WINEPREFIX="$root/build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
-# One server and Wine's own services for the whole run, started apart from CTest's output pipes
-# (a service that inherits a test's pipe would keep CTest waiting).
-wineserver -p >/dev/null 2>&1
+# Tests run one at a time (windows on one desktop would fight over the focus), on one virtual display, with one wineserver and Wine's own services for the whole run. The services start apart
+# from CTest's output pipes: one that inherited a test's pipe would keep CTest waiting.
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-wine cmd /c exit >/dev/null 2>&1 </dev/null || true
-(cd "$root/build/win" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j4)
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  wineserver -p >/dev/null 2>&1
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  cd "$1" && ctest --output-on-failure' _ "$root/build/win"
