@@ -1,11 +1,352 @@
-// The Encrypt dialog.
+// The Encrypt dialog: password, mode and destination, and the run that writes the container.
 #include "app/Unit2.h"
 
+#include <algorithm>
+
+#include "app/DialogFiles.h"
+#include "app/DialogMessages.h"
+#include "app/DialogPaths.h"
+#include "app/MainWindowFiles.h"
+#include "app/payload/CarrierTrailer.h"
+#include "app/payload/PayloadWriter.h"
+#include "app/payload/Win32FileStream.h"
+#include "toolkit/Application.h"
+
 TForm2* Form2 = nullptr;
+bool EncryptStopFlag = true;
+
+namespace {
+
+struct TModeTexts {
+    const char* Item;
+    const char* Filter;
+    const char* Extension;  // empty: the name is taken as chosen
+};
+
+constexpr TModeTexts kModes[] = {
+    {"Standard - QVL", "Encrypted Files (*.qvl)|*.qvl", ".qvl"},
+    {"Self-decrypting package - EXE", "Executable Files (*.exe)|*.exe", ".exe"},
+    {"Steganography - Hide in the carrier", "Any Files (*.*)|*.*", ""},
+};
+
+const TModeTexts& TextsOf(TEncryptMode mode) { return kModes[std::clamp(static_cast<int>(mode), 0, 2)]; }
+
+TFileListRow Row(int index) { return MainWindowFiles->FileRow(index); }
+
+int RowCount() { return MainWindowFiles != nullptr ? MainWindowFiles->FileRowCount() : 0; }
+
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+template <class T>
+T* Place(TForm2* form, TWinControl* parent, int left, int top, int width, int height) {
+    auto* control = new T(form);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
+TLabel* PlaceLabel(TForm2* form, TWinControl* parent, int left, int top, const std::string& caption) {
+    auto* label = Place<TLabel>(form, parent, left, top, 65, 13);
+    label->SetCaption(caption);
+    return label;
+}
+
+}  // namespace
 
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
-    SetBorderStyle(bsDialog);
-    SetPosition(poMainFormCenter);
+    SetName("Form2");
     SetCaption("Encrypt");
+    SetBorderStyle(bsDialog);
+    SetBorderIcons(biSystemMenu);
+    SetPosition(poScreenCenter);
+    SetClientWidth(381);
+    SetClientHeight(275);
+    SetKeyPreview(true);
+
+    Label1 = PlaceLabel(this, this, 10, 13, "Encryption mode:");
+    ComboBox1 = Place<TComboBox>(this, this, 122, 10, 249, 21);
+    ComboBox1->SetStyle(csDropDownList);
+    for (const TModeTexts& mode : kModes) ComboBox1->Items().Add(mode.Item);
+    GroupBox1 = Place<TGroupBox>(this, this, 10, 42, 361, 97);
+    GroupBox1->SetCaption("Password");
+    Label2 = PlaceLabel(this, GroupBox1, 16, 19, "Enter password:");
+    Edit1 = Place<TEdit>(this, GroupBox1, 112, 16, 233, 21);
+    Edit1->SetPasswordChar('*');
+    Label3 = PlaceLabel(this, GroupBox1, 16, 47, "Verify password:");
+    Edit2 = Place<TEdit>(this, GroupBox1, 112, 44, 233, 21);
+    Edit2->SetPasswordChar('*');
+    CheckBox1 = Place<TCheckBox>(this, GroupBox1, 112, 72, 129, 17);
+    CheckBox1->SetCaption("Show password");
+    Label4 = PlaceLabel(this, this, 10, 154, "");
+    Edit3 = Place<TEdit>(this, this, 10, 170, 329, 21);
+    BitBtn1 = Place<TBitBtn>(this, this, 347, 169, 23, 23);
+    BitBtn1->SetCaption("...");
+    Label5 = PlaceLabel(this, this, 10, 202, "");
+    Label5->SetAutoSize(false);
+    Label5->SetWidth(361);
+    ProgressBar1 = Place<TProgressBar>(this, this, 10, 219, 361, 13);
+    Button1 = Place<TButton>(this, this, 216, 243, 75, 23);
+    Button1->SetCaption("Encrypt");
+    Button2 = Place<TButton>(this, this, 296, 243, 75, 23);
+    Button2->SetCaption("Cancel");
+    SaveDialog1 = new TSaveDialog(this);
+    QC_blowfish1 = new TQC_blowfish(this);
+
+    // Tab order among siblings, set from the lowest place up.
+    GroupBox1->SetTabOrder(0);
+    Edit3->SetTabOrder(1);
+    BitBtn1->SetTabOrder(2);
+    Button1->SetTabOrder(3);
+    Button2->SetTabOrder(4);
+    ProgressBar1->SetTabOrder(5);
+    ComboBox1->SetTabOrder(6);
+
+    OnActivate = MethodOf<&TForm2::FormActivate>(this);
+    OnKeyDown = MethodOf<&TForm2::FormKeyDown>(this);
+    Edit3->OnKeyDown = MethodOf<&TForm2::Edit3KeyDown>(this);
+    ComboBox1->OnChange = MethodOf<&TForm2::ComboBox1Change>(this);
+    CheckBox1->OnClick = MethodOf<&TForm2::CheckBox1Click>(this);
+    BitBtn1->OnClick = MethodOf<&TForm2::BitBtn1Click>(this);
+    Button1->OnClick = MethodOf<&TForm2::Button1Click>(this);
+    Button2->OnClick = MethodOf<&TForm2::Button2Click>(this);
     FinishLayout();
+}
+
+void TForm2::EnableControls(bool enabled) {
+    for (TWinControl* control : std::initializer_list<TWinControl*>{ComboBox1, Edit1, Edit2, CheckBox1, Edit3, BitBtn1,
+                                                                     Button1}) {
+        control->SetEnabled(enabled);
+    }
+    EncryptStopFlag = enabled;
+}
+
+std::string TForm2::ItemFullPath(int index) const {
+    const TFileListRow row = Row(index);
+    return JoinPath(row.Path, row.Caption);
+}
+
+void TForm2::UpdateDestination() {
+    Label4->SetCaption(Mode() == emCarrier ? "Carrier file:" : "Destination file:");
+    const std::string folder = RowCount() > 0 ? Row(0).Path : std::string();
+    Edit3->SetText(ProposedContainer(folder, TextsOf(Mode()).Extension));
+}
+
+void TForm2::FormActivate(TComponent*) {
+    EnableControls(true);
+    ComboBox1->SetItemIndex(emPackage);
+    Edit1->SetText("");
+    Edit2->SetText("");
+    Edit3->SetText("");
+    Edit1->SetFocus();
+    Label4->SetCaption("");
+    Label5->SetCaption("");
+    ProgressBar1->SetPosition(0);
+    UpdateDestination();
+}
+
+void TForm2::FormKeyDown(TComponent*, std::uint16_t& key, TShiftState) {
+    if (key == VK_ESCAPE) Button2->Click();
+}
+
+void TForm2::Edit3KeyDown(TComponent*, std::uint16_t& key, TShiftState) {
+    if (key == VK_RETURN) Button1->Click();
+}
+
+void TForm2::ComboBox1Change(TComponent*) { UpdateDestination(); }
+
+void TForm2::CheckBox1Click(TComponent*) {
+    Edit1->SetPasswordChar(CheckBox1->Checked() ? '\0' : '*');
+    Edit2->SetPasswordChar(Edit1->PasswordChar());
+}
+
+void TForm2::BitBtn1Click(TComponent*) {
+    const TModeTexts& texts = TextsOf(Mode());
+    SaveDialog1->Filter = texts.Filter;
+    SaveDialog1->FileName = Edit3->Text();
+    if (!SaveDialog1->Execute()) return;
+    const std::string& chosen = SaveDialog1->FileName;
+    Edit3->SetText(*texts.Extension != '\0' ? WithExtension(chosen, texts.Extension) : chosen);
+}
+
+void TForm2::Button2Click(TComponent*) {
+    if (EncryptStopFlag) {
+        Close();
+        return;
+    }
+    EncryptStopFlag = ShowDialogMessage(*this, "Do you want to stop the encryption process?", kProductCaption,
+                                        MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// The close box during a run asks the stop question instead of closing.
+void TForm2::WndProc(TMessage& message) {
+    if (message.Msg == WM_CLOSE && !EncryptStopFlag) {
+        Button2Click(this);
+        message.Result = 0;
+        return;
+    }
+    TForm::WndProc(message);
+}
+
+void TForm2::ShowInfo(const std::string& text, TWinControl* focus) {
+    ShowDialogMessage(*this, text, kProductCaption, MB_OK | MB_ICONINFORMATION);
+    focus->SetFocus();
+}
+
+bool TForm2::InputsValid() {
+    const std::string destination = Edit3->Text();
+    if (Edit1->Text().empty()) {
+        ShowInfo("Please enter the password.", Edit1);
+    } else if (Edit1->Text() != Edit2->Text()) {
+        ShowInfo("Passwords must be identical.", Edit2);
+    } else if (destination.empty()) {
+        ShowInfo("Please specify the " + AsciiLower(DropLast(Label4->Caption(), 1)) + ".", Edit3);
+    } else if (Mode() == emCarrier && !IsFile(destination)) {
+        ShowInfo("Please specify the carrier file.", Edit3);
+    } else {
+        return true;
+    }
+    return false;
+}
+
+// Measures every source now, so that the header records the sizes that are then copied, and refuses
+// before anything is written when a source is the destination, cannot be measured, or the header
+// would not fit.
+bool TForm2::SourcesUsable(std::vector<THeaderEntry>& entries) {
+    const std::string destination = Edit3->Text();
+    for (int i = 0; i < RowCount(); ++i) {
+        const std::string path = ItemFullPath(i);
+        int64_t size = 0;
+        if (SameFile(path, destination) || !MeasureFile(path, size) ||
+            CheckHeadEntries({{Row(i).Caption, std::to_string(size)}}) != TPayloadResult::prOk) {
+            ShowAccessDenied(*this, path, nullptr);
+            return false;
+        }
+        entries.push_back({Row(i).Caption, std::to_string(size)});
+    }
+    if (CheckHeadEntries(entries) != TPayloadResult::prOk) {
+        ShowDialogMessage(*this,
+                          "Too many files for one container: their names and sizes take more than 20480 "
+                          "characters.\rPlease encrypt fewer files at a time.",
+                          kProductCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    return true;
+}
+
+bool TForm2::OverwriteConfirmed() {
+    const std::string destination = Edit3->Text();
+    if (Mode() == emCarrier || !IsFile(destination)) return true;
+    const int answer = ShowDialogMessage(
+        *this, "File \"" + BareFileName(destination) + "\" already exists.\rWould you like to overwrite this file?",
+        kProductCaption, MB_YESNO | MB_ICONWARNING);
+    if (answer == IDYES) return true;
+    Edit3->SetFocus();
+    return false;
+}
+
+void TForm2::Button1Click(TComponent*) {
+    std::vector<THeaderEntry> entries;
+    if (!InputsValid() || !SourcesUsable(entries) || !OverwriteConfirmed()) return;
+    EnableControls(false);
+    Run(entries);
+}
+
+bool TForm2::CopyStub(TByteStream& destination) {
+    const std::string stubPath = ProgramFolder() + "QVL.dat";
+    TWin32FileStream stub(stubPath, TFileMode::fmOpenRead);
+    if (!stub.IsOpen()) {
+        ShowAccessDenied(*this, stubPath, nullptr);
+        return false;
+    }
+    TPieceHooks hooks;
+    hooks.pieceDone = [](int64_t, int64_t) { Application->ProcessMessages(); };
+    if (CopyBytes(stub, destination, -1, kPieceSize, hooks) != TPayloadResult::prOk) {
+        ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
+        return false;
+    }
+    return true;
+}
+
+bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry>& entries, bool& stopped) {
+    TPayloadWriter writer(*QC_blowfish1, destination);
+    if (writer.WriteHead(Edit1->Text(), this, entries) != TPayloadResult::prOk) {
+        ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
+        return false;
+    }
+    TPieceHooks hooks;
+    hooks.stopRequested = [] { return EncryptStopFlag; };
+    hooks.pieceDone = [this](int64_t done, int64_t total) {
+        Application->ProcessMessages();
+        if (total != 0) ProgressBar1->SetPosition(ProgressPercent(done, total));
+    };
+    const int count = static_cast<int>(entries.size());
+    for (int i = 0; i < count; ++i) {
+        Label5->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + Row(i).Caption);
+        const std::string path = ItemFullPath(i);
+        TPayloadResult result = TPayloadResult::prReadFailed;
+        {
+            TWin32FileStream source(path, TFileMode::fmOpenRead);
+            if (!source.IsOpen()) {
+                ShowAccessDenied(*this, path, nullptr);
+                return false;
+            }
+            result = writer.WriteContents(source, hooks);
+        }
+        if (result == TPayloadResult::prStopped) {
+            stopped = true;
+            return false;
+        }
+        if (result == TPayloadResult::prSizeChanged) {
+            ShowDialogMessage(*this, "The file changed while it was being encrypted.\r" + path, kProductCaption,
+                              MB_OK | MB_ICONERROR);
+            return false;
+        }
+        if (result != TPayloadResult::prOk) {
+            ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
+            return false;
+        }
+        Application->ProcessMessages();
+    }
+    return true;  // the writer scrubs the cipher as it goes
+}
+
+void TForm2::Run(const std::vector<THeaderEntry>& entries) {
+    const TEncryptMode mode = Mode();
+    const std::string destinationPath = Edit3->Text();
+    bool stopped = false;
+    bool written = false;
+    {
+        TWin32FileStream destination(destinationPath,
+                                     mode == emCarrier ? TFileMode::fmOpenWrite : TFileMode::fmCreate);
+        const int64_t carrierLength = destination.Size();
+        if (!destination.IsOpen() || !destination.Seek(carrierLength)) {
+            ShowAccessDenied(*this, destinationPath, kProductCaption);
+        } else if ((mode == emStandard || CopyStub(destination)) && WriteFiles(destination, entries, stopped)) {
+            written = mode != emCarrier || WriteCarrierTrailer(destination, carrierLength);
+            if (!written) ShowAccessDenied(*this, destinationPath, kProductCaption);
+        }
+    }
+    Application->ProcessMessages();
+    if (!written) {
+        EnableControls(true);
+        if (stopped) Close();
+        return;
+    }
+    ProgressBar1->SetPosition(0);
+    EnableControls(true);
+    OfferErase();
+    Close();
+}
+
+void TForm2::OfferErase() {
+    const int answer = ShowDialogMessage(
+        *this, "The file(s) has been successfully encrypted!\r\rDo you want to erase (delete) the source files?",
+        kProductCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    if (answer != IDYES) return;
+    for (int i = 0; i < RowCount(); ++i) MainWindowFiles->EraseFile(ItemFullPath(i));
+    Application->ProcessMessages();
 }

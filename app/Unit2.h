@@ -1,12 +1,91 @@
-// The Encrypt dialog.
+// The Encrypt dialog: password, mode and destination, and the run that writes the container.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/payload/Header.h"
+#include "cipher/Blowfish.h"
+#include "toolkit/BitBtn.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Edit.h"
 #include "toolkit/Form.h"
+#include "toolkit/GroupBox.h"
+#include "toolkit/Label.h"
+#include "toolkit/ProgressBar.h"
+#include "toolkit/SaveDialog.h"
+
+class TByteStream;
+
+// Encryption modes, the item indexes of ComboBox1.
+enum TEncryptMode { emStandard = 0, emPackage = 1, emCarrier = 2 };
+
+// True while the dialog is idle or the user asked to stop; False while a run is going on.
+extern bool EncryptStopFlag;
 
 class TForm2 : public TForm {
 public:
     explicit TForm2(TComponent* owner);
     const char* ClassName() const override { return "TForm2"; }
+
+    TLabel* Label1 = nullptr;
+    TComboBox* ComboBox1 = nullptr;
+    TGroupBox* GroupBox1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TEdit* Edit1 = nullptr;
+    TLabel* Label3 = nullptr;
+    TEdit* Edit2 = nullptr;
+    TCheckBox* CheckBox1 = nullptr;
+    TLabel* Label4 = nullptr;
+    TEdit* Edit3 = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TLabel* Label5 = nullptr;
+    TProgressBar* ProgressBar1 = nullptr;
+    TButton* Button1 = nullptr;
+    TButton* Button2 = nullptr;
+    TSaveDialog* SaveDialog1 = nullptr;
+    TQC_blowfish* QC_blowfish1 = nullptr;
+
+    // Enables or disables the inputs and Encrypt together with EncryptStopFlag; Cancel stays live.
+    void EnableControls(bool enabled);
+    // Label4 and the proposed destination for the current mode.
+    void UpdateDestination();
+    TEncryptMode Mode() const { return static_cast<TEncryptMode>(ComboBox1->ItemIndex()); }
+
+    // Called when the dialog becomes active.
+    void FormActivate(TComponent* sender);
+    // Called for every key before the focused control sees it.
+    void FormKeyDown(TComponent* sender, std::uint16_t& key, TShiftState shift);
+    // Called for a key in the destination field.
+    void Edit3KeyDown(TComponent* sender, std::uint16_t& key, TShiftState shift);
+    // Called when the user picks another mode.
+    void ComboBox1Change(TComponent* sender);
+    // Called when "Show password" changes.
+    void CheckBox1Click(TComponent* sender);
+    // Called when the "..." button is clicked.
+    void BitBtn1Click(TComponent* sender);
+    // Called when Encrypt is clicked: the run.
+    void Button1Click(TComponent* sender);
+    // Called when Cancel is clicked (or Esc, or the close box during a run).
+    void Button2Click(TComponent* sender);
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    bool InputsValid();
+    bool SourcesUsable(std::vector<THeaderEntry>& entries);
+    bool OverwriteConfirmed();
+    void Run(const std::vector<THeaderEntry>& entries);
+    bool CopyStub(TByteStream& destination);
+    bool WriteFiles(TByteStream& destination, const std::vector<THeaderEntry>& entries, bool& stopped);
+    void OfferErase();
+    // The file of row i: its folder and name.
+    std::string ItemFullPath(int index) const;
+    void ShowInfo(const std::string& text, TWinControl* focus);
 };
 
 extern TForm2* Form2;

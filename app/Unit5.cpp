@@ -1,14 +1,245 @@
-// The Decrypt dialog.
+// The Decrypt dialog: destination folder and password, and the run that unpacks a standard container.
 #include "app/Unit5.h"
 
+#include <initializer_list>
+
+#include "app/DialogFiles.h"
+#include "app/DialogMessages.h"
+#include "app/DialogPaths.h"
+#include "app/payload/DecimalText.h"
+#include "app/payload/PayloadReader.h"
+#include "app/payload/Win32FileStream.h"
+#include "toolkit/Application.h"
+
 TForm5* Form5 = nullptr;
+bool DecryptStopFlag = true;
+
+namespace {
+
+constexpr const char* kWrongPassword = "Incorrect password. Please retype it.";
+
+template <class T>
+T* Place(TForm5* form, int left, int top, int width, int height) {
+    auto* control = new T(form);
+    control->SetParent(form);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
+TLabel* PlaceLabel(TForm5* form, int left, int top, const std::string& caption) {
+    auto* label = Place<TLabel>(form, left, top, 65, 13);
+    label->SetCaption(caption);
+    return label;
+}
+
+}  // namespace
 
 TForm5::TForm5(TComponent* owner) : TForm(owner) {
-    SetBorderStyle(bsDialog);
-    SetPosition(poMainFormCenter);
+    SetName("Form5");
     SetCaption("Decrypt");
-    Edit1 = new TEdit(this);
-    Edit1->SetParent(this);
-    Edit1->SetBounds(8, 8, 300, 21);
+    SetBorderStyle(bsDialog);
+    SetBorderIcons(biSystemMenu);
+    SetPosition(poScreenCenter);
+    SetClientWidth(381);
+    SetClientHeight(250);
+    SetKeyPreview(true);
+
+    Label1 = PlaceLabel(this, 10, 10, "Source file:");
+    Edit1 = Place<TEdit>(this, 10, 26, 361, 21);
+    Edit1->SetEnabled(false);
+    Edit1->SetTabStop(false);
+    Label2 = PlaceLabel(this, 10, 58, "Destination folder:");
+    Edit2 = Place<TEdit>(this, 10, 74, 329, 21);
+    Button1 = Place<TButton>(this, 349, 73, 23, 23);
+    Button1->SetCaption("...");
+    Label3 = PlaceLabel(this, 10, 106, "Password:");
+    Edit3 = Place<TEdit>(this, 10, 122, 361, 21);
+    Edit3->SetPasswordChar('*');
+    CheckBox1 = Place<TCheckBox>(this, 10, 154, 97, 17);
+    CheckBox1->SetCaption("Show password");
+    Label4 = PlaceLabel(this, 10, 178, "");
+    Label4->SetAutoSize(false);
+    Label4->SetWidth(361);
+    ProgressBar1 = Place<TProgressBar>(this, 10, 194, 361, 13);
+    Button2 = Place<TButton>(this, 218, 218, 75, 23);
+    Button2->SetCaption("Decrypt");
+    Button3 = Place<TButton>(this, 298, 218, 75, 23);
+    Button3->SetCaption("Cancel");
+    ListBox1 = Place<TListBox>(this, 50, 210, 49, 25);
+    ListBox1->SetVisible(false);
+    ListBox2 = Place<TListBox>(this, 106, 210, 57, 25);
+    ListBox2->SetVisible(false);
+    QC_blowfish1 = new TQC_blowfish(this);
+
+    int order = 0;
+    for (TWinControl* control : std::initializer_list<TWinControl*>{Edit2, Button1, Edit3, CheckBox1, Button2, Button3,
+                                                                     Edit1, ProgressBar1, ListBox1, ListBox2}) {
+        control->SetTabOrder(order++);
+    }
+
+    OnActivate = MethodOf<&TForm5::FormActivate>(this);
+    OnKeyDown = MethodOf<&TForm5::FormKeyDown>(this);
+    Edit3->OnKeyDown = MethodOf<&TForm5::Edit3KeyDown>(this);
+    CheckBox1->OnClick = MethodOf<&TForm5::CheckBox1Click>(this);
+    Button1->OnClick = MethodOf<&TForm5::Button1Click>(this);
+    Button2->OnClick = MethodOf<&TForm5::Button2Click>(this);
+    Button3->OnClick = MethodOf<&TForm5::Button3Click>(this);
     FinishLayout();
+}
+
+void TForm5::EnableControls(bool enabled) {
+    for (TWinControl* control : std::initializer_list<TWinControl*>{Edit2, Button1, Edit3, CheckBox1, Button2})
+        control->SetEnabled(enabled);
+    DecryptStopFlag = enabled;
+}
+
+void TForm5::FormActivate(TComponent*) {
+    EnableControls(true);
+    Edit2->SetText(DropLast(Edit1->Text(), 4));
+    Edit3->SetText("");
+    CheckBox1->SetChecked(false);
+    Edit3->SetFocus();
+    Label4->SetCaption("");
+    ProgressBar1->SetPosition(0);
+}
+
+void TForm5::FormKeyDown(TComponent*, std::uint16_t& key, TShiftState) {
+    if (key == VK_ESCAPE) Button3->Click();
+}
+
+void TForm5::Edit3KeyDown(TComponent*, std::uint16_t& key, TShiftState) {
+    if (key == VK_RETURN) Button2->Click();
+}
+
+void TForm5::CheckBox1Click(TComponent*) { Edit3->SetPasswordChar(CheckBox1->Checked() ? '\0' : '*'); }
+
+void TForm5::Button1Click(TComponent*) {
+    if (auto folder = SystemServices().BrowseForFolder(Handle(), "Select destination folder:")) Edit2->SetText(*folder);
+}
+
+void TForm5::Button3Click(TComponent*) {
+    if (DecryptStopFlag) {
+        Close();
+        return;
+    }
+    DecryptStopFlag = ShowDialogMessage(*this, "Do you want to stop the decryption process?", kProductCaption,
+                                        MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// The close box during a run asks the stop question instead of closing.
+void TForm5::WndProc(TMessage& message) {
+    if (message.Msg == WM_CLOSE && !DecryptStopFlag) {
+        Button3Click(this);
+        message.Result = 0;
+        return;
+    }
+    TForm::WndProc(message);
+}
+
+void TForm5::EndRun(const std::string& text, const char* caption) {
+    ShowDialogMessage(*this, text, caption, MB_OK | MB_ICONERROR);
+    EnableControls(true);
+}
+
+void TForm5::Button2Click(TComponent*) {
+    const std::string password = Edit3->Text();
+    if (TrimBlanks(password).empty()) {
+        ShowDialogMessage(*this, "Please enter the password.", kProductCaption, MB_OK | MB_ICONINFORMATION);
+        Edit3->SetFocus();
+        return;
+    }
+    bool done = false;
+    {
+        const std::string source = Edit1->Text();
+        TWin32FileStream container(source, TFileMode::fmOpenRead);
+        if (!container.IsOpen()) {
+            ShowDialogMessage(*this, "File access denied.\r" + source, kProductCaption, MB_OK | MB_ICONERROR);
+            return;
+        }
+        TPayloadReader reader(*QC_blowfish1, container, 0);  // scrubs the cipher on every way out
+        if (reader.CheckPassword(password, this) != TPayloadResult::prOk) {
+            ShowDialogMessage(*this, kWrongPassword, kProductCaption, MB_OK | MB_ICONERROR);
+            Edit3->SetFocus();
+            Edit3->SelectAll();
+            return;
+        }
+        const std::string folder = Edit2->Text();
+        CreateFolderPath(folder);
+        if (!IsFolder(folder)) {
+            ShowDialogMessage(*this, "Directory \"" + folder + "\" does not exist.", kProductCaption,
+                              MB_OK | MB_ICONERROR);
+            Edit2->SetFocus();
+            return;
+        }
+        if (reader.ReadHeader() != TPayloadResult::prOk) {
+            ShowDialogMessage(*this, kWrongPassword, kProductCaption, MB_OK | MB_ICONERROR);
+            Edit3->SetFocus();
+            return;
+        }
+        EnableControls(false);
+        done = ExtractAll(reader);
+    }
+    if (!done) return;
+    ShowDialogMessage(*this, "The file(s) has been successfully decrypted!", kProductCaption,
+                      MB_OK | MB_ICONINFORMATION);
+    Close();
+}
+
+// Writes every entry into the destination folder; false when the run ended early (the dialog then
+// open and enabled, or closed after a stop).
+bool TForm5::ExtractAll(TPayloadReader& reader) {
+    const std::vector<TPayloadEntry>& entries = reader.Entries();
+    ListBox1->Items().Clear();
+    ListBox2->Items().Clear();
+    for (const TPayloadEntry& entry : entries) {
+        ListBox1->Items().Add(entry.name);
+        ListBox2->Items().Add(entry.sizeText);
+    }
+    TPieceHooks hooks;
+    hooks.stopRequested = [] { return DecryptStopFlag; };
+    hooks.pieceDone = [this](int64_t done, int64_t total) {
+        Application->ProcessMessages();
+        if (total != 0) ProgressBar1->SetPosition(ProgressPercent(done, total));
+    };
+    const std::string folder = Edit2->Text();
+    const size_t count = entries.size();
+    for (size_t i = 0; i < count; ++i) {
+        const std::string path = JoinPath(folder, entries[i].name);
+        Label4->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + entries[i].name);
+        // A name that would leave the folder, or a size that is no byte count, is never written.
+        if (!reader.CanExtract(i)) {
+            EndRun("File access denied.\r" + path, kProductCaption);
+            return false;
+        }
+        if (IsFile(path)) {
+            const int answer = ShowDialogMessage(
+                *this, "File \"" + path + "\" already exists.\rOverwrite the existing file?", kProductCaption,
+                MB_YESNOCANCEL | MB_ICONQUESTION);
+            if (answer == IDNO) continue;
+            if (answer != IDYES) {
+                EnableControls(true);
+                return false;
+            }
+        }
+        TPayloadResult result = TPayloadResult::prWriteFailed;
+        {
+            TWin32FileStream output(path, TFileMode::fmCreate);
+            if (output.IsOpen()) result = reader.Extract(i, output, hooks);
+        }
+        if (result == TPayloadResult::prStopped) {
+            EnableControls(true);
+            Close();
+            return false;
+        }
+        if (result == TPayloadResult::prTruncated) {
+            EndRun("The container ends before the end of this file:\r" + path, kProductCaption);
+            return false;
+        }
+        if (result != TPayloadResult::prOk) {
+            EndRun("File access denied.\r" + path, kProductCaption);
+            return false;
+        }
+        Application->ProcessMessages();
+    }
+    return true;
 }

@@ -1,16 +1,71 @@
-// The Decrypt dialog.
+// The Decrypt dialog: destination folder and password, and the run that unpacks a standard container.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
+#include "cipher/Blowfish.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/ProgressBar.h"
+
+class TPayloadReader;
+
+// True while the dialog is idle or the user asked to stop; False while a run is going on.
+extern bool DecryptStopFlag;
 
 class TForm5 : public TForm {
 public:
     explicit TForm5(TComponent* owner);
     const char* ClassName() const override { return "TForm5"; }
 
-    // The container to decrypt.
+    TLabel* Label1 = nullptr;
+    // The container to decrypt, set by the caller before showing the dialog.
     TEdit* Edit1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TEdit* Edit2 = nullptr;
+    TButton* Button1 = nullptr;
+    TLabel* Label3 = nullptr;
+    TEdit* Edit3 = nullptr;
+    TCheckBox* CheckBox1 = nullptr;
+    TLabel* Label4 = nullptr;
+    TProgressBar* ProgressBar1 = nullptr;
+    TButton* Button2 = nullptr;
+    TButton* Button3 = nullptr;
+    // The header of the current run: names and size texts, entry i of each belonging to file i.
+    TListBox* ListBox1 = nullptr;
+    TListBox* ListBox2 = nullptr;
+    TQC_blowfish* QC_blowfish1 = nullptr;
+
+    // Enables or disables the inputs and Decrypt together with DecryptStopFlag; Cancel stays live.
+    void EnableControls(bool enabled);
+
+    // Called when the dialog becomes active.
+    void FormActivate(TComponent* sender);
+    // Called for every key before the focused control sees it.
+    void FormKeyDown(TComponent* sender, std::uint16_t& key, TShiftState shift);
+    // Called for a key in the password field.
+    void Edit3KeyDown(TComponent* sender, std::uint16_t& key, TShiftState shift);
+    // Called when "Show password" changes.
+    void CheckBox1Click(TComponent* sender);
+    // Called when the "..." button is clicked: the folder browser.
+    void Button1Click(TComponent* sender);
+    // Called when Decrypt is clicked: the run.
+    void Button2Click(TComponent* sender);
+    // Called when Cancel is clicked (or Esc, or the close box during a run).
+    void Button3Click(TComponent* sender);
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    // Reports a failure and ends the run with the dialog open.
+    void EndRun(const std::string& text, const char* caption);
+    bool ExtractAll(TPayloadReader& reader);
 };
 
 extern TForm5* Form5;

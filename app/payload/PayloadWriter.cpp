@@ -23,10 +23,12 @@ int64_t TPayloadWriter::NextEntrySize() const {
     return nextEntry_ < entrySizes_.size() ? entrySizes_[nextEntry_] : -1;
 }
 
-TPayloadResult TPayloadWriter::WriteHead(const std::string& password, TComponent* owner,
-                                         const std::vector<THeaderEntry>& entries) {
+namespace {
+
+// The header of the entries (size texts trimmed) and their sizes, or the reason it cannot be written.
+TPayloadResult PrepareHeader(const std::vector<THeaderEntry>& entries, std::string& header,
+                             std::vector<int64_t>& sizes) {
     std::vector<THeaderEntry> trimmed;
-    std::vector<int64_t> sizes;
     for (const THeaderEntry& entry : entries) {
         THeaderEntry row{entry.name, TrimBlanks(entry.sizeText)};
         int64_t size = 0;
@@ -36,8 +38,24 @@ TPayloadResult TPayloadWriter::WriteHead(const std::string& password, TComponent
         trimmed.push_back(row);
         sizes.push_back(size);
     }
-    const std::string header = BuildHeader(trimmed);
-    if (header.size() > static_cast<size_t>(kHeaderLimit)) return TPayloadResult::prHeaderTooLong;
+    header = BuildHeader(trimmed);
+    return header.size() > static_cast<size_t>(kHeaderLimit) ? TPayloadResult::prHeaderTooLong : TPayloadResult::prOk;
+}
+
+}  // namespace
+
+TPayloadResult CheckHeadEntries(const std::vector<THeaderEntry>& entries) {
+    std::string header;
+    std::vector<int64_t> sizes;
+    return PrepareHeader(entries, header, sizes);
+}
+
+TPayloadResult TPayloadWriter::WriteHead(const std::string& password, TComponent* owner,
+                                         const std::vector<THeaderEntry>& entries) {
+    std::string header;
+    std::vector<int64_t> sizes;
+    const TPayloadResult prepared = PrepareHeader(entries, header, sizes);
+    if (prepared != TPayloadResult::prOk) return prepared;
     entrySizes_ = sizes;
     nextEntry_ = 0;
 

@@ -12,6 +12,10 @@
 #include "cipher/CryptBase.h"
 #include "toolkit/Component.h"
 
+// What WriteHead would refuse for these entries, checked without writing: prBadEntry, prHeaderTooLong,
+// or prOk.
+TPayloadResult CheckHeadEntries(const std::vector<THeaderEntry>& entries);
+
 // Writes at the destination's current position. Call WriteHead once, then WriteContents (or
 // CopyStored) for each entry in header order; a carrier then gets WriteCarrierTrailer. The cipher
 // is scrubbed when the writer goes, on every path.

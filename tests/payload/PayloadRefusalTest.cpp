@@ -96,9 +96,11 @@ TEST(PayloadWriter, OversizeHeaderAndUnstorableEntriesWriteNothing) {
         TMemoryStream out;
         TQC_blowfish cipher(nullptr);
         TPayloadWriter writer(cipher, out);
+        EXPECT_EQ(CheckHeadEntries(refused[i]), expected[i]) << i;
         EXPECT_EQ(writer.WriteHead(kPassword, nullptr, refused[i]), expected[i]) << i;
         EXPECT_EQ(out.Size(), 0) << i;
     }
+    EXPECT_EQ(CheckHeadEntries({{std::string(20476, 'n'), "10"}}), TPayloadResult::prOk);
 }
 
 TEST(PayloadWriter, SourceOfAnotherSizeFullVolumeAndStopAreReported) {

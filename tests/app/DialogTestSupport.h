@@ -1,0 +1,89 @@
+// Helpers of the dialog tests: a stand-in file list, scratch files, the stub beside the test program.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainWindowFiles.h"
+#include "app/payload/PayloadReader.h"
+#include "app/payload/Win32FileStream.h"
+#include "cipher/Blowfish.h"
+#include "tests/payload/PayloadTestSupport.h"
+#include "tests/payload/WinFileSupport.h"
+#include "tests/toolkit/Harness.h"
+#include "tests/toolkit/ScriptedServices.h"
+
+// The main window's list as the dialogs see it; erasing is recorded, not done.
+class TFakeFileList : public TMainWindowFiles {
+public:
+    TFakeFileList() { MainWindowFiles = this; }
+    ~TFakeFileList() override { MainWindowFiles = nullptr; }
+
+    void Add(const std::string& folder, const std::string& name, const std::string& size) {
+        rows.push_back({name, size, folder});
+    }
+    int FileRowCount() override { return static_cast<int>(rows.size()); }
+    TFileListRow FileRow(int index) override { return rows.at(static_cast<size_t>(index)); }
+    void EraseFile(const std::string& path) override { erased.push_back(path); }
+
+    std::vector<TFileListRow> rows;
+    std::vector<std::string> erased;
+};
+
+inline std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
+inline std::string NameOf(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+
+// Writes the file and lists it the way the main window does.
+inline void AddSource(TFakeFileList& list, const std::string& path, const std::vector<uint8_t>& bytes) {
+    PutFile(path, bytes);
+    list.Add(FolderOf(path), NameOf(path), std::to_string(bytes.size()));
+}
+
+// The folder of the running test program, where the dialogs look for the stub.
+inline std::string TestProgramFolder() {
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    return FolderOf(module);
+}
+
+// A small stand-in for the stub file beside the test program while it lives.
+class TStubFile {
+public:
+    explicit TStubFile(std::vector<uint8_t> bytes) : path_(TestProgramFolder() + "QVL.dat"), bytes_(std::move(bytes)) {
+        PutFile(path_, bytes_);
+    }
+    ~TStubFile() { DeleteFileA(path_.c_str()); }
+    TStubFile(const TStubFile&) = delete;
+    TStubFile& operator=(const TStubFile&) = delete;
+    const std::vector<uint8_t>& Bytes() const { return bytes_; }
+    static std::string Path() { return TestProgramFolder() + "QVL.dat"; }
+
+private:
+    std::string path_;
+    std::vector<uint8_t> bytes_;
+};
+
+// Reads every file of a payload in a file at the given offset; the map is empty when the password fails.
+inline std::vector<TPackedFile> ReadPayloadFile(const std::string& path, int64_t offset, const std::string& password) {
+    TWin32FileStream container(path, TFileMode::fmOpenRead);
+    TQC_blowfish cipher(nullptr);
+    TPayloadReader reader(cipher, container, offset);
+    std::vector<TPackedFile> files;
+    if (reader.CheckPassword(password, nullptr) != TPayloadResult::prOk) return files;
+    if (reader.ReadHeader() != TPayloadResult::prOk) return files;
+    for (size_t i = 0; i < reader.Entries().size(); ++i) {
+        TMemoryStream out;
+        EXPECT_EQ(reader.Extract(i, out, {}), TPayloadResult::prOk) << reader.Entries()[i].name;
+        files.push_back({reader.Entries()[i].name, out.Bytes()});
+    }
+    return files;
+}
+
+inline bool HasFocus(TWinControl& control) { return GetFocus() == control.Handle(); }

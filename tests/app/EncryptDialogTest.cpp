@@ -1,0 +1,348 @@
+// The Encrypt dialog driven through its controls: validation, destinations, the three containers, Cancel.
+#include "app/Unit2.h"
+
+#include <cstdio>
+
+#include "app/payload/DecimalText.h"
+#include "tests/app/DialogTestSupport.h"
+
+namespace {
+
+const std::string kPassword = "Tr0ub4dor";
+
+class EncryptDialog : public ::testing::Test {
+protected:
+    EncryptDialog() {
+        harness::TestApplication();
+        form = std::make_unique<TForm2>(nullptr);
+    }
+
+    void Fill(TEncryptMode mode, const std::string& password, const std::string& verify,
+              const std::string& destination) {
+        form->ComboBox1->SetItemIndex(mode);
+        form->ComboBox1Change(form->ComboBox1);
+        form->Edit1->SetText(password);
+        form->Edit2->SetText(verify);
+        form->Edit3->SetText(destination);
+    }
+
+    // Shows the dialog, fills it and clicks Encrypt; `check` runs once the click has returned. Returns
+    // whether the run closed the dialog (a dialog left open is closed afterwards).
+    bool Encrypt(TEncryptMode mode, const std::string& password, const std::string& verify,
+                 const std::string& destination, const std::function<void()>& check = {}) {
+        bool closedByRun = false;
+        harness::ShowModalWith(*form, {[&] {
+                                   Fill(mode, password, verify, destination);
+                                   harness::ClickButton(*form->Button1);
+                                   closedByRun = form->ModalResult() != mrNone;
+                                   if (check) check();
+                                   if (!closedByRun) form->Close();
+                               }});
+        return closedByRun;
+    }
+
+    bool Encrypt(TEncryptMode mode, const std::string& destination, const std::function<void()>& check = {}) {
+        return Encrypt(mode, kPassword, kPassword, destination, check);
+    }
+
+    bool InputsEnabled() const {
+        return form->ComboBox1->Enabled() && form->Edit1->Enabled() && form->Edit3->Enabled() &&
+               form->Button1->Enabled() && EncryptStopFlag;
+    }
+
+    TScriptedScope scripted;
+    TFakeFileList list;
+    TScratchFolder scratch{"qvl-encrypt-"};
+    std::unique_ptr<TForm2> form;
+};
+
+TEST_F(EncryptDialog, EachRefusedInputShowsItsMessageFocusesItsFieldAndWritesNothing) {
+    const std::string source = scratch / "a.txt";
+    AddSource(list, source, RandomBytes(100, 1));
+    const std::string destination = scratch / "out.qvl";
+    const std::string missingCarrier = scratch / "nowhere.jpg";
+    struct {
+        TEncryptMode mode;
+        std::string password, verify, destination;
+        std::string message;
+        TEdit* TForm2::*focus;
+    } cases[] = {
+        {emStandard, "", "", destination, "Please enter the password.", &TForm2::Edit1},
+        {emStandard, "Secret", "secret", destination, "Passwords must be identical.", &TForm2::Edit2},
+        {emStandard, "x", "x", "", "Please specify the destination file.", &TForm2::Edit3},
+        {emPackage, "x", "x", "", "Please specify the destination file.", &TForm2::Edit3},
+        {emCarrier, "x", "x", "", "Please specify the carrier file.", &TForm2::Edit3},
+        {emCarrier, "x", "x", missingCarrier, "Please specify the carrier file.", &TForm2::Edit3},
+    };
+    for (const auto& c : cases) {
+        scripted.services = TScriptedServices();
+        form = std::make_unique<TForm2>(nullptr);
+        EXPECT_FALSE(Encrypt(c.mode, c.password, c.verify, c.destination, [&] {
+            EXPECT_TRUE(HasFocus(*(form.get()->*c.focus))) << c.message;
+            EXPECT_TRUE(InputsEnabled());
+        }));
+        ASSERT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{c.message});
+        const TServiceCall call = scripted.services.Calls().front();
+        EXPECT_EQ(call.Caption, std::optional<std::string>("Quiverlock"));
+        EXPECT_EQ(call.Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+        EXPECT_EQ(call.Owner, form->Handle());
+        EXPECT_FALSE(FileExists(destination));
+        EXPECT_FALSE(FileExists(missingCarrier));
+    }
+}
+
+TEST_F(EncryptDialog, BlankPasswordIsAcceptedAndHashedWithItsBlanks) {
+    const std::vector<uint8_t> bytes = RandomBytes(5000, 2);
+    AddSource(list, scratch / "a.bin", bytes);
+    const std::string destination = scratch / "blank.qvl";
+    scripted.services.AnswerMessageBox(IDNO);  // erase question
+    EXPECT_TRUE(Encrypt(emStandard, "   ", "   ", destination));
+    EXPECT_TRUE(ReadPayloadFile(destination, 0, "").empty());
+    EXPECT_TRUE(ReadPayloadFile(destination, 0, " ").empty());
+    const std::vector<TPackedFile> files = ReadPayloadFile(destination, 0, "   ");
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].contents, bytes);
+}
+
+TEST_F(EncryptDialog, ProposedDestinationLiesBesideTheFirstFilesFolder) {
+    struct {
+        std::string folder;
+        std::string standard, package;
+    } cases[] = {
+        {"C:\\", "C:\\C.qvl", "C:\\C.exe"},
+        {"C:\\Data\\Photos", "C:\\Data\\Photos.qvl", "C:\\Data\\Photos.exe"},
+        {"D:\\Data\\Photos\\", "D:\\Data\\Photos.qvl", "D:\\Data\\Photos.exe"},
+    };
+    for (const auto& c : cases) {
+        list.rows.clear();
+        list.Add(c.folder, "first.txt", "1");
+        list.Add("E:\\Other", "second.txt", "1");
+        form = std::make_unique<TForm2>(nullptr);
+        harness::ShowModalWith(*form, {[&] {
+                                   EXPECT_EQ(form->ComboBox1->ItemIndex(), emPackage);
+                                   EXPECT_EQ(form->Edit3->Text(), c.package);
+                                   EXPECT_EQ(form->Label4->Caption(), "Destination file:");
+                                   EXPECT_TRUE(HasFocus(*form->Edit1));
+                                   form->ComboBox1->SetItemIndex(emStandard);
+                                   form->ComboBox1Change(form->ComboBox1);
+                                   EXPECT_EQ(form->Edit3->Text(), c.standard);
+                                   form->ComboBox1->SetItemIndex(emCarrier);
+                                   form->ComboBox1Change(form->ComboBox1);
+                                   EXPECT_EQ(form->Edit3->Text(), "");
+                                   EXPECT_EQ(form->Label4->Caption(), "Carrier file:");
+                                   harness::ClickButton(*form->Button2);  // idle Cancel closes
+                               }});
+    }
+}
+
+TEST_F(EncryptDialog, SaveDialogAppendsTheModesExtensionUnlessItIsExactlyThere) {
+    struct {
+        TEncryptMode mode;
+        std::optional<std::string> chosen;
+        std::string filter, expected;
+    } cases[] = {
+        {emStandard, "C:\\x\\box.qvl", "Encrypted Files (*.qvl)|*.qvl", "C:\\x\\box.qvl"},
+        {emStandard, "C:\\x\\box.QVL", "Encrypted Files (*.qvl)|*.qvl", "C:\\x\\box.QVL.qvl"},
+        {emStandard, "C:\\x.y\\box", "Encrypted Files (*.qvl)|*.qvl", "C:\\x.y\\box.qvl"},
+        {emPackage, "C:\\x\\run.exe", "Executable Files (*.exe)|*.exe", "C:\\x\\run.exe"},
+        {emPackage, "C:\\x\\run.txt", "Executable Files (*.exe)|*.exe", "C:\\x\\run.txt.exe"},
+        {emCarrier, "C:\\x\\pic.jpg", "Any Files (*.*)|*.*", "C:\\x\\pic.jpg"},
+        {emStandard, std::nullopt, "Encrypted Files (*.qvl)|*.qvl", "C:\\start.qvl"},
+    };
+    for (const auto& c : cases) {
+        scripted.services = TScriptedServices();
+        scripted.services.AnswerSaveDialog(c.chosen);
+        form = std::make_unique<TForm2>(nullptr);
+        harness::ShowModalWith(*form, {[&] {
+                                   Fill(c.mode, "", "", "C:\\start.qvl");
+                                   harness::ClickButton(*form->BitBtn1);
+                                   EXPECT_EQ(form->Edit3->Text(), c.expected);
+                                   form->Close();
+                               }});
+        const std::vector<TServiceCall> saves = scripted.services.CallsOf(TServiceKind::SaveDialog);
+        ASSERT_EQ(saves.size(), 1u);
+        EXPECT_EQ(saves[0].Save.Filter, c.filter);
+        EXPECT_EQ(saves[0].Save.FileName, "C:\\start.qvl");
+        EXPECT_TRUE(scripted.services.MessageTexts().empty());
+    }
+}
+
+TEST_F(EncryptDialog, PackageAndCarrierHoldStubPayloadAndTrailer) {
+    const TStubFile stub(RandomBytes(3000, 3));
+    const std::vector<uint8_t> first = RandomBytes(8192 * 2, 4);
+    const std::vector<uint8_t> second = RandomBytes(13, 5);
+    AddSource(list, scratch / "first.bin", first);
+    AddSource(list, scratch / "second.bin", second);
+    const auto checkPayload = [&](const std::string& path, int64_t offset) {
+        const std::vector<TPackedFile> files = ReadPayloadFile(path, offset, kPassword);
+        ASSERT_EQ(files.size(), 2u);
+        EXPECT_EQ(files[0].name, "first.bin");
+        EXPECT_EQ(files[0].contents, first);
+        EXPECT_EQ(files[1].contents, second);
+    };
+
+    const std::string package = scratch / "package.exe";
+    scripted.services.AnswerMessageBox(IDNO);
+    EXPECT_TRUE(Encrypt(emPackage, package));
+    std::vector<uint8_t> bytes = FileBytes(package);
+    ASSERT_GT(bytes.size(), stub.Bytes().size());
+    EXPECT_TRUE(std::equal(stub.Bytes().begin(), stub.Bytes().end(), bytes.begin()));
+    checkPayload(package, 3000);
+    const size_t payloadSize = bytes.size() - stub.Bytes().size();
+
+    const std::string carrier = scratch / "holiday.jpg";
+    const std::vector<uint8_t> picture = RandomBytes(1234, 6);
+    PutFile(carrier, picture);
+    scripted.services.AnswerMessageBox(IDNO);
+    form = std::make_unique<TForm2>(nullptr);
+    EXPECT_TRUE(Encrypt(emCarrier, carrier));
+    bytes = FileBytes(carrier);
+    ASSERT_EQ(bytes.size(), picture.size() + stub.Bytes().size() + payloadSize + 10);
+    EXPECT_TRUE(std::equal(picture.begin(), picture.end(), bytes.begin()));
+    EXPECT_TRUE(std::equal(stub.Bytes().begin(), stub.Bytes().end(), bytes.begin() + 1234));
+    EXPECT_EQ(std::string(bytes.end() - 10, bytes.end()), "0000001234");
+    checkPayload(carrier, 1234 + 3000);
+    // A carrier is never asked about: the only question was the erase question.
+    EXPECT_EQ(scripted.services.MessageTexts().size(), 2u);
+}
+
+TEST_F(EncryptDialog, MissingStubFailsPackageAndCarrierNamingTheProgramFolder) {
+    AddSource(list, scratch / "a.txt", RandomBytes(10, 7));
+    const std::string package = scratch / "p.exe";
+    const std::string carrier = scratch / "c.jpg";
+    const std::vector<uint8_t> picture = RandomBytes(50, 8);
+    PutFile(carrier, picture);
+    DeleteFileA(TStubFile::Path().c_str());
+    for (const auto& [mode, path] : {std::pair{emPackage, package}, std::pair{emCarrier, carrier}}) {
+        scripted.services = TScriptedServices();
+        form = std::make_unique<TForm2>(nullptr);
+        EXPECT_FALSE(Encrypt(mode, path, [&] { EXPECT_TRUE(InputsEnabled()); }));
+        ASSERT_EQ(scripted.services.MessageTexts(),
+                  std::vector<std::string>{"File access denied.\r" + TestProgramFolder() + "QVL.dat"});
+        EXPECT_FALSE(scripted.services.Calls()[0].Caption.has_value());
+        EXPECT_EQ(scripted.services.Calls()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    }
+    EXPECT_TRUE(FileBytes(package).empty());
+    EXPECT_EQ(FileBytes(carrier), picture);
+
+    scripted.services = TScriptedServices();
+    scripted.services.AnswerMessageBox(IDNO);
+    form = std::make_unique<TForm2>(nullptr);
+    EXPECT_TRUE(Encrypt(emStandard, scratch / "plain.qvl"));
+}
+
+TEST_F(EncryptDialog, ExistingDestinationIsOverwrittenOnlyAfterYes) {
+    const std::vector<uint8_t> bytes = RandomBytes(77, 9);
+    AddSource(list, scratch / "a.txt", bytes);
+    const std::string destination = scratch / "old.qvl";
+    const std::vector<uint8_t> old = RandomBytes(40, 10);
+    PutFile(destination, old);
+    scripted.services.AnswerMessageBox(IDNO);
+    EXPECT_FALSE(Encrypt(emStandard, kPassword, kPassword, destination, [&] { EXPECT_TRUE(HasFocus(*form->Edit3)); }));
+    EXPECT_EQ(FileBytes(destination), old);
+    const TServiceCall question = scripted.services.Calls()[0];
+    EXPECT_EQ(question.Text, "File \"old.qvl\" already exists.\rWould you like to overwrite this file?");
+    EXPECT_EQ(question.Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+
+    scripted.services.AnswerMessageBox(IDYES);
+    scripted.services.AnswerMessageBox(IDNO);
+    form = std::make_unique<TForm2>(nullptr);
+    EXPECT_TRUE(Encrypt(emStandard, destination));
+    EXPECT_EQ(ReadPayloadFile(destination, 0, kPassword).at(0).contents, bytes);
+}
+
+TEST_F(EncryptDialog, SourceThatIsTheDestinationIsRefusedBeforeAnythingIsTouched) {
+    const std::string source = scratch / "Keep.txt";
+    const std::vector<uint8_t> bytes = RandomBytes(300, 11);
+    AddSource(list, source, bytes);
+    std::string otherCase = source;
+    for (char& c : otherCase) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    for (TEncryptMode mode : {emStandard, emCarrier}) {
+        scripted.services = TScriptedServices();
+        form = std::make_unique<TForm2>(nullptr);
+        EXPECT_FALSE(Encrypt(mode, otherCase));
+        ASSERT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + source});
+        EXPECT_FALSE(scripted.services.Calls()[0].Caption.has_value());
+        EXPECT_EQ(FileBytes(source), bytes);
+    }
+}
+
+TEST_F(EncryptDialog, LockedSourceEndsTheRunWithTheDialogOpenAndEnabled) {
+    AddSource(list, scratch / "a.bin", RandomBytes(100, 12));
+    const std::string locked = scratch / "locked.bin";
+    AddSource(list, locked, RandomBytes(100, 13));
+    const TWin32FileStream holder(locked, TFileMode::fmOpenRead);
+    ASSERT_TRUE(holder.IsOpen());
+    EXPECT_FALSE(Encrypt(emStandard, scratch / "out.qvl", [&] { EXPECT_TRUE(InputsEnabled()); }));
+    ASSERT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + locked});
+    EXPECT_FALSE(scripted.services.Calls()[0].Caption.has_value());
+}
+
+TEST_F(EncryptDialog, SourceChangedAfterMeasuringEndsTheRunInsteadOfMisplacingFiles) {
+    const std::string grows = scratch / "grows.txt";
+    AddSource(list, grows, RandomBytes(100, 14));
+    const std::string destination = scratch / "out.qvl";
+    PutFile(destination, {1, 2, 3});
+    // The overwrite question comes after the sources were measured.
+    scripted.services.AnswerMessageBox(IDYES, [&] { PutFile(grows, RandomBytes(150, 15)); });
+    EXPECT_FALSE(Encrypt(emStandard, destination));
+    const std::vector<std::string> texts = scripted.services.MessageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1], "The file changed while it was being encrypted.\r" + grows);
+}
+
+TEST_F(EncryptDialog, HeaderOverTheLimitIsRefusedBeforeAnythingIsWritten) {
+    const TStubFile stub(RandomBytes(100, 16));
+    for (int i = 0; i < 700; ++i) {
+        char name[40];
+        snprintf(name, sizeof name, "a-rather-long-file-name-%04d.txt", i);
+        AddSource(list, scratch / name, {});
+    }
+    const std::string package = scratch / "big.exe";
+    EXPECT_FALSE(Encrypt(emPackage, package));
+    ASSERT_EQ(scripted.services.MessageTexts().size(), 1u);
+    EXPECT_NE(scripted.services.MessageTexts()[0].find("20480"), std::string::npos);
+    EXPECT_FALSE(FileExists(package));
+}
+
+TEST_F(EncryptDialog, CancelAnsweredNoContinuesAndTheCloseBoxAnsweredYesStops) {
+    AddSource(list, scratch / "big.bin", RandomBytes(48 << 20, 17));
+    const std::string destination = scratch / "big.qvl";
+    int progressAtNo = -1;
+    int progressAtYes = -1;
+    scripted.services.AnswerMessageBox(IDNO, [&] { progressAtNo = form->ProgressBar1->Position(); });
+    scripted.services.AnswerMessageBox(IDYES, [&] { progressAtYes = form->ProgressBar1->Position(); });
+    harness::ShowModalWith(*form, {[&] {
+                                       Fill(emStandard, kPassword, kPassword, destination);
+                                       harness::ClickButton(*form->Button1);
+                                   },
+                                   [&] { harness::ClickButton(*form->Button2); }, [] {}, [] {}, [] {}, [] {}, [] {},
+                                   [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); }});
+    const std::vector<std::string> texts = scripted.services.MessageTexts();
+    ASSERT_EQ(texts.size(), 2u) << "the run ended before both questions";
+    EXPECT_EQ(texts[0], "Do you want to stop the encryption process?");
+    EXPECT_EQ(scripted.services.Calls()[0].Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_GT(progressAtYes, progressAtNo);
+    EXPECT_LT(progressAtYes, 100);
+    EXPECT_LT(FileBytes(destination).size(), static_cast<size_t>(48 << 20));
+    EXPECT_TRUE(EncryptStopFlag);
+}
+
+TEST_F(EncryptDialog, EraseYesErasesEveryListedSourceInListOrder) {
+    TScratchFolder other("qvl-encrypt-other-");
+    const std::string a = scratch / "a.txt";
+    const std::string b = other / "b.txt";
+    AddSource(list, a, RandomBytes(10, 18));
+    AddSource(list, b, RandomBytes(20, 19));
+    scripted.services.AnswerMessageBox(IDYES);
+    EXPECT_TRUE(Encrypt(emStandard, scratch / "out.qvl"));
+    const TServiceCall question = scripted.services.Calls().back();
+    EXPECT_EQ(question.Text,
+              "The file(s) has been successfully encrypted!\r\rDo you want to erase (delete) the source files?");
+    EXPECT_EQ(question.Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
+    EXPECT_EQ(list.erased, (std::vector<std::string>{a, b}));
+    EXPECT_EQ(form->ProgressBar1->Position(), 0);
+    EXPECT_TRUE(InputsEnabled());
+}
+
+}  // namespace
