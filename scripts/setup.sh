@@ -26,6 +26,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1 || true
   wineserver -w
 fi
+# Wine draws the caption buttons with Marlett; without a copy in the prefix they show as letters.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
 # Windows open inside Wine's own desktop window: no window manager is needed, and hiding a window does not
 # wait for one (a test run of many windows is seconds instead of minutes).
 if [ ! -f "$WINEPREFIX/.qvl-desktop" ]; then
