@@ -33,6 +33,25 @@ struct TFindTraits {
 };
 using TFindHandle = TScopedHandle<HANDLE, TFindTraits>;
 
+// Holds the list's and the status bar's painting while rows are added or removed.
+class TListBatch {
+public:
+    TListBatch(TListView& list, TStatusBar& status) : list_(list), status_(status) {
+        list_.BeginUpdate();
+        status_.BeginUpdate();
+    }
+    ~TListBatch() {
+        status_.EndUpdate();
+        list_.EndUpdate();
+    }
+    TListBatch(const TListBatch&) = delete;
+    TListBatch& operator=(const TListBatch&) = delete;
+
+private:
+    TListView& list_;
+    TStatusBar& status_;
+};
+
 int64_t RowSize(const TListRow& row) {
     int64_t size = 0;
     return !row.SubItems.empty() && TryParseDigits(row.SubItems[0], size) ? size : 0;
@@ -47,14 +66,13 @@ void TForm1::UpdateTotals() {
 
 void TForm1::AddPath(const std::string& path) {
     if (path.empty() || path.size() > kMaxPathLength) return;
-    ListView1->BeginUpdate();
+    TListBatch batch(*ListView1, *StatusBar1);
     if (FileExists(path)) {
         AddFile(path);
     } else if (DirectoryExists(path)) {
         AddFolder(path);
         UpdateTotals();
     }
-    ListView1->EndUpdate();
 }
 
 void TForm1::AddFile(const std::string& path) {
@@ -119,13 +137,12 @@ void TForm1::ToolButton2Click(TComponent*) { AddPath(ShellTreeView1->Path()); }
 void TForm1::ToolButton3Click(TComponent*) {
     int first = ListView1->NextSelected(0);
     if (first < 0) return;
-    ListView1->BeginUpdate();
+    TListBatch batch(*ListView1, *StatusBar1);
     for (int i = first; i >= 0; i = ListView1->NextSelected(i)) {
         totalSize_ -= RowSize(ListView1->Row(i));
         ListView1->Delete(i);
     }
     if (ListView1->Count() > 0) ListView1->SetSelected(std::min(first, ListView1->Count() - 1), true);
-    ListView1->EndUpdate();
     UpdateTotals();
 }
 

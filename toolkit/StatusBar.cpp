@@ -36,6 +36,10 @@ void TStatusBar::AddPanel(const std::string& text, int width) {
 
 void TStatusBar::SetPanelText(int index, const std::string& text) {
     panels_.at(static_cast<size_t>(index)).Text = text;
-    if (HandleAllocated())
+    if (HandleAllocated() && updateCount_ == 0)
         SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TStatusBar::EndUpdate() {
+    if (updateCount_ > 0 && --updateCount_ == 0) ApplyParts();
 }

@@ -17,6 +17,10 @@ public:
     const std::string& PanelText(int index) const { return panels_.at(static_cast<size_t>(index)).Text; }
     void SetPanelText(int index, const std::string& text);
 
+    // Panel texts set in between reach the window at the matching EndUpdate (each change would repaint).
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
@@ -29,4 +33,5 @@ private:
     void ApplyParts();
 
     std::vector<TPanel> panels_;
+    int updateCount_ = 0;
 };

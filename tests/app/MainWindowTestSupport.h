@@ -1,0 +1,204 @@
+// Helpers of the main window tests: the window with its dialogs on a scratch registry key, scratch file trees.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "app/Unit5.h"
+#include "app/payload/TempDir.h"
+#include "tests/toolkit/Harness.h"
+#include "tests/toolkit/ScriptedServices.h"
+
+// Removes a file or a folder with everything below it.
+inline void RemoveTree(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        DeleteFileA(path.c_str());
+        return;
+    }
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name != "." && name != "..") RemoveTree(path + "\\" + name);
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+// A folder under the temp folder for one test, removed with its contents.
+class TScratchTree {
+public:
+    explicit TScratchTree(const std::string& name)
+        : root_(GetTempDir() + "qvl_" + name + std::to_string(GetCurrentProcessId())) {
+        RemoveTree(root_);
+        CreateDirectoryA(root_.c_str(), nullptr);
+    }
+    ~TScratchTree() { RemoveTree(root_); }
+    TScratchTree(const TScratchTree&) = delete;
+    TScratchTree& operator=(const TScratchTree&) = delete;
+
+    const std::string& Root() const { return root_; }
+    // Creates the folders on the way and a file of `size` bytes; returns its full path.
+    std::string File(const std::string& relative, size_t size, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+        size_t cut = relative.find_last_of('\\');
+        if (cut != std::string::npos) Folder(relative.substr(0, cut));
+        std::string path = root_ + "\\" + relative;
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+        std::string bytes(size, 'x');
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(size), &written, nullptr);
+        CloseHandle(file);
+        SetFileAttributesA(path.c_str(), attributes);
+        return path;
+    }
+    std::string Folder(const std::string& relative) {
+        std::string path = root_;
+        size_t start = 0;
+        while (start < relative.size()) {
+            size_t end = relative.find('\\', start);
+            if (end == std::string::npos) end = relative.size();
+            path += "\\" + relative.substr(start, end - start);
+            CreateDirectoryA(path.c_str(), nullptr);
+            start = end + 1;
+        }
+        return path;
+    }
+
+private:
+    std::string root_;
+};
+
+// Runs `step` inside the next modal loop of `form` (the first timer tick that finds it modal).
+class TWhenModal {
+public:
+    TWhenModal(TForm& form, std::function<void()> step) : form_(form), step_(std::move(step)) {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 15, &TWhenModal::Tick);
+    }
+    ~TWhenModal() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    TWhenModal(const TWhenModal&) = delete;
+    TWhenModal& operator=(const TWhenModal&) = delete;
+    bool Ran() const { return ran_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (current_ == nullptr || current_->ran_ || !current_->form_.IsModal()) return;
+        current_->ran_ = true;
+        current_->step_();
+    }
+    static inline TWhenModal* current_ = nullptr;
+    TForm& form_;
+    std::function<void()> step_;
+    UINT_PTR timer_ = 0;
+    bool ran_ = false;
+};
+
+// The main window and its dialogs, created as the program creates them, with scripted services and a
+// scratch settings key.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        harness::TestApplication();
+        settingsBase_ = "Software\\QvlTests\\MainWindow" + std::to_string(GetCurrentProcessId());
+        scope_.services.SetSettingsBase(settingsBase_);
+        RegDeleteTreeA(HKEY_CURRENT_USER, settingsBase_.c_str());
+    }
+    void TearDown() override {
+        DestroyForms();
+        RegDeleteTreeA(HKEY_CURRENT_USER, settingsBase_.c_str());
+    }
+
+    // Builds the four windows; the main one is not shown yet.
+    void CreateForms() {
+        Form1 = new TForm1(&harness::TestApplication());
+        Form1->SetStartFile("");
+        Form2 = new TForm2(&harness::TestApplication());
+        Form3 = new TForm3(&harness::TestApplication());
+        Form5 = new TForm5(&harness::TestApplication());
+    }
+    void DestroyForms() {
+        delete Form5;
+        delete Form3;
+        delete Form2;
+        delete Form1;
+        Form5 = nullptr;
+        Form3 = nullptr;
+        Form2 = nullptr;
+        Form1 = nullptr;
+    }
+    TForm1& Window() {
+        if (Form1 == nullptr) CreateForms();
+        return *Form1;
+    }
+    // The main window shown, its settings read.
+    TForm1& ShownWindow() {
+        Window().Show();
+        harness::ProcessMessages();
+        return *Form1;
+    }
+
+    std::string SettingsPath() const { return settingsBase_ + "\\Software\\Torvane\\Quiverlock"; }
+    void StoreSetting(const std::string& name, DWORD value) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsPath().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                                  nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        RegCloseKey(key);
+    }
+    void StoreText(const std::string& name, const std::string& text) {
+        HKEY key = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, SettingsPath().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1));
+        RegCloseKey(key);
+    }
+    // The stored DWORD, or -1 when missing.
+    long long StoredSetting(const std::string& name) {
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        DWORD type = 0;
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsPath().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
+        LONG result = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+        RegCloseKey(key);
+        return result == ERROR_SUCCESS && type == REG_DWORD ? static_cast<long long>(value) : -1;
+    }
+
+    // Row captions in displayed order.
+    std::vector<std::string> Captions() {
+        std::vector<std::string> names;
+        for (int i = 0; i < Form1->ListView1->Count(); ++i) names.push_back(Form1->ListView1->Row(i).Caption);
+        return names;
+    }
+    std::vector<int> SelectedRows() {
+        std::vector<int> rows;
+        for (int i = 0; i < Form1->ListView1->Count(); ++i)
+            if (Form1->ListView1->Selected(i)) rows.push_back(i);
+        return rows;
+    }
+    std::string TotalsText() { return Form1->StatusBar1->PanelText(1); }
+
+    TScriptedServices& Services() { return scope_.services; }
+
+private:
+    TScriptedScope scope_;
+    std::string settingsBase_;
+};
