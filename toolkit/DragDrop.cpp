@@ -8,7 +8,10 @@ TDragTarget* DragTargetAt(POINT screen, POINT& client) {
     for (HWND w = WindowFromPoint(screen); w != nullptr && control == nullptr; w = GetParent(w))
         control = TWinControl::FindControl(w);
     auto* target = dynamic_cast<TDragTarget*>(control);
-    if (target != nullptr) client = control->ScreenToClient(screen);
+    if (target != nullptr) {
+        client = screen;
+        ::ScreenToClient(control->Handle(), &client);
+    }
     return target;
 }
 

@@ -217,7 +217,11 @@ bool ShowContextPopup(TControl& control, const TMessage& message) {
     TPopupMenu* menu = control.PopupMenu();
     if (menu == nullptr) return false;
     POINT p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
-    if (message.LParam == -1) p = control.ClientToScreen(POINT{0, 0});
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (message.LParam == -1) {
+        p = POINT{0, 0};
+        if (windowed != nullptr) ::ClientToScreen(windowed->Handle(), &p);
+    }
     menu->Popup(p.x, p.y);
     return true;
 }

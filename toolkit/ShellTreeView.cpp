@@ -275,9 +275,13 @@ void TShellTreeView::HandleNotify(TMessage& message) {
     case NM_RCLICK: {
         TVHITTESTINFO hit{};
         GetCursorPos(&hit.pt);
-        hit.pt = ScreenToClient(hit.pt);
+        ::ScreenToClient(Handle(), &hit.pt);
         auto item = reinterpret_cast<HTREEITEM>(SendMessageA(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
         if (item != nullptr) SendMessageA(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        // The menu opens here; the tree then sends no WM_CONTEXTMENU of its own.
+        DWORD at = GetMessagePos();
+        TMessage context{WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), static_cast<LPARAM>(at), 0};
+        message.Result = ShowContextPopup(*this, context) ? 1 : 0;
         return;
     }
     case NM_DBLCLK:
