@@ -261,19 +261,11 @@ void TListView::HandleNotify(TMessage& message) {
 }
 
 void TListView::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case CN_NOTIFY:
+    if (ShowContextPopup(*this, message)) return;
+    if (message.Msg == CN_NOTIFY) {
         message.Result = 0;
         HandleNotify(message);
         return;
-    case WM_CONTEXTMENU:
-        if (ShowContextPopup(*this, message)) {
-            message.Result = 0;
-            return;
-        }
-        break;
-    default:
-        break;
     }
     TWinControl::WndProc(message);
 }

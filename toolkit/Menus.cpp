@@ -213,9 +213,10 @@ void TPopupMenu::Popup(int x, int y) {
     if (TMenuItem* item = FindCommand(command)) item->Click();
 }
 
-bool ShowContextPopup(TControl& control, const TMessage& message) {
+bool ShowContextPopup(TControl& control, TMessage& message) {
     TPopupMenu* menu = control.PopupMenu();
-    if (menu == nullptr) return false;
+    if (message.Msg != WM_CONTEXTMENU || menu == nullptr) return false;
+    message.Result = 0;
     POINT p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
     auto* windowed = dynamic_cast<TWinControl*>(&control);
     if (message.LParam == -1) {

@@ -125,9 +125,9 @@ public:
     void Popup(int x, int y);
 };
 
-// WM_CONTEXTMENU of a control: shows its popup menu (at the mouse, or under the control's top-left corner
-// for the keyboard's menu key). False when the control has none.
-bool ShowContextPopup(TControl& control, const TMessage& message);
+// WM_CONTEXTMENU of a control: shows its popup menu (at the mouse, or at the control's top-left corner
+// for the keyboard's menu key) and marks the message handled. False for other messages or no menu.
+bool ShowContextPopup(TControl& control, TMessage& message);
 
 // A key pressed in a form: offered to the popup menu of the focused control first, then to the main menu.
 // True when an item took it.

@@ -293,18 +293,10 @@ void TShellTreeView::HandleNotify(TMessage& message) {
 }
 
 void TShellTreeView::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case CN_NOTIFY:
+    if (ShowContextPopup(*this, message)) return;
+    if (message.Msg == CN_NOTIFY) {
         HandleNotify(message);
         return;
-    case WM_CONTEXTMENU:
-        if (ShowContextPopup(*this, message)) {
-            message.Result = 0;
-            return;
-        }
-        break;
-    default:
-        break;
     }
     TWinControl::WndProc(message);
 }
