@@ -49,6 +49,11 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 RECT TControl::ClientRect() { return RECT{0, 0, width_, height_}; }
 
 POINT TControl::ClientToScreen(POINT point) {
+    // A window knows its client origin (caption, menu and borders included); a graphic control sits in its parent's.
+    if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed != nullptr && windowed->HandleAllocated()) {
+        ::ClientToScreen(windowed->Handle(), &point);
+        return point;
+    }
     POINT origin{left_, top_};
     if (parent_ != nullptr) origin = parent_->ClientToScreen(origin);
     return POINT{point.x + origin.x, point.y + origin.y};

@@ -76,6 +76,24 @@ TEST(FormLayout, ClientSizeIsWhatTheWindowGets) {
     }
 }
 
+TEST(FormLayout, ClientToScreenCountsCaptionAndBordersOfTheForm) {
+    harness::TestApplication();
+    TForm form(nullptr);
+    form.SetBounds(50, 60, 300, 200);
+    TEdit* edit = new TEdit(&form);
+    edit->SetBounds(10, 20, 100, 21);
+    edit->SetParent(&form);
+    form.Handle();
+    POINT expected{3, 4};
+    ::ClientToScreen(edit->Handle(), &expected);
+    POINT got = edit->ClientToScreen(POINT{3, 4});
+    EXPECT_EQ(got.x, expected.x);
+    EXPECT_EQ(got.y, expected.y);
+    POINT back = edit->ScreenToClient(got);
+    EXPECT_EQ(back.x, 3);
+    EXPECT_EQ(back.y, 4);
+}
+
 TEST(FormLayout, ScreenKeepsTheListOfLiveForms) {
     harness::TestApplication();
     int before = Screen->FormCount();
