@@ -6,11 +6,11 @@
 #include "app/DialogFiles.h"
 #include "app/DialogMessages.h"
 #include "app/DialogPaths.h"
+#include "app/DialogRun.h"
 #include "app/MainWindowFiles.h"
 #include "app/payload/CarrierTrailer.h"
 #include "app/payload/PayloadWriter.h"
 #include "app/payload/Win32FileStream.h"
-#include "toolkit/Application.h"
 
 TForm2* Form2 = nullptr;
 bool EncryptStopFlag = true;
@@ -173,12 +173,7 @@ void TForm2::BitBtn1Click(TComponent*) {
 }
 
 void TForm2::Button2Click(TComponent*) {
-    if (EncryptStopFlag) {
-        Close();
-        return;
-    }
-    EncryptStopFlag = ShowDialogMessage(*this, "Do you want to stop the encryption process?", kProductCaption,
-                                        MB_YESNO | MB_ICONQUESTION) == IDYES;
+    CancelOrAskStop(*this, EncryptStopFlag, "Do you want to stop the encryption process?");
 }
 
 // The close box during a run asks the stop question instead of closing.
@@ -263,7 +258,7 @@ bool TForm2::CopyStub(TByteStream& destination) {
         return false;
     }
     TPieceHooks hooks;
-    hooks.pieceDone = [](int64_t, int64_t) { Application->ProcessMessages(); };
+    hooks.pieceDone = [](int64_t, int64_t) { LetPendingMessagesRun(); };
     if (CopyBytes(stub, destination, -1, kPieceSize, hooks) != TPayloadResult::prOk) {
         ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
         return false;
@@ -277,12 +272,7 @@ bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry
         ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
         return false;
     }
-    TPieceHooks hooks;
-    hooks.stopRequested = [] { return EncryptStopFlag; };
-    hooks.pieceDone = [this](int64_t done, int64_t total) {
-        Application->ProcessMessages();
-        if (total != 0) ProgressBar1->SetPosition(ProgressPercent(done, total));
-    };
+    const TPieceHooks hooks = RunHooks(EncryptStopFlag, *ProgressBar1);
     const int count = static_cast<int>(entries.size());
     for (int i = 0; i < count; ++i) {
         Label5->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + Row(i).Caption);
@@ -309,7 +299,7 @@ bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry
             ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
             return false;
         }
-        Application->ProcessMessages();
+        LetPendingMessagesRun();
     }
     return true;  // the writer scrubs the cipher as it goes
 }
@@ -330,7 +320,7 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
             if (!written) ShowAccessDenied(*this, destinationPath, kProductCaption);
         }
     }
-    Application->ProcessMessages();
+    LetPendingMessagesRun();
     if (!written) {
         EnableControls(true);
         if (stopped) Close();
@@ -348,5 +338,5 @@ void TForm2::OfferErase() {
         kProductCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
     if (answer != IDYES) return;
     for (int i = 0; i < RowCount(); ++i) MainWindowFiles->EraseFile(ItemFullPath(i));
-    Application->ProcessMessages();
+    LetPendingMessagesRun();
 }

@@ -6,10 +6,10 @@
 #include "app/DialogFiles.h"
 #include "app/DialogMessages.h"
 #include "app/DialogPaths.h"
+#include "app/DialogRun.h"
 #include "app/payload/DecimalText.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
-#include "toolkit/Application.h"
 
 TForm5* Form5 = nullptr;
 bool DecryptStopFlag = true;
@@ -118,12 +118,7 @@ void TForm5::Button1Click(TComponent*) {
 }
 
 void TForm5::Button3Click(TComponent*) {
-    if (DecryptStopFlag) {
-        Close();
-        return;
-    }
-    DecryptStopFlag = ShowDialogMessage(*this, "Do you want to stop the decryption process?", kProductCaption,
-                                        MB_YESNO | MB_ICONQUESTION) == IDYES;
+    CancelOrAskStop(*this, DecryptStopFlag, "Do you want to stop the decryption process?");
 }
 
 // The close box during a run asks the stop question instead of closing.
@@ -195,12 +190,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
         ListBox1->Items().Add(entry.name);
         ListBox2->Items().Add(entry.sizeText);
     }
-    TPieceHooks hooks;
-    hooks.stopRequested = [] { return DecryptStopFlag; };
-    hooks.pieceDone = [this](int64_t done, int64_t total) {
-        Application->ProcessMessages();
-        if (total != 0) ProgressBar1->SetPosition(ProgressPercent(done, total));
-    };
+    const TPieceHooks hooks = RunHooks(DecryptStopFlag, *ProgressBar1);
     const std::string folder = Edit2->Text();
     const size_t count = entries.size();
     for (size_t i = 0; i < count; ++i) {
@@ -239,7 +229,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
             EndRun("File access denied.\r" + path, kProductCaption);
             return false;
         }
-        Application->ProcessMessages();
+        LetPendingMessagesRun();
     }
     return true;
 }

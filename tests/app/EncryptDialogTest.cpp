@@ -345,4 +345,29 @@ TEST_F(EncryptDialog, EraseYesErasesEveryListedSourceInListOrder) {
     EXPECT_TRUE(InputsEnabled());
 }
 
+TEST_F(EncryptDialog, SourceOverFourGibibytesIsRecordedWithItsWholeSize) {
+    constexpr int64_t kHuge = (int64_t{5} << 30) + 5;
+    const std::string huge = scratch / "huge.bin";
+    {
+        TWin32FileStream file(huge, TFileMode::fmCreate);
+        ASSERT_TRUE(file.SetSize(kHuge));  // a hole: nothing is stored
+    }
+    list.Add(FolderOf(huge), "huge.bin", std::to_string(kHuge));
+    const std::string destination = scratch / "huge.qvl";
+    scripted.services.AnswerMessageBox(IDYES);  // the stop question
+    harness::ShowModalWith(*form, {[&] {
+                                       Fill(emStandard, kPassword, kPassword, destination);
+                                       harness::ClickButton(*form->Button1);
+                                   },
+                                   [&] { harness::ClickButton(*form->Button2); }});
+    TWin32FileStream container(destination, TFileMode::fmOpenRead);
+    TQC_blowfish cipher(nullptr);
+    TPayloadReader reader(cipher, container, 0);
+    ASSERT_EQ(reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
+    ASSERT_EQ(reader.ReadHeader(), TPayloadResult::prOk);
+    ASSERT_EQ(reader.Entries().size(), 1u);
+    EXPECT_EQ(reader.Entries()[0].size, kHuge);
+    EXPECT_LT(container.Size(), kHuge);
+}
+
 }  // namespace

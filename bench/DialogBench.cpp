@@ -1,0 +1,148 @@
+// Times the Encrypt and Decrypt dialogs over one set of files, driven through their own controls:
+// bench_dialogs.exe <work folder> [MiB, default 256] [files, default 4]
+// Writes the sources into <work folder>\src, the container beside it, the decrypted files into
+// <work folder>\out, and prints one line per run. Questions are answered No, notices OK.
+#include <windows.h>
+
+#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/MainWindowFiles.h"
+#include "app/Unit2.h"
+#include "app/Unit5.h"
+#include "app/payload/Win32FileStream.h"
+#include "toolkit/Application.h"
+#include "toolkit/SystemServices.h"
+
+namespace {
+
+const std::string kPassword = "bench password";
+
+class TAnsweringServices : public TSystemServices {
+public:
+    int ShowMessageBox(HWND, const std::string& text, const char*, UINT flags) override {
+        std::printf("  message: %s\n", text.substr(0, text.find('\r')).c_str());
+        return (flags & MB_TYPEMASK) == MB_OK ? IDOK : IDNO;
+    }
+    bool ShowSaveDialog(HWND, TSaveFileRequest&) override { return false; }
+    std::optional<std::string> BrowseForFolder(HWND, const std::string&) override { return std::nullopt; }
+    INT_PTR ShellExecuteFile(HWND, const std::string&, const std::string&, const std::string&, const std::string&,
+                             int) override {
+        return 0;
+    }
+    TRegistryLocation SettingsKey(const std::string& path) override { return {HKEY_CURRENT_USER, path}; }
+};
+
+class TBenchFiles : public TMainWindowFiles {
+public:
+    int FileRowCount() override { return static_cast<int>(rows.size()); }
+    TFileListRow FileRow(int index) override { return rows.at(static_cast<size_t>(index)); }
+    void EraseFile(const std::string&) override {}
+    std::vector<TFileListRow> rows;
+};
+
+double Now() {
+    LARGE_INTEGER counter;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void WriteSource(const std::string& path, int64_t size, uint32_t seed) {
+    TWin32FileStream file(path, TFileMode::fmCreate);
+    std::mt19937 generator(seed);
+    std::vector<uint32_t> block(1 << 18);
+    for (int64_t done = 0; done < size;) {
+        for (uint32_t& word : block) word = generator();
+        const int64_t count = std::min<int64_t>(size - done, static_cast<int64_t>(block.size() * 4));
+        file.Write(block.data(), static_cast<int32_t>(count));
+        done += count;
+    }
+}
+
+// The click that starts a run, made from inside the dialog's modal loop.
+std::function<void()> g_start;
+void CALLBACK StartOnce(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (g_start) std::exchange(g_start, nullptr)();
+}
+
+double TimedRun(TForm& form, std::function<void()> fillAndClick) {
+    double seconds = 0;
+    g_start = [&] {
+        const double start = Now();
+        fillAndClick();
+        seconds = Now() - start;
+    };
+    SetTimer(nullptr, 0, 50, &StartOnce);
+    form.ShowModal();
+    return seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_dialogs <work folder> [MiB] [files]\n");
+        return 2;
+    }
+    const std::string work = argv[1];
+    const int64_t total = (argc > 2 ? std::atoll(argv[2]) : 256) << 20;
+    const int files = argc > 3 ? std::atoi(argv[3]) : 4;
+    const std::string sources = work + "\\src";
+    const std::string output = work + "\\out";
+    CreateDirectoryA(work.c_str(), nullptr);
+    CreateDirectoryA(sources.c_str(), nullptr);
+
+    TAnsweringServices services;
+    TScopedSystemServices scope(services);
+    TBenchFiles list;
+    MainWindowFiles = &list;
+    TApplication application;
+    application.Initialize();
+    application.CreateForm(Form2);
+    application.CreateForm(Form5);
+
+    for (int i = 0; i < files; ++i) {
+        const int64_t size = total / files + (i == 0 ? total % files : 0);
+        const std::string name = "part" + std::to_string(i) + ".bin";
+        WriteSource(sources + "\\" + name, size, static_cast<uint32_t>(i + 1));
+        list.rows.push_back({name, std::to_string(size), sources});
+    }
+    const std::string container = work + "\\bench.qvl";
+    DeleteFileA(container.c_str());
+    const double mib = static_cast<double>(total) / (1 << 20);
+    std::fflush(stdout);
+
+    std::printf("encrypt start\n");
+    std::fflush(stdout);
+    const double encrypt = TimedRun(*Form2, [&] {
+        Form2->ComboBox1->SetItemIndex(emStandard);
+        Form2->Edit1->SetText(kPassword);
+        Form2->Edit2->SetText(kPassword);
+        Form2->Edit3->SetText(container);
+        Form2->Button1->Click();
+    });
+    std::printf("encrypt %.1f MiB in %.3f s: %.1f MiB/s\n", mib, encrypt, mib / encrypt);
+    std::fflush(stdout);
+
+    std::printf("decrypt start\n");
+    std::fflush(stdout);
+    Form5->Edit1->SetText(container);
+    const double decrypt = TimedRun(*Form5, [&] {
+        Form5->Edit2->SetText(output);
+        Form5->Edit3->SetText(kPassword);
+        Form5->Button2->Click();
+    });
+    std::printf("decrypt %.1f MiB in %.3f s: %.1f MiB/s\n", mib, decrypt, mib / decrypt);
+    std::fflush(stdout);
+    return 0;
+}

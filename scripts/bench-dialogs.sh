@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Times the Encrypt and Decrypt dialogs under Wine over MiB of data in a few files, and `openssl enc
+# -bf-cbc` on the host over the same files: bench-dialogs.sh [MiB, default 256] [files, default 4].
+# Needs the Windows build (QVL_BUILD_DIR as for build.sh). QVL_SHOTS=folder also saves a picture of each
+# dialog while it runs.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+mib=${1:-256}
+files=${2:-4}
+exe=${QVL_BUILD_DIR:-$here/../build}/win/bench/bench_dialogs.exe
+[ -f "$exe" ] || { echo "build first: scripts/build.sh win" >&2; exit 2; }
+work=$(mktemp -d /tmp/qvl-bench-dialogs.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+export WINEPREFIX="${WINEPREFIX:-$here/../build/wineprefix}" WINEARCH=win32 WINEDEBUG=-all
+pgrep -u "$(id -u)" wineserver >/dev/null || { wineserver -p >/dev/null 2>&1 </dev/null; }
+
+display=90
+while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+
+# Wine sees the host's root as drive Z:.
+winwork="Z:${work//\//\\}"
+DISPLAY=":$display" timeout 1200 wine "$exe" "$winwork" "$mib" "$files" </dev/null | while IFS= read -r line; do
+  line=${line%$'\r'}
+  echo "dialogs: $line"
+  if [ -n "${QVL_SHOTS:-}" ] && [[ $line == *" start" ]]; then
+    what=${line%% *}
+    ( sleep 0.6; DISPLAY=":$display" import -window root "$QVL_SHOTS/$what-dialog.png" ) &
+  fi
+done
+sleep 1  # a last picture may still be saving
+
+# The same bytes through OpenSSL's Blowfish-CBC, best of three.
+key=$(printf '%064d' 0 | tr 0 a)
+best() { sort -n | head -1; }
+enc=$( for _ in 1 2 3; do
+  /usr/bin/time -f %e bash -c "for f in '$work'/src/*.bin; do openssl enc -provider legacy -provider default \
+    -bf-cbc -nosalt -K ${key:0:32} -iv 0011223344556677 -in \"\$f\" -out \"\$f.bf\"; done" 2>&1; done | best )
+dec=$( for _ in 1 2 3; do
+  /usr/bin/time -f %e bash -c "for f in '$work'/src/*.bf; do openssl enc -d -provider legacy -provider default \
+    -bf-cbc -nosalt -K ${key:0:32} -iv 0011223344556677 -in \"\$f\" -out \"\$f.out\"; done" 2>&1; done | best )
+echo "openssl: encrypt $mib MiB in $enc s: $(echo "scale=1; $mib / $enc" | bc) MiB/s"
+echo "openssl: decrypt $mib MiB in $dec s: $(echo "scale=1; $mib / $dec" | bc) MiB/s"
