@@ -159,6 +159,8 @@ void TForm::SetVisible(bool visible) {
     HandleNeeded();
     if (icon_ != nullptr) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     OnShow(this);
+    // The show handler may have closed the form, or ended the program through the main form.
+    if (!visible_ || (Application != nullptr && Application->Terminated())) return;
     PlaceOnShow();
     ShowWindow(Handle(), SW_SHOWNORMAL);
 }

@@ -78,6 +78,7 @@ TEST_F(MainWindowTest, StartFileOpensOnlyTheDecryptDialogAndClosingItClosesThePr
     }
     EXPECT_EQ(source, "C:\\some\\box.qvl");
     EXPECT_FALSE(mainVisible);
+    EXPECT_FALSE(IsWindowVisible(window.Handle())) << "the main window must not flash up after the dialog";
     EXPECT_EQ(StoredSetting("Width"), 628);
 }
 
