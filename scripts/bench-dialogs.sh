@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times the Encrypt and Decrypt dialogs under Wine over MiB of data in a few files, and `openssl enc
 # -bf-cbc` on the host over the same files: bench-dialogs.sh [MiB, default 256] [files, default 4].
+# Then times the 32-bit cipher alone and the piece copy outside the dialogs over as many bytes.
 # Needs the Windows build (QVL_BUILD_DIR as for build.sh). QVL_SHOTS=folder also saves a picture of each
 # dialog while it runs.
 set -euo pipefail
@@ -8,7 +9,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 mib=${1:-256}
 files=${2:-4}
 exe=${QVL_BUILD_DIR:-$here/../build}/win/bench/bench_dialogs.exe
-[ -f "$exe" ] || { echo "build first: scripts/build.sh win" >&2; exit 2; }
+cipher_exe=${exe%/*}/bench_cipher_win.exe
+[ -f "$exe" ] && [ -f "$cipher_exe" ] || { echo "build first: scripts/build.sh win" >&2; exit 2; }
 work=$(mktemp -d /tmp/qvl-bench-dialogs.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
@@ -45,3 +47,8 @@ dec=$( for _ in 1 2 3; do
     -bf-cbc -nosalt -K ${key:0:32} -iv 0011223344556677 -in \"\$f\" -out \"\$f.out\"; done" 2>&1; done | best )
 echo "openssl: encrypt $mib MiB in $enc s: $(echo "scale=1; $mib / $enc" | bc) MiB/s"
 echo "openssl: decrypt $mib MiB in $dec s: $(echo "scale=1; $mib / $dec" | bc) MiB/s"
+
+mkdir -p "$work/copy"
+timeout 1200 wine "$cipher_exe" "$winwork\\copy" "$mib" </dev/null | while IFS= read -r line; do
+  echo "i686 alone: ${line%$'\r'}"
+done
