@@ -1,7 +1,8 @@
 // Times the Encrypt and Decrypt dialogs over one set of files, driven through their own controls:
 // bench_dialogs.exe <work folder> [MiB, default 256] [files, default 4]
 // Writes the sources into <work folder>\src, the container beside it, the decrypted files into
-// <work folder>\out, and prints one line per run. Questions are answered No, notices OK.
+// <work folder>\out, and prints one line per run and the best of three runs. Questions are answered No,
+// notices OK.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,6 +25,7 @@
 namespace {
 
 const std::string kPassword = "bench password";
+constexpr int kRuns = 3;
 
 class TAnsweringServices : public TSystemServices {
 public:
@@ -118,30 +120,39 @@ int main(int argc, char** argv) {
         list.rows.push_back({name, std::to_string(size), sources});
     }
     const std::string container = work + "\\bench.qvl";
-    DeleteFileA(container.c_str());
     const double mib = static_cast<double>(total) / (1 << 20);
-    std::fflush(stdout);
 
-    std::printf("encrypt start\n");
-    std::fflush(stdout);
-    const double encrypt = TimedRun(*Form2, [&] {
-        Form2->ComboBox1->SetItemIndex(emStandard);
-        Form2->Edit1->SetText(kPassword);
-        Form2->Edit2->SetText(kPassword);
-        Form2->Edit3->SetText(container);
-        Form2->Button1->Click();
-    });
+    // Best of kRuns, as the OpenSSL figures beside them; each run writes new files.
+    double encrypt = 1e30;
+    double decrypt = 1e30;
+    for (int run = 1; run <= kRuns; ++run) {
+        DeleteFileA(container.c_str());
+        std::printf("encrypt start\n");
+        std::fflush(stdout);
+        const double encryptRun = TimedRun(*Form2, [&] {
+            Form2->ComboBox1->SetItemIndex(emStandard);
+            Form2->Edit1->SetText(kPassword);
+            Form2->Edit2->SetText(kPassword);
+            Form2->Edit3->SetText(container);
+            Form2->Button1->Click();
+        });
+        std::printf("encrypt run %d: %.1f MiB in %.3f s: %.1f MiB/s\n", run, mib, encryptRun, mib / encryptRun);
+        encrypt = std::min(encrypt, encryptRun);
+
+        for (const TFileListRow& row : list.rows) DeleteFileA((output + "\\" + row.Caption).c_str());
+        std::printf("decrypt start\n");
+        std::fflush(stdout);
+        const double decryptRun = TimedRun(*Form5, [&] {
+            Form5->Edit1->SetText(container);
+            Form5->Edit2->SetText(output);
+            Form5->Edit3->SetText(kPassword);
+            Form5->Button2->Click();
+        });
+        std::printf("decrypt run %d: %.1f MiB in %.3f s: %.1f MiB/s\n", run, mib, decryptRun, mib / decryptRun);
+        decrypt = std::min(decrypt, decryptRun);
+        std::fflush(stdout);
+    }
     std::printf("encrypt %.1f MiB in %.3f s: %.1f MiB/s\n", mib, encrypt, mib / encrypt);
-    std::fflush(stdout);
-
-    std::printf("decrypt start\n");
-    std::fflush(stdout);
-    Form5->Edit1->SetText(container);
-    const double decrypt = TimedRun(*Form5, [&] {
-        Form5->Edit2->SetText(output);
-        Form5->Edit3->SetText(kPassword);
-        Form5->Button2->Click();
-    });
     std::printf("decrypt %.1f MiB in %.3f s: %.1f MiB/s\n", mib, decrypt, mib / decrypt);
     std::fflush(stdout);
     return 0;

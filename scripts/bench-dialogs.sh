@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Times the Encrypt and Decrypt dialogs under Wine over MiB of data in a few files, and `openssl enc
+# Times the Encrypt and Decrypt dialogs under Wine (best of three) over MiB of data in a few files, and `openssl enc
 # -bf-cbc` on the host over the same files: bench-dialogs.sh [MiB, default 256] [files, default 4].
 # Then times the 32-bit cipher alone and the piece copy outside the dialogs over as many bytes.
 # Needs the Windows build (QVL_BUILD_DIR as for build.sh). QVL_SHOTS=folder also saves a picture of each
