@@ -1,6 +1,8 @@
 // Drawing surface over a device context: pen, brush and font, shapes, text, pixels and block copies.
 #include "toolkit/Canvas.h"
 
+#include <climits>
+
 #include "toolkit/Bitmap.h"
 #include "toolkit/WinGuards.h"
 
@@ -77,7 +79,19 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     PrepareText();
     HDC dc = Handle();
     TSelectObject font(dc, font_.Handle());
-    ::TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
+    // Each glyph goes where TextExtent counted it: left to itself, Wine can place a scaled font's glyphs a little
+    // wider apart than it measures them, and the text then outgrows the box sized for it.
+    const int count = static_cast<int>(text.size());
+    std::vector<int> ends(text.size());
+    SIZE size{};
+    int fit = 0;
+    if (count == 0 || !GetTextExtentExPointA(dc, text.data(), count, INT_MAX, &fit, ends.data(), &size) || fit != count) {
+        ::TextOutA(dc, x, y, text.data(), count);
+        return;
+    }
+    std::vector<int> advances(text.size());
+    for (int i = 0; i < count; ++i) advances[i] = ends[i] - (i > 0 ? ends[i - 1] : 0);
+    ExtTextOutA(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(count), advances.data());
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {

@@ -1,11 +1,30 @@
 // Static text painted by its parent; sizes itself to its caption unless AutoSize is off.
 #include "toolkit/Label.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "toolkit/WinGuards.h"
 
 namespace {
-constexpr UINT kTextFormat = DT_LEFT | DT_EXPANDTABS | DT_NOPREFIX;
+
+// The caption's lines: CR, LF and CR LF each end one.
+std::vector<std::string> CaptionLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            lines.back() += text[i];
+            continue;
+        }
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        lines.emplace_back();
+    }
+    return lines;
 }
+
+int LineHeight(TCanvas& canvas) { return canvas.TextExtent(" ").cy; }
+
+}  // namespace
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
     width_ = 65;
@@ -17,14 +36,19 @@ void TLabel::SetAutoSize(bool autoSize) {
     AdjustSize();
 }
 
+// Measured on a screen canvas with the same font and text routine Paint uses, so the text fits exactly.
 void TLabel::AdjustSize() {
     if (!autoSize_) return;
     TWindowDC screen(nullptr);
-    TSelectObject font(screen.Get(), Font().Handle());
-    std::string text = text_.empty() ? std::string(" ") : text_;
-    RECT r{0, 0, 0, 0};
-    DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, kTextFormat | DT_CALCRECT);
-    SetBounds(left_, top_, text_.empty() ? 0 : r.right, r.bottom);
+    TCanvas measure;
+    measure.SetHandle(screen.Get());
+    measure.Font().Assign(Font());
+    const std::vector<std::string> lines = CaptionLines(text_);
+    int width = 0;
+    for (const std::string& line : lines) width = std::max(width, measure.TextWidth(line));
+    const int height = LineHeight(measure) * static_cast<int>(lines.size());
+    measure.SetHandle(nullptr);
+    SetBounds(left_, top_, width, height);
 }
 
 void TLabel::FontAttributesChanged() {
@@ -44,10 +68,11 @@ void TLabel::Paint() {
     TCanvas& canvas = Canvas();
     canvas.Font().Assign(Font());
     if (!Enabled()) canvas.Font().SetColor(clGrayText);
-    HDC dc = canvas.Handle();
-    TSelectObject font(dc, canvas.Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
-    RECT r = ClientRect();
-    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat);
+    canvas.Brush().SetStyle(bsClear);
+    const int lineHeight = LineHeight(canvas);
+    int top = 0;
+    for (const std::string& line : CaptionLines(text_)) {
+        canvas.TextOut(0, top, line);
+        top += lineHeight;
+    }
 }

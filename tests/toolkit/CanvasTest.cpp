@@ -63,6 +63,32 @@ TEST_F(CanvasTest, TextMeasuresGrowWithTheTextAndTheFont) {
     EXPECT_GT(c.TextHeight("Ag"), small);
 }
 
+// Rightmost column of a bitmap holding anything but white, or -1.
+int RightmostInk(TBitmap& b) {
+    for (int x = b.Width() - 1; x >= 0; --x)
+        for (int y = 0; y < b.Height(); ++y)
+            if (At(b, x, y) != RGB(255, 255, 255)) return x;
+    return -1;
+}
+
+TEST(CanvasText, DrawnTextEndsWithinTheWidthItWasMeasuredAt) {
+    harness::TestApplication();
+    const char* texts[] = {"Verify password:", "Show password", "Destination file:", "WWWWWWWWWW:", "iiiiiiiiiiiiiiii:"};
+    for (int height : {-11, -13, -16}) {
+        for (const char* text : texts) {
+            TBitmap b;
+            b.SetSize(300, 30);
+            b.Canvas().Font().SetHeight(height);
+            b.Canvas().Brush().SetStyle(bsClear);
+            const int width = b.Canvas().TextWidth(text);
+            b.Canvas().TextOut(0, 0, text);
+            const int ink = RightmostInk(b);
+            EXPECT_LT(ink, width) << text << " at " << height;
+            EXPECT_GE(ink, width - 4) << text << " at " << height;  // the last character was drawn
+        }
+    }
+}
+
 TEST_F(CanvasTest, TransparentDrawLeavesKeyColouredPixelsAndCopyRectCopies) {
     TBitmap glyph;
     glyph.SetSize(4, 4);

@@ -8,6 +8,7 @@
 
 #include "tests/toolkit/DemoForm.h"
 #include "tests/toolkit/Harness.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Exception.h"
 
 namespace {
@@ -108,6 +109,47 @@ TEST_F(ControlsTest, AutoSizedLabelFollowsItsCaptionAndFixedOneKeepsItsWidth) {
     EXPECT_GT(label.Height(), 0);
     form->Label5->SetCaption("1/1: x");
     EXPECT_EQ(form->Label5->Width(), 361);
+}
+
+// Whether two bitmaps of the same size hold the same pixels.
+bool SamePixels(TBitmap& a, TBitmap& b) {
+    for (int x = 0; x < a.Width(); ++x)
+        for (int y = 0; y < a.Height(); ++y)
+            if (a.Canvas().Pixel(x, y) != b.Canvas().Pixel(x, y)) return false;
+    return true;
+}
+
+TEST_F(ControlsTest, AutoSizedLabelPaintsItsWholeCaptionInTheFontItWasSizedWith) {
+    for (int height : {-11, -13, -15}) {
+        form->Font().SetHeight(height);  // after the captions were set: the labels follow through the group box
+        for (TLabel* label : {form->Label2, form->Label3, form->Label4}) {
+            EXPECT_EQ(label->Font().Height(), height);
+            TBitmap painted, expected;
+            for (TBitmap* b : {&painted, &expected}) {
+                b->SetSize(label->Width() + 20, label->Height() + 4);
+                b->Canvas().Font().Assign(label->Font());
+                b->Canvas().Brush().SetStyle(bsClear);
+            }
+            EXPECT_EQ(label->Width(), expected.Canvas().TextWidth(label->Caption())) << label->Caption();
+            EXPECT_EQ(label->Height(), expected.Canvas().TextHeight(label->Caption()));
+            label->Perform(WM_PAINT, reinterpret_cast<WPARAM>(painted.Canvas().Handle()));
+            expected.Canvas().TextOut(0, 0, label->Caption());
+            EXPECT_TRUE(SamePixels(painted, expected)) << label->Caption() << " at " << height;
+        }
+    }
+}
+
+TEST_F(ControlsTest, LabelTakesOneLinePerLineBreak) {
+    TLabel& label = *form->Label1;
+    label.SetCaption("one");
+    const int line = label.Height();
+    const struct { const char* caption; int lines; } cases[] = {
+        {"one\ntwo", 2}, {"one\r\ntwo", 2}, {"one\rtwo\nthree", 3}, {"", 1}};
+    for (const auto& c : cases) {
+        label.SetCaption(c.caption);
+        EXPECT_EQ(label.Height(), line * c.lines) << c.caption;
+    }
+    EXPECT_EQ(label.Width(), 0);
 }
 
 TEST_F(ControlsTest, ChildrenFollowTheParentsFontAndColourUntilGivenTheirOwn) {
