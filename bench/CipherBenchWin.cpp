@@ -11,6 +11,7 @@
 
 #include "app/payload/PieceCopy.h"
 #include "app/payload/Win32FileStream.h"
+#include "bench/WinBenchSupport.h"
 #include "cipher/Blowfish.h"
 
 namespace {
@@ -19,14 +20,6 @@ constexpr int kPieceSize = 8192;
 constexpr int kCallsPerRound = 4000;
 constexpr int kRounds = 7;
 constexpr double kMiB = 1024.0 * 1024.0;
-
-double Now() {
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Best time of one round of kCallsPerRound calls, in seconds.
 double BestRound(const std::function<void()>& call) {
@@ -56,24 +49,12 @@ void TimeCipher() {
     std::printf("DecryptChained %8.1f MiB/s\n", bytes / decrypt / kMiB);
 }
 
-void WriteRandomFile(const std::string& path, int64_t size) {
-    TWin32FileStream file(path, TFileMode::fmCreate);
-    std::mt19937 gen(7);
-    std::vector<uint32_t> block(1 << 16);
-    for (int64_t done = 0; done < size;) {
-        for (uint32_t& word : block) word = gen();
-        const int64_t count = std::min<int64_t>(size - done, static_cast<int64_t>(block.size() * 4));
-        file.Write(block.data(), static_cast<int32_t>(count));
-        done += count;
-    }
-}
-
 // The copy of a run outside the dialogs: one read and one write per piece, stop test and progress call,
 // with each piece encrypted in place or left as it is.
 void TimeCopy(const std::string& work, int64_t size, bool encrypt) {
     const std::string source = work + "\\copy-source.bin";
     const std::string target = work + "\\copy-target.bin";
-    WriteRandomFile(source, size);
+    WriteRandomFile(source, size, 7);
     double first = 0;
     double best = 1e30;
     for (int round = 0; round < 3; ++round) {

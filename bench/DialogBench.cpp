@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +17,7 @@
 #include "app/MainWindowFiles.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
-#include "app/payload/Win32FileStream.h"
+#include "bench/WinBenchSupport.h"
 #include "toolkit/Application.h"
 #include "toolkit/SystemServices.h"
 
@@ -49,26 +48,6 @@ public:
     void EraseFile(const std::string&) override {}
     std::vector<TFileListRow> rows;
 };
-
-double Now() {
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void WriteSource(const std::string& path, int64_t size, uint32_t seed) {
-    TWin32FileStream file(path, TFileMode::fmCreate);
-    std::mt19937 generator(seed);
-    std::vector<uint32_t> block(1 << 18);
-    for (int64_t done = 0; done < size;) {
-        for (uint32_t& word : block) word = generator();
-        const int64_t count = std::min<int64_t>(size - done, static_cast<int64_t>(block.size() * 4));
-        file.Write(block.data(), static_cast<int32_t>(count));
-        done += count;
-    }
-}
 
 // The click that starts a run, made from inside the dialog's modal loop.
 std::function<void()> g_start;
@@ -116,7 +95,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < files; ++i) {
         const int64_t size = total / files + (i == 0 ? total % files : 0);
         const std::string name = "part" + std::to_string(i) + ".bin";
-        WriteSource(sources + "\\" + name, size, static_cast<uint32_t>(i + 1));
+        WriteRandomFile(sources + "\\" + name, size, static_cast<uint32_t>(i + 1));
         list.rows.push_back({name, std::to_string(size), sources});
     }
     const std::string container = work + "\\bench.qvl";
