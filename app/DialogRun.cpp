@@ -6,25 +6,35 @@
 
 namespace {
 constexpr DWORD kMessageIntervalMs = 10;
-}
 
-void LetPendingMessagesRun() {
-    // Asking the system for messages costs more than a piece of work; once per 10 ms keeps the window
-    // painted and Cancel answering.
+// Asking the system for messages costs more than a piece of work; once per 10 ms keeps the window
+// painted and Cancel answering.
+bool WindowsTurn() {
     static DWORD last = 0;
     const DWORD now = GetTickCount();
-    if (now - last < kMessageIntervalMs) return;
+    if (now - last < kMessageIntervalMs) return false;
     last = now;
+    return true;
+}
+}  // namespace
+
+bool LetPendingMessagesRun() {
+    if (!WindowsTurn()) return false;
     Application->ProcessMessages();
+    return true;
 }
 
 TPieceHooks RunHooks(const bool& stopFlag, TProgressBar& progress) {
     TPieceHooks hooks;
     hooks.stopRequested = [&stopFlag] { return stopFlag; };
     hooks.pieceDone = [&progress](int64_t done, int64_t total) {
-        LetPendingMessagesRun();
-        const int percent = ProgressPercent(done, total);
-        if (total != 0 && percent != progress.Position()) progress.SetPosition(percent);
+        // The bar repaints at once when moved: move it when the window gets its turn and at the file's end.
+        const bool turn = WindowsTurn();
+        if (total != 0 && (turn || done >= total)) {
+            const int percent = ProgressPercent(done, total);
+            if (percent != progress.Position()) progress.SetPosition(percent);
+        }
+        if (turn) Application->ProcessMessages();
     };
     return hooks;
 }

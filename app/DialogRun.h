@@ -7,11 +7,11 @@
 #include "toolkit/Form.h"
 #include "toolkit/ProgressBar.h"
 
-// Lets pending window messages run, at most once in 10 ms.
-void LetPendingMessagesRun();
+// Lets pending window messages run, at most once in 10 ms; true when they ran.
+bool LetPendingMessagesRun();
 
-// Stops when stopFlag is set; after each piece lets pending messages run and shows the file's progress
-// (left where it is for an empty file).
+// Stops when stopFlag is set; after each piece lets pending messages run and, when they ran and at the
+// file's end, shows the file's progress (left where it is for an empty file).
 TPieceHooks RunHooks(const bool& stopFlag, TProgressBar& progress);
 
 // Cancel of a dialog with a run: closes the idle dialog (stopFlag set), or asks the question and sets
