@@ -31,3 +31,14 @@ function(qvl_add_test name)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# qvl_add_oracle_test(NAME SOURCE LIBS ...): a host-only test that checks our code against OpenSSL.
+function(qvl_add_oracle_test name source)
+  if(NOT QVL_HOST)
+    return()
+  endif()
+  find_package(OpenSSL REQUIRED)
+  qvl_add_test(${name} SOURCES ${source} LIBS ${ARGN} OpenSSL::Crypto)
+  # The low-level Blowfish and SHA-1 calls are deprecated in OpenSSL 3.
+  target_compile_options(${name} PRIVATE -Wno-deprecated-declarations)
+endfunction()

@@ -14,24 +14,18 @@ cipher_exe=${exe%/*}/bench_cipher_win.exe
 work=$(mktemp -d /tmp/qvl-bench-dialogs.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
-export WINEPREFIX="${WINEPREFIX:-$here/../build/wineprefix}" WINEARCH=win32 WINEDEBUG=-all
-pgrep -u "$(id -u)" wineserver >/dev/null || { wineserver -p >/dev/null 2>&1 </dev/null; }
-
-display=90
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+. "$here/wine-display.sh"
+start_display
+trap 'stop_display; rm -rf "$work"' EXIT
 
 # Wine sees the host's root as drive Z:.
 winwork="Z:${work//\//\\}"
-DISPLAY=":$display" timeout 1200 wine "$exe" "$winwork" "$mib" "$files" </dev/null | while IFS= read -r line; do
+DISPLAY=":$DISPLAY_NUM" timeout 1200 wine "$exe" "$winwork" "$mib" "$files" </dev/null | while IFS= read -r line; do
   line=${line%$'\r'}
   echo "dialogs: $line"
   if [ -n "${QVL_SHOTS:-}" ] && [[ $line == *" start" ]]; then
     what=${line%% *}
-    ( sleep 0.6; DISPLAY=":$display" import -window root "$QVL_SHOTS/$what-dialog.png" ) &
+    ( sleep 0.6; DISPLAY=":$DISPLAY_NUM" import -window root "$QVL_SHOTS/$what-dialog.png" ) &
   fi
 done
 sleep 1  # a last picture may still be saving
