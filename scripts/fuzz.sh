@@ -11,6 +11,13 @@ for target in "$root"/build/fuzz/tests/fuzz/fuzz_*; do
   corpus="$root/build/fuzz/corpus/$(basename "$target")"
   mkdir -p "$corpus"
   echo "-- $(basename "$target") for ${seconds}s"
-  "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' || true
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz target $(basename "$target") failed"; exit 1; }
+  log="$root/build/fuzz/$(basename "$target").log"
+  status=0
+  "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" >"$log" 2>&1 || status=$?
+  grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' "$log" || true
+  if [ "$status" -ne 0 ]; then
+    tail -n 40 "$log"
+    echo "fuzz target $(basename "$target") failed"
+    exit 1
+  fi
 done
