@@ -1,6 +1,22 @@
 // The payload header: "name?size?" per file, and the checks a reader applies to its entries.
 #include "app/payload/Header.h"
 
+namespace {
+
+// Windows opens a device instead of a file for these names, with or without an extension.
+bool IsDeviceName(const std::string& name) {
+    std::string base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    for (char& c : base)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$")
+        return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+}  // namespace
+
 std::string BuildHeader(const std::vector<THeaderEntry>& entries) {
     std::string header;
     for (const THeaderEntry& entry : entries) {
@@ -27,7 +43,7 @@ std::vector<THeaderEntry> ParseHeader(const std::string& header) {
 }
 
 bool IsSafeEntryName(const std::string& name) {
-    if (name.empty() || name.back() == '.' || name.back() == ' ') return false;
+    if (name.empty() || name.back() == '.' || name.back() == ' ' || IsDeviceName(name)) return false;
     for (const char c : name) {
         if (c == '\\' || c == '/' || c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
     }

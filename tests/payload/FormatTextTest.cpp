@@ -45,9 +45,11 @@ TEST(Header, ParsingStopsAtShortOrUnfinishedRemaindersWithoutMisaligningEntries)
 }
 
 TEST(Header, NamesThatLeaveTheFolderOrCannotBeFilesAreUnsafe) {
-    const char* unsafe[] = {"", ".", "..", "...", ".. ", "a\\b", "..\\x", "/etc", "c:x", "a.txt:s", "x.", "x ", "a\nb"};
+    const char* unsafe[] = {"", ".", "..", "...", ".. ", "a\\b", "..\\x", "/etc", "c:x", "a.txt:s", "x.", "x ", "a\nb",
+                            "NUL", "con", "Aux.txt", "prn.tar.gz", "nul .log", "COM1", "lpt9.doc", "CONOUT$"};
     for (const char* name : unsafe) EXPECT_FALSE(IsSafeEntryName(name)) << name;
-    const char* safe[] = {"a.txt", ".profile", "x..y", "name with blanks.doc", "\xe4\xf6.txt"};
+    const char* safe[] = {"a.txt", ".profile", "x..y", "name with blanks.doc", "\xe4\xf6.txt",
+                          "console.txt", "nullify", "COM10", "lpt0", "x.nul", "con-fig"};
     for (const char* name : safe) EXPECT_TRUE(IsSafeEntryName(name)) << name;
 }
 
