@@ -319,6 +319,8 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
             written = mode != emCarrier || WriteCarrierTrailer(destination, carrierLength);
             if (!written) ShowAccessDenied(*this, destinationPath, kProductCaption);
         }
+        // A carrier is the user's own file: a run that ends early cuts off what it appended.
+        if (!written && mode == emCarrier && destination.IsOpen()) destination.SetSize(carrierLength);
     }
     LetPendingMessagesRun();
     if (!written) {

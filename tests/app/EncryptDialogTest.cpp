@@ -278,6 +278,33 @@ TEST_F(EncryptDialog, LockedSourceEndsTheRunWithTheDialogOpenAndEnabled) {
     EXPECT_FALSE(scripted.services.Calls()[0].Caption.has_value());
 }
 
+TEST_F(EncryptDialog, CarrierOfARunThatEndsEarlyGetsItsOwnLengthBack) {
+    const TStubFile stub(RandomBytes(500, 30));
+    AddSource(list, scratch / "a.bin", RandomBytes(9000, 31));
+    const std::string locked = scratch / "locked.bin";
+    AddSource(list, locked, RandomBytes(100, 32));
+    const std::vector<uint8_t> picture = RandomBytes(1234, 33);
+    const std::string carrier = scratch / "holiday.jpg";
+    PutFile(carrier, picture);
+    {
+        const TWin32FileStream holder(locked, TFileMode::fmOpenRead);
+        ASSERT_TRUE(holder.IsOpen());
+        EXPECT_FALSE(Encrypt(emCarrier, carrier));
+    }
+    EXPECT_EQ(FileBytes(carrier), picture);
+
+    // Too long for the trailer: everything was appended before the trailer was refused.
+    constexpr int64_t kTooLong = 10000000000LL;
+    const std::string big = scratch / "big.img";
+    {
+        TWin32FileStream file(big, TFileMode::fmCreate);
+        ASSERT_TRUE(file.SetSize(kTooLong));  // a hole: nothing is stored
+    }
+    form = std::make_unique<TForm2>(nullptr);
+    EXPECT_FALSE(Encrypt(emCarrier, big));
+    EXPECT_EQ(TWin32FileStream(big, TFileMode::fmOpenRead).Size(), kTooLong);
+}
+
 TEST_F(EncryptDialog, SourceChangedAfterMeasuringEndsTheRunInsteadOfMisplacingFiles) {
     const std::string grows = scratch / "grows.txt";
     AddSource(list, grows, RandomBytes(100, 14));
