@@ -1,10 +1,7 @@
-// Path texts of the Encrypt and Decrypt dialogs: joining, proposed destinations, save-dialog extensions.
+// Path texts of the Encrypt dialog: proposed destinations and save-dialog extensions.
 #include "app/DialogPaths.h"
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && folder.back() == '\\') return folder + name;
-    return folder + "\\" + name;
-}
+#include "app/payload/PathText.h"
 
 std::string ProposedContainer(const std::string& folder, const std::string& extension) {
     if (extension.empty()) return std::string();
@@ -19,13 +16,4 @@ std::string WithExtension(const std::string& chosen, const std::string& extensio
     const size_t dot = name.rfind('.');
     const std::string own = dot == std::string::npos ? std::string() : name.substr(dot);
     return own == extension ? chosen : chosen + extension;
-}
-
-std::string DropLast(const std::string& text, size_t count) {
-    return text.size() > count ? text.substr(0, text.size() - count) : std::string();
-}
-
-std::string BareFileName(const std::string& path) {
-    const size_t slash = path.find_last_of("\\:");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }

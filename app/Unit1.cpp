@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "app/payload/TempDir.h"
-#include "toolkit/Application.h"
+#include "toolkit/system/Application.h"
 
 const char* const ProgramVersion = "2.0";
 std::string TempDir;

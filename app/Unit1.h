@@ -6,15 +6,15 @@
 
 #include "app/MainWindowFiles.h"
 #include "app/payload/EraseFile.h"
-#include "toolkit/CoolBar.h"
-#include "toolkit/Form.h"
-#include "toolkit/ImageList.h"
-#include "toolkit/ListView.h"
-#include "toolkit/Menus.h"
-#include "toolkit/ShellTreeView.h"
-#include "toolkit/Splitter.h"
-#include "toolkit/StatusBar.h"
-#include "toolkit/ToolBar.h"
+#include "toolkit/controls/CoolBar.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/graphics/ImageList.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/forms/Menus.h"
+#include "toolkit/controls/ShellTreeView.h"
+#include "toolkit/controls/Splitter.h"
+#include "toolkit/controls/StatusBar.h"
+#include "toolkit/controls/ToolBar.h"
 
 extern const char* const ProgramVersion;
 // The temp folder with a trailing backslash.

@@ -4,8 +4,8 @@
 #include "app/Unit2.h"
 #include "app/Unit3.h"
 #include "app/Unit5.h"
-#include "toolkit/Application.h"
-#include "toolkit/SystemServices.h"
+#include "toolkit/system/Application.h"
+#include "toolkit/system/SystemServices.h"
 
 int TForm1::ShowCaptionedMessage(const std::string& text, UINT flags) {
     std::string caption = Caption();

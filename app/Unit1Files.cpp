@@ -1,13 +1,13 @@
 // The file list and folder tree commands: adding files and folders, drops, Remove, Open, sorting, Erase, Refresh.
 #include "app/Unit1.h"
 
-#include "app/RowPath.h"
+#include "app/payload/PathText.h"
 #include "app/payload/DecimalText.h"
 #include "app/payload/LocaleSizeText.h"
-#include "toolkit/Application.h"
-#include "toolkit/DropFiles.h"
-#include "toolkit/SystemServices.h"
-#include "toolkit/WinGuards.h"
+#include "toolkit/system/Application.h"
+#include "toolkit/system/DropFiles.h"
+#include "toolkit/system/SystemServices.h"
+#include "toolkit/system/WinGuards.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ void TForm1::AddFile(const std::string& path) {
         return;
     }
     file.Reset();
-    ListView1->Add(TListRow{RowFileName(path), {std::to_string(size.QuadPart), RowFolder(path)}, kRowImage});
+    ListView1->Add(TListRow{BareFileName(path), {std::to_string(size.QuadPart), RowFolder(path)}, kRowImage});
     totalSize_ += size.QuadPart;
     UpdateTotals();
 }

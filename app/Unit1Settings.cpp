@@ -1,7 +1,7 @@
 // The main window's geometry and column widths, kept as DWORD values in the registry.
 #include "app/Unit1.h"
 
-#include "toolkit/RegistryKey.h"
+#include "toolkit/system/RegistryKey.h"
 
 namespace {
 

@@ -3,10 +3,11 @@
 
 #include <algorithm>
 
-#include "app/DialogFiles.h"
-#include "app/DialogMessages.h"
+#include "app/payload/FileSystem.h"
+#include "app/shared/MessageBoxes.h"
 #include "app/DialogPaths.h"
-#include "app/DialogRun.h"
+#include "app/payload/PathText.h"
+#include "app/shared/RunHooks.h"
 #include "app/MainWindowFiles.h"
 #include "app/payload/CarrierTrailer.h"
 #include "app/payload/PayloadWriter.h"

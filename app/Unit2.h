@@ -7,16 +7,16 @@
 
 #include "app/payload/Header.h"
 #include "cipher/Blowfish.h"
-#include "toolkit/BitBtn.h"
-#include "toolkit/Button.h"
-#include "toolkit/CheckBox.h"
-#include "toolkit/ComboBox.h"
-#include "toolkit/Edit.h"
-#include "toolkit/Form.h"
-#include "toolkit/GroupBox.h"
-#include "toolkit/Label.h"
-#include "toolkit/ProgressBar.h"
-#include "toolkit/SaveDialog.h"
+#include "toolkit/controls/BitBtn.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/ComboBox.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/controls/GroupBox.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/ProgressBar.h"
+#include "toolkit/forms/SaveDialog.h"
 
 class TByteStream;
 

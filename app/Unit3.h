@@ -1,7 +1,7 @@
 // The About window.
 #pragma once
 
-#include "toolkit/Form.h"
+#include "toolkit/forms/Form.h"
 
 class TForm3 : public TForm {
 public:

@@ -3,10 +3,10 @@
 
 #include <initializer_list>
 
-#include "app/DialogFiles.h"
-#include "app/DialogMessages.h"
-#include "app/DialogPaths.h"
-#include "app/DialogRun.h"
+#include "app/payload/FileSystem.h"
+#include "app/shared/MessageBoxes.h"
+#include "app/payload/PathText.h"
+#include "app/shared/RunHooks.h"
 #include "app/payload/DecimalText.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"

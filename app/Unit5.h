@@ -5,13 +5,13 @@
 #include <string>
 
 #include "cipher/Blowfish.h"
-#include "toolkit/Button.h"
-#include "toolkit/CheckBox.h"
-#include "toolkit/Edit.h"
-#include "toolkit/Form.h"
-#include "toolkit/Label.h"
-#include "toolkit/ListBox.h"
-#include "toolkit/ProgressBar.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/ListBox.h"
+#include "toolkit/controls/ProgressBar.h"
 
 class TPayloadReader;
 

@@ -5,7 +5,7 @@
 #include "app/Unit2.h"
 #include "app/Unit3.h"
 #include "app/Unit5.h"
-#include "toolkit/Application.h"
+#include "toolkit/system/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TApplication application;

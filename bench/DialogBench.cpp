@@ -18,8 +18,8 @@
 #include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "bench/WinBenchSupport.h"
-#include "toolkit/Application.h"
-#include "toolkit/SystemServices.h"
+#include "toolkit/system/Application.h"
+#include "toolkit/system/SystemServices.h"
 
 namespace {
 

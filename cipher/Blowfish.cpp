@@ -6,7 +6,7 @@
 
 #include "cipher/BlowfishTables.h"
 #include "cipher/ByteOrder.h"
-#include "toolkit/Exception.h"
+#include "toolkit/core/Exception.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/Component.h"
+#include "toolkit/core/Component.h"
 
 // 32-bit rotate left by 0 to 31 places.
 inline uint32_t RotL32(uint32_t value, unsigned places) {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "cipher/ByteOrder.h"
-#include "toolkit/Exception.h"
+#include "toolkit/core/Exception.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/payload/DecimalText.h"
-#include "toolkit/Exception.h"
+#include "toolkit/core/Exception.h"
 
 namespace {
 

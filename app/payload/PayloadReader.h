@@ -9,7 +9,7 @@
 #include "app/payload/PayloadFormat.h"
 #include "app/payload/PieceCopy.h"
 #include "cipher/CryptBase.h"
-#include "toolkit/Component.h"
+#include "toolkit/core/Component.h"
 
 struct TPayloadEntry {
     std::string name;      // as stored

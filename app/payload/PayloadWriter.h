@@ -10,7 +10,7 @@
 #include "app/payload/PayloadFormat.h"
 #include "app/payload/PieceCopy.h"
 #include "cipher/CryptBase.h"
-#include "toolkit/Component.h"
+#include "toolkit/core/Component.h"
 
 // What WriteHead would refuse for these entries, checked without writing: prBadEntry, prHeaderTooLong,
 // or prOk.

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "app/RowPath.h"
+#include "app/payload/PathText.h"
 #include "app/payload/LocaleSizeText.h"
 #include "tests/app/MainWindowTestSupport.h"
 
@@ -49,7 +49,7 @@ TEST(RowPathTest, FolderKeepsItsBackslashOnlyAtADriveRoot) {
         {"D:\\a\\b\\c.d.e", "c.d.e", "D:\\a\\b"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(RowFileName(c.path), c.name) << c.path;
+        EXPECT_EQ(BareFileName(c.path), c.name) << c.path;
         EXPECT_EQ(RowFolder(c.path), c.folder) << c.path;
     }
 }

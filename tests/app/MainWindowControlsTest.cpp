@@ -1,8 +1,8 @@
 // The main window's toolkit controls on their own: menu shortcuts and their texts, list rows and sorting.
 #include "tests/app/MainWindowTestSupport.h"
 
-#include "toolkit/ListView.h"
-#include "toolkit/Menus.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/forms/Menus.h"
 
 TEST(MenuShortCutTest, TextsNameKeysAndModifiersAsMenusShowThem) {
     struct {

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "tests/cipher/TestBytes.h"
-#include "toolkit/Exception.h"
+#include "toolkit/core/Exception.h"
 
 namespace {
 

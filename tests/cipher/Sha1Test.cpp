@@ -7,7 +7,7 @@
 
 #include "tests/cipher/CountingSha1.h"
 #include "tests/cipher/TestBytes.h"
-#include "toolkit/Exception.h"
+#include "toolkit/core/Exception.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/payload/FileSizeText.h"
-#include "toolkit/Exception.h"
+#include "toolkit/core/Exception.h"
 
 namespace {
 

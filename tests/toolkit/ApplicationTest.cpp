@@ -7,11 +7,11 @@
 
 #include "tests/toolkit/Harness.h"
 #include "tests/toolkit/ScriptedServices.h"
-#include "toolkit/ApplicationEvents.h"
-#include "toolkit/Button.h"
-#include "toolkit/Exception.h"
-#include "toolkit/GraphicControl.h"
-#include "toolkit/WinGuards.h"
+#include "toolkit/system/ApplicationEvents.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/core/Exception.h"
+#include "toolkit/controls/GraphicControl.h"
+#include "toolkit/system/WinGuards.h"
 
 namespace {
 

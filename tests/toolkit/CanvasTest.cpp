@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolkit/Harness.h"
-#include "toolkit/Bitmap.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace {
 

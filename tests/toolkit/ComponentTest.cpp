@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Component.h"
+#include "toolkit/core/Component.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "tests/toolkit/DemoForm.h"
 #include "tests/toolkit/Harness.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/Exception.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/core/Exception.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // Demo form with the controls of the program's dialogs, for screenshots and layout tests.
 #pragma once
 
-#include "toolkit/BitBtn.h"
-#include "toolkit/Button.h"
-#include "toolkit/CheckBox.h"
-#include "toolkit/ComboBox.h"
-#include "toolkit/Edit.h"
-#include "toolkit/Form.h"
-#include "toolkit/GroupBox.h"
-#include "toolkit/Label.h"
-#include "toolkit/ListBox.h"
-#include "toolkit/ProgressBar.h"
+#include "toolkit/controls/BitBtn.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/ComboBox.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/controls/GroupBox.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/ListBox.h"
+#include "toolkit/controls/ProgressBar.h"
 
 class TDemoForm : public TForm {
 public:

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "tests/toolkit/Harness.h"
-#include "toolkit/Button.h"
-#include "toolkit/Edit.h"
-#include "toolkit/Exception.h"
-#include "toolkit/GroupBox.h"
-#include "toolkit/Screen.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/core/Exception.h"
+#include "toolkit/controls/GroupBox.h"
+#include "toolkit/system/Screen.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Application.h"
-#include "toolkit/Form.h"
+#include "toolkit/system/Application.h"
+#include "toolkit/forms/Form.h"
 
 namespace harness {
 

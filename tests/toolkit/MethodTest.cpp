@@ -1,8 +1,8 @@
 // Method pointers: binding, calling, clearing and identity of (object, member) pairs.
 #include <gtest/gtest.h>
 
-#include "toolkit/Events.h"
-#include "toolkit/Method.h"
+#include "toolkit/core/Events.h"
+#include "toolkit/core/Method.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "tests/toolkit/Harness.h"
-#include "toolkit/Edit.h"
-#include "toolkit/GroupBox.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/controls/GroupBox.h"
 
 namespace {
 

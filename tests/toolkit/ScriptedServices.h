@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/SystemServices.h"
+#include "toolkit/system/SystemServices.h"
 
 enum class TServiceKind { MessageBox, SaveDialog, FolderBrowser, ShellExecute, SettingsKey };
 

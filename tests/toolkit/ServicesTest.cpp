@@ -5,7 +5,7 @@
 
 #include "tests/toolkit/Harness.h"
 #include "tests/toolkit/ScriptedServices.h"
-#include "toolkit/SaveDialog.h"
+#include "toolkit/forms/SaveDialog.h"
 
 namespace {
 

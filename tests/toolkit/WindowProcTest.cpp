@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "tests/toolkit/Harness.h"
-#include "toolkit/Button.h"
-#include "toolkit/Edit.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/Edit.h"
 
 namespace {
 

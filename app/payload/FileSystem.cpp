@@ -1,0 +1,75 @@
+// File-system questions and folder creation shared by both programs (Windows).
+#include "app/payload/FileSystem.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+// GetFullPathNameA or GetLongPathNameA into a string; the input when the call fails.
+template <class Call>
+std::string PathCall(const std::string& path, Call call) {
+    std::vector<char> buffer(MAX_PATH);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length = call(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return path;
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        buffer.resize(length + 1);
+    }
+    return path;
+}
+
+std::string CanonicalPath(const std::string& path) {
+    const std::string full = PathCall(path, [](const char* p, char* out, DWORD size) {
+        return GetFullPathNameA(p, size, out, nullptr);
+    });
+    return PathCall(full, [](const char* p, char* out, DWORD size) { return GetLongPathNameA(p, out, size); });
+}
+
+}  // namespace
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool MeasureFile(const std::string& path, int64_t& size) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
+    size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    return lstrcmpiA(CanonicalPath(a).c_str(), CanonicalPath(b).c_str()) == 0;
+}
+
+void CreateFolderPath(const std::string& path) {
+    if (path.empty()) return;
+    const std::string full = path.back() == '\\' ? path : path + "\\";
+    for (size_t slash = full.find('\\'); slash != std::string::npos; slash = full.find('\\', slash + 1)) {
+        if (IsFolder(full.substr(0, slash + 1))) continue;
+        if (!CreateDirectoryA(full.substr(0, slash).c_str(), nullptr)) return;
+    }
+}
+
+std::string ProgramFolder() {
+    std::vector<char> buffer(MAX_PATH);
+    DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    while (length == buffer.size()) {
+        buffer.resize(buffer.size() * 2);
+        length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    }
+    const std::string module(buffer.data(), length);
+    return module.substr(0, module.rfind('\\') + 1);
+}

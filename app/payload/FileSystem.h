@@ -1,0 +1,22 @@
+// File-system questions and folder creation shared by both programs (Windows).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+bool IsFile(const std::string& path);
+bool IsFolder(const std::string& path);
+
+// The file's size without opening it (a file that another program holds open can be measured).
+bool MeasureFile(const std::string& path, int64_t& size);
+
+// True when both texts name the same file: full paths compared without regard to letter case, short
+// (8.3) names taken in their long form.
+bool SameFile(const std::string& a, const std::string& b);
+
+// Creates every missing level of a folder path, from the left; stops silently at the first level
+// that cannot be created. An empty path does nothing.
+void CreateFolderPath(const std::string& path);
+
+// The program's own folder with its trailing "\".
+std::string ProgramFolder();

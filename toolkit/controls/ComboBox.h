@@ -1,0 +1,31 @@
+// Combo box; this program uses the drop-down list style (no free text). OnChange follows the user's choice.
+#pragma once
+
+#include "toolkit/controls/ItemsControl.h"
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+
+class TComboBox : public TItemsControl {
+public:
+    explicit TComboBox(TComponent* owner);
+    const char* ClassName() const override { return "TComboBox"; }
+
+    TComboBoxStyle Style() const { return style_; }
+    void SetStyle(TComboBoxStyle style);
+    bool DroppedDown() const;
+    // A drop-down list shows the selected item's text.
+    std::string Text() const override;
+    void SetBounds(int left, int top, int width, int height) override;
+
+    // Runs when the user picks another item (not when code sets ItemIndex).
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CommandNotify(WORD code) override;
+
+private:
+    int WindowHeight() const;
+
+    TComboBoxStyle style_ = csDropDown;
+};

@@ -1,0 +1,162 @@
+// Base of every visual control: parent, bounds, visibility, colour, font, text and the replaceable window procedure.
+#include "toolkit/controls/Control.h"
+
+#include "toolkit/system/Application.h"
+#include "toolkit/core/Exception.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/controls/WinControl.h"
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+    WindowProc = MethodOf<&TControl::WndProc>(this);
+    font_.OnChange = MethodOf<&TControl::FontChanged>(this);
+}
+
+TControl::~TControl() {
+    RemoveFromParent();
+    if (Application != nullptr) Application->ControlDestroyed(this);
+}
+
+void TControl::RemoveFromParent() {
+    if (parent_ != nullptr) parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == parent_) return;
+    if (parent == this) throw Exception("A control cannot be its own parent");
+    RemoveFromParent();
+    if (parent != nullptr) {
+        parent->InsertControl(this);
+        if (parentFont_) TakeParentFont();
+        if (parentColor_) TakeParentColor();
+    }
+}
+
+TForm* TControl::ParentForm() {
+    TControl* top = this;
+    while (top->parent_ != nullptr) top = top->parent_;
+    return dynamic_cast<TForm*>(top);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    if (parent_ != nullptr && visible_) Invalidate();
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (parent_ != nullptr && visible_) Invalidate();
+}
+
+RECT TControl::ClientRect() { return RECT{0, 0, width_, height_}; }
+
+POINT TControl::ClientToScreen(POINT point) {
+    // A window knows its client origin (caption, menu and borders included); a graphic control sits in its parent's.
+    if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed != nullptr && windowed->HandleAllocated()) {
+        ::ClientToScreen(windowed->Handle(), &point);
+        return point;
+    }
+    POINT origin{left_, top_};
+    if (parent_ != nullptr) origin = parent_->ClientToScreen(origin);
+    return POINT{point.x + origin.x, point.y + origin.y};
+}
+
+POINT TControl::ScreenToClient(POINT point) {
+    POINT origin = ClientToScreen(POINT{0, 0});
+    return POINT{point.x - origin.x, point.y - origin.y};
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    if (!visible) Invalidate();
+    visible_ = visible;
+    if (visible) Invalidate();
+}
+
+bool TControl::Showing() const { return visible_ && (parent_ == nullptr || parent_->Showing()); }
+
+void TControl::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    Invalidate();
+    Perform(CM_ENABLEDCHANGED, enabled ? 1 : 0, 0);
+}
+
+void TControl::SetColor(TColor color) {
+    if (!takingFromParent_) parentColor_ = false;
+    if (color == color_) return;
+    color_ = color;
+    ColorAttributesChanged();
+}
+
+void TControl::SetParentColor(bool parentColor) {
+    parentColor_ = parentColor;
+    if (parentColor) TakeParentColor();
+}
+
+void TControl::TakeParentColor() {
+    if (parent_ == nullptr) return;
+    takingFromParent_ = true;
+    SetColor(parent_->Color());
+    takingFromParent_ = false;
+}
+
+void TControl::ColorAttributesChanged() { Invalidate(); }
+
+void TControl::SetParentFont(bool parentFont) {
+    parentFont_ = parentFont;
+    if (parentFont) TakeParentFont();
+}
+
+void TControl::TakeParentFont() {
+    if (parent_ == nullptr) return;
+    takingFromParent_ = true;
+    font_.Assign(parent_->Font());
+    takingFromParent_ = false;
+}
+
+void TControl::FontChanged() {
+    if (!takingFromParent_) parentFont_ = false;
+    FontAttributesChanged();
+}
+
+void TControl::FontAttributesChanged() { Invalidate(); }
+
+void TControl::SetText(const std::string& text) {
+    if (text == Text()) return;
+    text_ = text;
+    Perform(CM_TEXTCHANGED);
+}
+
+LRESULT TControl::Perform(UINT message, WPARAM wParam, LPARAM lParam) {
+    TMessage m{message, wParam, lParam, 0};
+    if (WindowProc) {
+        WindowProc(m);
+    } else {
+        WndProc(m);
+    }
+    return m.Result;
+}
+
+void TControl::Invalidate() {
+    if (parent_ == nullptr || !parent_->HandleAllocated()) return;
+    RECT r = BoundsRect();
+    InvalidateRect(parent_->Handle(), &r, TRUE);
+}
+
+void TControl::Update() {
+    if (parent_ != nullptr) parent_->Update();
+}
+
+void TControl::Click() { OnClick(this); }
+
+void TControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CM_PARENTCOLORCHANGED:
+        if (parentColor_) TakeParentColor();
+        message.Result = 0;
+        return;
+    default:
+        DefaultHandler(message);
+    }
+}
+
+void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }

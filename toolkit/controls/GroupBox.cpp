@@ -1,0 +1,32 @@
+// Framed box with a caption that holds other controls.
+#include "toolkit/controls/GroupBox.h"
+
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
+    width_ = 185;
+    height_ = 105;
+}
+
+void TGroupBox::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WindowClass = "BUTTON";
+    params.Style |= BS_GROUPBOX | WS_CLIPCHILDREN;
+    params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+void TGroupBox::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_ERASEBKGND: {
+        // The system draws the frame only; the inside is ours.
+        RECT r = ClientRect();
+        ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, Brush().Handle());
+        message.Result = 1;
+        return;
+    }
+    case WM_NCHITTEST:
+        // The system makes a group box transparent to the mouse; its labels need it.
+        message.Result = HTCLIENT;
+        return;
+    default:
+        TWinControl::WndProc(message);
+    }
+}

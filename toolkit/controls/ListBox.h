@@ -1,0 +1,15 @@
+// List box of texts with one selected item; OnClick follows the user's selection.
+#pragma once
+
+#include "toolkit/controls/ItemsControl.h"
+
+class TListBox : public TItemsControl {
+public:
+    explicit TListBox(TComponent* owner);
+    const char* ClassName() const override { return "TListBox"; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CommandNotify(WORD code) override;
+    void Ctl3DLookChanged() override { RecreateWnd(); }
+};

@@ -1,0 +1,58 @@
+// Folder tree over the shell namespace rooted at the desktop: folders and files with their system icons.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/controls/WinControl.h"
+
+class TShellTreeView : public TWinControl {
+public:
+    explicit TShellTreeView(TComponent* owner);
+    ~TShellTreeView() override;
+    const char* ClassName() const override { return "TShellTreeView"; }
+
+    // The file-system path of the selected node; "" when nothing is selected or the node is virtual.
+    std::string Path();
+    // Opens the nodes down to a file or folder and selects it; false when it is not reachable.
+    bool SelectPath(const std::string& path);
+    // Reads the tree again from the desktop, then selects the node that was selected (or its nearest
+    // remaining folder).
+    void Refresh();
+
+    TNotifyEvent OnDblClick;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void InitializeWindow() override;
+    void SavingWindowState() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    struct TNode;
+    struct TPidlFree {
+        void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
+    };
+    using TPidl = std::unique_ptr<ITEMIDLIST, TPidlFree>;
+
+    void InsertRoot();
+    // Adds the children of a node once; false when it has none.
+    bool Populate(HTREEITEM item);
+    HTREEITEM InsertNode(HTREEITEM parent, TPidl pidl, bool hasChildren);
+    TNode* NodeOf(HTREEITEM item);
+    std::string NodePath(HTREEITEM item);
+    HTREEITEM FindPath(HTREEITEM item, const std::string& path, bool throughVirtual);
+    void HandleNotify(TMessage& message);
+
+    bool comInitialized_ = false;
+    IShellFolder* desktop_ = nullptr;
+    TPidl drivesPidl_;
+    std::vector<std::unique_ptr<TNode>> nodes_;
+    std::string savedPath_;
+};

@@ -1,0 +1,29 @@
+// A list of same-sized pictures with a mask, shared by tool bars, list views and their headers.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "toolkit/core/Component.h"
+
+class TImageList : public TComponent {
+public:
+    TImageList(TComponent* owner, int width, int height);
+    ~TImageList() override;
+    const char* ClassName() const override { return "TImageList"; }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int Count() const;
+    HIMAGELIST Handle() const { return list_; }
+
+    // Cuts a bitmap resource into pictures of the list's size, left to right; pixels of the mask colour
+    // are left out. Returns the number added (0 when the resource is missing).
+    int AddFromResource(HINSTANCE module, const char* name, COLORREF mask);
+
+private:
+    int width_;
+    int height_;
+    HIMAGELIST list_;
+};

@@ -1,0 +1,12 @@
+// A listener to application-wide events; any number may exist at once.
+#include "toolkit/system/ApplicationEvents.h"
+
+#include "toolkit/system/Application.h"
+
+TApplicationEvents::TApplicationEvents(TComponent* owner) : TComponent(owner) {
+    if (Application != nullptr) Application->AddEvents(this);
+}
+
+TApplicationEvents::~TApplicationEvents() {
+    if (Application != nullptr) Application->RemoveEvents(this);
+}
