@@ -86,6 +86,8 @@ void TForm1::CreateControls() {
     StatusBar1->AddPanel("For Help, press F1", 150);
     StatusBar1->AddPanel("", 50);
     LayoutPanes();
+
+    CreateAppearance();
 }
 
 void TForm1::CreateToolBar() {
@@ -152,6 +154,7 @@ void TForm1::FormCreate(TComponent*) {
     FirstShow = true;
     TempDir = GetTempDir();
     UpdateTotals();
+    FlatStyle1->SetActive(true);
     DragAcceptFiles(Handle(), TRUE);
 }
 

@@ -6,6 +6,8 @@
 
 #include "app/MainWindowFiles.h"
 #include "app/payload/EraseFile.h"
+#include "appearance/AltKeyFix.h"
+#include "appearance/FlatStyle.h"
 #include "toolkit/controls/CoolBar.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/graphics/ImageList.h"
@@ -44,6 +46,8 @@ public:
     TMenuItem *Add1, *Decrypt1, *Erase1, *Carrier2, *Unhidefiles2, *Clear2, *Refresh1;
     TPopupMenu* PopupMenu2;
     TMenuItem *Open1, *Removeitem1, *SelectAll1;
+    TFlatStyle* FlatStyle1;
+    TAltKeyFix* AltKeyFix1;
 
     // Adds one file, or every file below one folder, as list rows; the totals follow each file.
     void AddPath(const std::string& path);
@@ -108,6 +112,7 @@ private:
     void CreateMainMenu();
     void CreatePopupMenus();
     void CreateToolBar();
+    void CreateAppearance();
     void LayoutPanes();
     void ReadSettings();
     void WriteSettings();

@@ -2,6 +2,7 @@
 #include "toolkit/graphics/ImageList.h"
 
 #include "toolkit/core/Exception.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/system/WinGuards.h"
 
 TImageList::TImageList(TComponent* owner, int width, int height)
@@ -20,4 +21,9 @@ int TImageList::AddFromResource(HINSTANCE module, const char* name, COLORREF mas
     int before = Count();
     ImageList_AddMasked(list_, bitmap.Get(), mask);
     return Count() - before;
+}
+
+bool TImageList::Draw(TCanvas& canvas, int x, int y, int index) {
+    if (index < 0 || index >= Count()) return false;
+    return ImageList_DrawEx(list_, index, canvas.Handle(), x, y, 0, 0, CLR_NONE, CLR_NONE, ILD_TRANSPARENT) != FALSE;
 }

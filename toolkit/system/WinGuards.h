@@ -103,6 +103,26 @@ private:
     HGDIOBJ previous_;
 };
 
+// A library loaded with LoadLibraryA for a few calls and freed again.
+class TLoadedLibrary {
+public:
+    explicit TLoadedLibrary(const char* name) : module_(LoadLibraryA(name)) {}
+    ~TLoadedLibrary() {
+        if (module_ != nullptr) FreeLibrary(module_);
+    }
+    TLoadedLibrary(const TLoadedLibrary&) = delete;
+    TLoadedLibrary& operator=(const TLoadedLibrary&) = delete;
+    // The exported function as type F, or nullptr.
+    template <class F>
+    F Function(const char* name) const {
+        if (module_ == nullptr) return nullptr;
+        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    }
+
+private:
+    HMODULE module_;
+};
+
 // Saves a device context's state (origin, clipping, selected objects) and restores it on leaving.
 class TSavedDCState {
 public:
