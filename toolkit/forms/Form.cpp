@@ -38,9 +38,12 @@ TForm::TForm(TComponent* owner) : TWinControl(owner), canvas_(this) {
     height_ = 240;
     if (Screen != nullptr) Screen->AddForm(this);
     BeginLoading();
+    AnnounceInsertion();
 }
 
 TForm::~TForm() {
+    // The owner's tree hears of the form going while it still is one.
+    if (Owner() != nullptr) Owner()->RemoveComponent(this);
     canvas_.FreeHandle();
     DestroyComponents();
     DestroyHandle();
