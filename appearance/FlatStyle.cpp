@@ -149,29 +149,22 @@ void TFlatStyle::SetActive(bool active) {
     RedrawMenuBar();
 }
 
-void TFlatStyle::Rewalk() {
-    active_ = false;
-    WalkComponents(ownerForm_, false, true);
-    active_ = true;
-}
-
-void TFlatStyle::SetXPControls(TXPControls controls) {
-    if (controls != xpControls_ && active_) {
-        Rewalk();
-        xpControls_ = controls;
+// A new set of kinds while active: unstyle with the old set, then style with the new one.
+template <class Set>
+void TFlatStyle::ChangeKinds(Set& field, Set value) {
+    if (value != field && active_) {
+        active_ = false;
+        WalkComponents(ownerForm_, false, true);
+        active_ = true;
+        field = value;
         WalkComponents(ownerForm_, true, true);
     }
-    xpControls_ = controls;
+    field = value;
 }
 
-void TFlatStyle::SetXPContainers(TXPContainers containers) {
-    if (containers != xpContainers_ && active_) {
-        Rewalk();
-        xpContainers_ = containers;
-        WalkComponents(ownerForm_, true, true);
-    }
-    xpContainers_ = containers;
-}
+void TFlatStyle::SetXPControls(TXPControls controls) { ChangeKinds(xpControls_, controls); }
+
+void TFlatStyle::SetXPContainers(TXPContainers containers) { ChangeKinds(xpContainers_, containers); }
 
 void TFlatStyle::SetOverrideOwnerDraw(bool override) {
     overrideOwnerDraw_ = override;

@@ -144,7 +144,8 @@ protected:
 private:
     void SetSchemeColor(TColor& field, TColor color);
     void RedrawMenuBar();
-    void Rewalk();
+    template <class Set>
+    void ChangeKinds(Set& field, Set value);
     bool StyleControl(TComponent* component, bool activate, bool redraw);
     void ReleaseOwnHandlers();
     void RequestFrame(TMenuItem& item, TCanvas& canvas);
