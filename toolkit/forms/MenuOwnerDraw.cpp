@@ -55,10 +55,14 @@ bool TMenu::DispatchOwnerDraw(TMessage& message) {
         TCanvas canvas;
         canvas.SetHandle(dc.Get());
         TakeMenuFont(canvas);
+        // A handler sizes the item from nothing; without one the plain look's size applies.
         int width = 0;
         int height = 0;
-        MeasurePlain(*item, canvas, width, height);
-        if (item->OnMeasureItem) item->OnMeasureItem(item, canvas, width, height);
+        if (item->OnMeasureItem) {
+            item->OnMeasureItem(item, canvas, width, height);
+        } else {
+            MeasurePlain(*item, canvas, width, height);
+        }
         canvas.SetHandle(nullptr);
         measure->itemWidth = static_cast<UINT>(std::max(width, 0));
         measure->itemHeight = static_cast<UINT>(std::max(height, 0));

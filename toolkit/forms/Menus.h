@@ -22,8 +22,8 @@ class TForm;
 class TImageList;
 class TMenu;
 
-// An owner-drawn item is measured (width and height come in with the toolkit's own measure and may be
-// changed) and painted on the canvas in its rectangle; selected is the highlighted state.
+// An owner-drawn item is measured (width and height come in as 0 and are set by the handler) and painted on
+// the canvas in its rectangle; selected is the highlighted state.
 using TMenuMeasureItemEvent = TMethod<void(TComponent* sender, TCanvas& canvas, int& width, int& height)>;
 using TMenuDrawItemEvent = TMethod<void(TComponent* sender, TCanvas& canvas, RECT rect, bool selected)>;
 
