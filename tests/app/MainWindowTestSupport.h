@@ -128,7 +128,6 @@ protected:
     // Builds the four windows; the main one is not shown yet.
     void CreateForms() {
         Form1 = new TForm1(&harness::TestApplication());
-        Form1->SetStartFile("");
         Form2 = new TForm2(&harness::TestApplication());
         Form3 = new TForm3(&harness::TestApplication());
         Form5 = new TForm5(&harness::TestApplication());

@@ -19,7 +19,7 @@ public:
     HIMAGELIST Handle() const { return list_; }
 
     // Cuts a bitmap resource into pictures of the list's size, left to right; pixels of the mask colour
-    // are left out. Returns the number added (0 when the resource is missing).
+    // are left out. Returns the number added: 0 when the resource is missing or cannot be added.
     int AddFromResource(HINSTANCE module, const char* name, COLORREF mask);
 
 private:
