@@ -9,7 +9,7 @@ namespace {
 
 struct TModalScript {
     TForm* Form = nullptr;
-    std::vector<std::function<void()>> Steps;
+    std::vector<TStep> Steps;
     size_t Next = 0;
     int IdleTicks = 0;
 };
@@ -21,12 +21,17 @@ constexpr int kGraceTicks = 200;
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
     if (g_script == nullptr) return;
     if (g_script->Next < g_script->Steps.size()) {
-        auto step = g_script->Steps[g_script->Next++];
-        step();
-        return;
+        const TStep step = g_script->Steps[g_script->Next];
+        if (!step.Ready || step.Ready()) {
+            ++g_script->Next;
+            g_script->IdleTicks = 0;
+            step.Run();
+            return;
+        }
     }
     if (++g_script->IdleTicks == kGraceTicks) {
-        ADD_FAILURE() << "the modal form stayed open after its scripted steps";
+        ADD_FAILURE() << (g_script->Next < g_script->Steps.size() ? "a scripted step waited in vain for its condition"
+                                                                   : "the modal form stayed open after its scripted steps");
         g_script->Form->SetModalResult(mrAbort);
     }
 }
@@ -82,7 +87,7 @@ void PressKey(WORD virtualKey) {
     ProcessMessages();
 }
 
-TModalResult ShowModalWith(TForm& form, std::vector<std::function<void()>> steps) {
+TModalResult ShowModalWith(TForm& form, std::vector<TStep> steps) {
     TModalScript script{&form, std::move(steps)};
     TModalScript* outer = g_script;
     g_script = &script;
