@@ -314,6 +314,22 @@ bool TWinControl::RouteMouse(TMessage& message) {
     return true;
 }
 
+// Called when the mouse moves in the client area: the cursor of the graphic child under it (the last mouse
+// move placed it), else the control's own; the system's choice when neither sets one.
+bool TWinControl::HandleSetCursor(TMessage& message) {
+    if (reinterpret_cast<HWND>(message.WParam) != handle_ || LOWORD(message.LParam) != HTCLIENT) return false;
+    TCursor cursor = Cursor();
+    const TControl* over = Application != nullptr ? Application->MouseControl() : nullptr;
+    if (over != nullptr && over->Parent() == this && over->Cursor() != crDefault) cursor = over->Cursor();
+    if (cursor == crDefault) return false;
+    static const struct { TCursor cursor; LPCSTR id; } kCursors[] = {
+        {crArrow, IDC_ARROW}, {crIBeam, IDC_IBEAM}, {crHourGlass, IDC_WAIT}, {crHandPoint, IDC_HAND}};
+    for (const auto& c : kCursors)
+        if (c.cursor == cursor) ::SetCursor(LoadCursorA(nullptr, c.id));
+    message.Result = TRUE;
+    return true;
+}
+
 // Tab, Enter and Esc go to the form first unless the control wants them itself.
 void TWinControl::HandleDialogKey(TMessage& message) {
     message.Result = 0;
@@ -459,15 +475,7 @@ void TWinControl::WndProc(TMessage& message) {
         UpdateBoundsFromWindow();
         return;
     case WM_SETCURSOR:
-        if (Cursor() != crDefault && reinterpret_cast<HWND>(message.WParam) == handle_ &&
-            LOWORD(message.LParam) == HTCLIENT) {
-            static const struct { TCursor cursor; LPCSTR id; } kCursors[] = {
-                {crArrow, IDC_ARROW}, {crIBeam, IDC_IBEAM}, {crHourGlass, IDC_WAIT}, {crHandPoint, IDC_HAND}};
-            for (const auto& c : kCursors)
-                if (c.cursor == Cursor()) ::SetCursor(LoadCursorA(nullptr, c.id));
-            message.Result = TRUE;
-            return;
-        }
+        if (HandleSetCursor(message)) return;
         break;
     case CM_INVALIDATE:
         if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);

@@ -117,6 +117,7 @@ private:
     bool ReflectToChild(TMessage& message, HWND child);
     void HandlePaint(TMessage& message);
     bool RouteMouse(TMessage& message);
+    bool HandleSetCursor(TMessage& message);
     void HandleDialogKey(TMessage& message);
     bool HandleKeyDown(TMessage& message);
     void FocusArrived();
