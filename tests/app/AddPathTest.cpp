@@ -126,6 +126,25 @@ TEST_F(MainWindowTest, DroppedPathsLongerThanTheBufferAreSkippedNotCut) {
     EXPECT_TRUE(Services().MessageTexts().empty());
 }
 
+TEST_F(MainWindowTest, FolderWalkAddsPathsUpTo259CharactersThatNoDropCouldCarry) {
+    TScratchFolder tree("qvl_long");
+    // Three files in one folder whose full paths are 257, 258 and 259 characters long.
+    const std::string folder = tree.Folder(std::string(240 - tree.Root().size() - 1, 'f'));
+    ASSERT_EQ(folder.size(), 240u);
+    std::vector<std::string> names;
+    for (size_t length : {257u, 258u, 259u}) {
+        names.push_back(std::string(length - folder.size() - 1 - 4, static_cast<char>('a' + names.size())) + ".bin");
+        ASSERT_EQ(tree.File(folder.substr(tree.Root().size() + 1) + "\\" + names.back(), length).size(), length);
+    }
+    TForm1& window = Window();
+    window.AddPath(tree.Root());
+    std::vector<std::string> captions = Captions();
+    std::sort(captions.begin(), captions.end());
+    EXPECT_EQ(captions, names);
+    EXPECT_EQ(TotalsText(), "Total files: 3     Total size: 774 byte(s)");
+    EXPECT_TRUE(Services().MessageTexts().empty());
+}
+
 TEST_F(MainWindowTest, RunningTotalsMatchARecountAfterAddsAndRemoves) {
     TScratchFolder tree("qvl_totals");
     for (int i = 0; i < 6; ++i) tree.File("f" + std::to_string(i), 1000u * static_cast<size_t>(i + 1) * (i + 1));

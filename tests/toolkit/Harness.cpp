@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace harness {
 
 namespace {
@@ -85,6 +88,22 @@ void PressKey(WORD virtualKey) {
     PostMessageA(focus, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
     PostMessageA(focus, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000u);
     ProcessMessages();
+}
+
+void PressKey(WORD virtualKey, TShiftState shift) {
+    BYTE saved[256] = {};
+    GetKeyboardState(saved);
+    BYTE held[256];
+    std::copy(std::begin(saved), std::end(saved), std::begin(held));
+    const struct {
+        TShiftState flag;
+        int key;
+    } modifiers[] = {{ssShift, VK_SHIFT}, {ssCtrl, VK_CONTROL}, {ssAlt, VK_MENU}};
+    for (const auto& m : modifiers)
+        if (shift & m.flag) held[m.key] |= 0x80;
+    SetKeyboardState(held);
+    PressKey(virtualKey);
+    SetKeyboardState(saved);
 }
 
 TModalResult ShowModalWith(TForm& form, std::vector<TStep> steps) {

@@ -29,6 +29,8 @@ void ClickControl(TControl& control);
 void TypeText(TWinControl& control, const std::string& text);
 // Sends a key press and release to the focused window through the message loop.
 void PressKey(WORD virtualKey);
+// The same with Shift, Ctrl or Alt held while the key is handled (as the keyboard state reports them).
+void PressKey(WORD virtualKey, TShiftState shift);
 
 // One step of a scripted modal loop: an action, and the condition that must hold before it runs (none: the
 // next timer tick).

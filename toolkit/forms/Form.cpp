@@ -155,6 +155,8 @@ void TForm::SetVisible(bool visible) {
     visible_ = visible;
     if (!visible) {
         if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+        // A hidden form is no longer the active one: its next showing activates it again.
+        if (Screen != nullptr && Screen->ActiveForm() == this) Screen->SetActiveForm(nullptr);
         return;
     }
     HandleNeeded();
