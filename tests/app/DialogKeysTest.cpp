@@ -32,14 +32,6 @@ protected:
         decrypt = std::make_unique<TForm5>(nullptr);
     }
 
-    std::string Container(const std::string& name, const std::vector<TPackedFile>& files) {
-        TMemoryStream out;
-        EXPECT_EQ(WritePayload(kPassword, files, out), TPayloadResult::prOk);
-        const std::string path = scratch / name;
-        PutFile(path, out.Bytes());
-        return path;
-    }
-
     TPositionLog progress;  // outlives the dialogs
     TScriptedScope scripted;
     TFakeFileList list;
