@@ -2,6 +2,7 @@
 #include "app/Unit1.h"
 
 #include <shellapi.h>
+
 #include <algorithm>
 
 #include "app/payload/FileSystem.h"
