@@ -1,4 +1,4 @@
-// Scoped owners of Win32 handles: each frees its handle once, cannot be copied, and can be moved.
+// Scoped owners of Win32 handles, COM references and disabled windows: freed once, never copied, movable.
 #pragma once
 
 #include <windows.h>
