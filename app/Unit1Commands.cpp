@@ -4,6 +4,7 @@
 #include "app/Unit2.h"
 #include "app/Unit3.h"
 #include "app/Unit5.h"
+#include "app/payload/FileSystem.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/SystemServices.h"
 
@@ -30,8 +31,7 @@ void TForm1::ToolButton4Click(TComponent*) {
 // Called by Decrypt: the Decrypt dialog for the file selected in the tree.
 void TForm1::ToolButton6Click(TComponent*) {
     std::string path = ShellTreeView1->Path();
-    DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    if (IsFile(path)) {
         OpenDecryptDialog(path);
         return;
     }

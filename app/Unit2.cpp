@@ -195,7 +195,7 @@ void TForm2::ShowInfo(const std::string& text, TWinControl* focus) {
 bool TForm2::InputsValid() {
     const std::string destination = Edit3->Text();
     if (Edit1->Text().empty()) {
-        ShowInfo("Please enter the password.", Edit1);
+        ShowInfo(kEnterPassword, Edit1);
     } else if (Edit1->Text() != Edit2->Text()) {
         ShowInfo("Passwords must be identical.", Edit2);
     } else if (destination.empty()) {

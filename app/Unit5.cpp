@@ -16,8 +16,6 @@ bool DecryptStopFlag = true;
 
 namespace {
 
-constexpr const char* kWrongPassword = "Incorrect password. Please retype it.";
-
 template <class T>
 T* Place(TForm5* form, int left, int top, int width, int height) {
     auto* control = new T(form);
@@ -114,7 +112,7 @@ void TForm5::Edit3KeyDown(TComponent*, std::uint16_t& key, TShiftState) {
 void TForm5::CheckBox1Click(TComponent*) { Edit3->SetPasswordChar(CheckBox1->Checked() ? '\0' : '*'); }
 
 void TForm5::Button1Click(TComponent*) {
-    if (auto folder = SystemServices().BrowseForFolder(Handle(), "Select destination folder:")) Edit2->SetText(*folder);
+    if (auto folder = SystemServices().BrowseForFolder(Handle(), kSelectDestinationFolder)) Edit2->SetText(*folder);
 }
 
 void TForm5::Button3Click(TComponent*) {
@@ -139,7 +137,7 @@ void TForm5::EndRun(const std::string& text, const char* caption) {
 void TForm5::Button2Click(TComponent*) {
     const std::string password = Edit3->Text();
     if (TrimBlanks(password).empty()) {
-        ShowDialogMessage(*this, "Please enter the password.", kProductCaption, MB_OK | MB_ICONINFORMATION);
+        ShowDialogMessage(*this, kEnterPassword, kProductCaption, MB_OK | MB_ICONINFORMATION);
         Edit3->SetFocus();
         return;
     }
@@ -148,7 +146,7 @@ void TForm5::Button2Click(TComponent*) {
         const std::string source = Edit1->Text();
         TWin32FileStream container(source, TFileMode::fmOpenRead);
         if (!container.IsOpen()) {
-            ShowDialogMessage(*this, "File access denied.\r" + source, kProductCaption, MB_OK | MB_ICONERROR);
+            ShowAccessDenied(*this, source, kProductCaption);
             return;
         }
         TPayloadReader reader(*QC_blowfish1, container, 0);  // scrubs the cipher on every way out
@@ -198,7 +196,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
         Label4->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + entries[i].name);
         // A name that would leave the folder, or a size that is no byte count, is never written.
         if (!reader.CanExtract(i)) {
-            EndRun("File access denied.\r" + path, kProductCaption);
+            EndRun(AccessDeniedText(path), kProductCaption);
             return false;
         }
         if (IsFile(path)) {
@@ -226,7 +224,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
             return false;
         }
         if (result != TPayloadResult::prOk) {
-            EndRun("File access denied.\r" + path, kProductCaption);
+            EndRun(AccessDeniedText(path), kProductCaption);
             return false;
         }
         LetPendingMessagesRun();

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/payload/FileSystem.h"
 #include "app/payload/Wipe.h"
 #include "app/payload/Win32FileStream.h"
 
@@ -11,11 +12,10 @@ void EraseFile(const std::string& path, TEraseHost& host) {
 }
 
 void EraseFileWith(const std::string& path, TEraseHost& host, const std::function<bool(TByteStream&)>& wipe) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
+    if (!IsFile(path)) return;
     bool wiped = false;
     // Windows refuses to open a read-only file for writing; say so before trying, on every host.
-    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+    if ((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) == 0) {
         TWin32FileStream file(path, TFileMode::fmOpenWrite);
         wiped = file.IsOpen() && wipe(file);
     }

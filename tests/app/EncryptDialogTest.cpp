@@ -339,12 +339,15 @@ TEST_F(EncryptDialog, CancelAnsweredNoContinuesAndTheCloseBoxAnsweredYesStops) {
     int progressAtYes = -1;
     scripted.services.AnswerMessageBox(IDNO, [&] { progressAtNo = form->ProgressBar1->Position(); });
     scripted.services.AnswerMessageBox(IDYES, [&] { progressAtYes = form->ProgressBar1->Position(); });
+    const auto position = [&] { return form->ProgressBar1->Position(); };
     harness::ShowModalWith(*form, {[&] {
                                        Fill(emStandard, kPassword, kPassword, destination);
                                        harness::ClickButton(*form->Button1);
                                    },
-                                   [&] { harness::ClickButton(*form->Button2); }, [] {}, [] {}, [] {}, [] {}, [] {},
-                                   [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); }});
+                                   harness::When([&] { return position() > 0; },
+                                                 [&] { harness::ClickButton(*form->Button2); }),
+                                   harness::When([&] { return position() > progressAtNo; },
+                                                 [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); })});
     const std::vector<std::string> texts = scripted.services.MessageTexts();
     ASSERT_EQ(texts.size(), 2u) << "the run ended before both questions";
     EXPECT_EQ(texts[0], "Do you want to stop the encryption process?");

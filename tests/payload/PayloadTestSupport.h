@@ -11,13 +11,7 @@
 #include "app/payload/MemoryStream.h"
 #include "app/payload/PayloadWriter.h"
 #include "cipher/Blowfish.h"
-
-inline std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed) {
-    std::mt19937 generator(seed);
-    std::vector<uint8_t> bytes(size);
-    for (uint8_t& b : bytes) b = static_cast<uint8_t>(generator());
-    return bytes;
-}
+#include "tests/support/RandomBytes.h"
 
 // Passes everything to another stream but stores only the first `room` bytes written (a full volume).
 class TFullVolume : public TByteStream {

@@ -1,6 +1,8 @@
 // Base of every visual control: parent, bounds, visibility, colour, font, text and the replaceable window procedure.
 #include "toolkit/controls/Control.h"
 
+#include <windowsx.h>
+
 #include "toolkit/system/Application.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/forms/Form.h"
@@ -156,9 +158,40 @@ void TControl::WndProc(TMessage& message) {
         if (parentColor_) TakeParentColor();
         message.Result = 0;
         return;
+    case WM_MOUSEMOVE:
+        MouseMove(MouseShiftState(message.WParam), GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+        DefaultHandler(message);
+        return;
+    case CM_MOUSEENTER:
+        MouseEnter();
+        message.Result = 0;
+        return;
+    case CM_MOUSELEAVE:
+        MouseLeave();
+        message.Result = 0;
+        return;
     default:
         DefaultHandler(message);
     }
 }
 
 void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
+
+// Called when the mouse moves over the control.
+void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
+
+// Called when the mouse comes over the control.
+void TControl::MouseEnter() { OnMouseEnter(this); }
+
+// Called when the mouse leaves the control.
+void TControl::MouseLeave() { OnMouseLeave(this); }
+
+TShiftState MouseShiftState(WPARAM keys) {
+    TShiftState shift = 0;
+    if (keys & MK_SHIFT) shift |= ssShift;
+    if (keys & MK_CONTROL) shift |= ssCtrl;
+    if (keys & MK_LBUTTON) shift |= ssLeft;
+    if (keys & MK_RBUTTON) shift |= ssRight;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}

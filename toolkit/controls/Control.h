@@ -102,11 +102,18 @@ public:
 
     TNotifyEvent OnClick;
     virtual void Click();
+    TMouseMoveEvent OnMouseMove;
+    // The mouse came over the control, or left it (graphic controls included).
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
 
 protected:
     // The control's own message handling; unhandled messages go to DefaultHandler.
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage& message);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
     // Called when a font attribute changed (own change or taken from the parent).
     virtual void FontAttributesChanged();
     virtual void ColorAttributesChanged();
@@ -139,3 +146,6 @@ private:
     TCursor cursor_ = crDefault;
     TBiDiMode biDiMode_ = bdLeftToRight;
 };
+
+// The keys and buttons of a mouse message's WParam (Alt read from the keyboard).
+TShiftState MouseShiftState(WPARAM keys);

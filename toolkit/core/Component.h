@@ -40,7 +40,7 @@ public:
         state_ = designing ? (state_ | csDesigning) : (state_ & ~static_cast<unsigned>(csDesigning));
     }
 
-    // Class name as text ("TQC_blowfish") and "is a" test along the class chain.
+    // Class name as text ("TButton") and "is a" test along the class chain.
     virtual const char* ClassName() const { return "TComponent"; }
     template <class T> bool Is() const { return dynamic_cast<const T*>(this) != nullptr; }
 

@@ -17,6 +17,8 @@ enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TNotifyEvent = TMethod<void(TComponent* sender)>;
 // The handler may set key to 0 to stop further handling of the key.
 using TKeyEvent = TMethod<void(TComponent* sender, std::uint16_t& key, TShiftState shift)>;
+// x and y in the control's own client coordinates.
+using TMouseMoveEvent = TMethod<void(TComponent* sender, TShiftState shift, int x, int y)>;
 using TCloseEvent = TMethod<void(TComponent* sender, TCloseAction& action)>;
 // Raised when the message queue is empty; leaving done true lets the loop wait for the next message.
 using TIdleEvent = TMethod<void(TComponent* sender, bool& done)>;

@@ -18,8 +18,8 @@ int TImageList::Count() const { return ImageList_GetImageCount(list_); }
 int TImageList::AddFromResource(HINSTANCE module, const char* name, COLORREF mask) {
     TBitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap) return 0;
-    int before = Count();
-    ImageList_AddMasked(list_, bitmap.Get(), mask);
+    const int before = Count();
+    if (ImageList_AddMasked(list_, bitmap.Get(), mask) < 0) return 0;
     return Count() - before;
 }
 
