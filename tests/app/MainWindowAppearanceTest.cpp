@@ -54,13 +54,9 @@ TEST_F(MainWindowTest, MenuItemDrawnThroughTheWindowShowsTheFlatStripAndSelectio
     TForm1& window = Window();
     TBitmap target;
     target.SetSize(150, 24);
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemData = reinterpret_cast<ULONG_PTR>(window.Encrypt1);
-    draw.hDC = target.Canvas().Handle();
-    draw.rcItem = RECT{0, 0, 150, 24};
-    draw.itemState = ODS_SELECTED;
-    EXPECT_EQ(SendMessageA(window.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), TRUE);
+    EXPECT_EQ(harness::SendMenuDrawItem(window.Handle(), window.Encrypt1, target.Canvas().Handle(), RECT{0, 0, 150, 24},
+                                        ODS_SELECTED),
+              TRUE);
     EXPECT_EQ(target.Canvas().Pixel(0, 0), LightenColor(clBtnFace, 16)) << "icon strip above the selection";
     EXPECT_EQ(target.Canvas().Pixel(0, 5), static_cast<TColor>(ColorToRGB(clHighlight))) << "selection frame";
     EXPECT_EQ(target.Canvas().Pixel(148, 5), LightenColor(clHighlight, 68)) << "selection fill";

@@ -41,6 +41,16 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
+LRESULT SendMenuDrawItem(HWND owner, const void* item, HDC dc, RECT rect, UINT state) {
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemData = reinterpret_cast<ULONG_PTR>(item);
+    draw.hDC = dc;
+    draw.rcItem = rect;
+    draw.itemState = state;
+    return SendMessageA(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+}
+
 TApplication& TestApplication() {
     static TApplication application;
     application.Initialize();

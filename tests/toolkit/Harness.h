@@ -46,6 +46,9 @@ struct TStep {
 // A step that waits, one timer tick after another, until `ready` holds (a run's progress, a window's state).
 inline TStep When(std::function<bool()> ready, std::function<void()> action) { return TStep(std::move(ready), std::move(action)); }
 
+// Sends WM_DRAWITEM for an owner-drawn menu item (its address as item data) the way the system asks for one.
+LRESULT SendMenuDrawItem(HWND owner, const void* item, HDC dc, RECT rect, UINT state);
+
 // Runs ShowModal; each step runs inside the modal loop, at most one per timer tick, in order. A form still open
 // some time after the last step, or a step still waiting for its condition then, is closed with mrAbort and the
 // test fails.

@@ -60,13 +60,7 @@ struct MenuOwnerDrawTest : ::testing::Test {
         return item;
     }
     LRESULT SendDraw(ULONG_PTR data, HDC dc, RECT rect, UINT state) {
-        DRAWITEMSTRUCT draw{};
-        draw.CtlType = ODT_MENU;
-        draw.itemData = data;
-        draw.hDC = dc;
-        draw.rcItem = rect;
-        draw.itemState = state;
-        return SendMessageA(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        return harness::SendMenuDrawItem(form->Handle(), reinterpret_cast<const void*>(data), dc, rect, state);
     }
     TEventLog log;
     std::unique_ptr<TForm> form;
@@ -147,12 +141,7 @@ struct TPopupProbe {
         p.subHandle = p.popup->Items().Items(1)->Handle();
         TBitmap target;
         target.SetSize(20, 20);
-        DRAWITEMSTRUCT draw{};
-        draw.CtlType = ODT_MENU;
-        draw.itemData = reinterpret_cast<ULONG_PTR>(p.item);
-        draw.hDC = target.Canvas().Handle();
-        draw.rcItem = RECT{0, 0, 20, 20};
-        p.drawResult = SendMessageA(p.owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        p.drawResult = harness::SendMenuDrawItem(p.owner, p.item, target.Canvas().Handle(), RECT{0, 0, 20, 20}, 0);
         EndMenu();
     }
 };
