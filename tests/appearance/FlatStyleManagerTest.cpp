@@ -7,6 +7,7 @@
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "toolkit/system/Application.h"
+#include "toolkit/system/PlatformInfo.h"
 
 namespace {
 
@@ -159,25 +160,45 @@ TEST_F(FlatStyleManagerTest, HandOverMovesPaintersToTheNextActiveStyleOrRestores
     delete second.form;
 }
 
-TEST_F(FlatStyleManagerTest, WindowFrameRequestFramesThePopupWindowUntilItHides) {
-    TStyledForm leader(TStyledForm::active);
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 80, 60, nullptr, nullptr, nullptr, nullptr);
-    auto ownProc = GetWindowLongPtrA(window, GWLP_WNDPROC);
-    SendMessageA(Application->Handle(), FSM_PAINTWINDOWFRAME, 0, reinterpret_cast<LPARAM>(window));
-    EXPECT_NE(GetWindowLongPtrA(window, GWLP_WNDPROC), ownProc);
-    EXPECT_EQ(SendMessageA(window, WM_ERASEBKGND, 0, 0), 1);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_NE(GetWindowRgn(window, region), ERROR) << "outside Windows XP the shadow is cut by a region";
-    RECT box{};
-    GetRgnBox(region, &box);
-    EXPECT_EQ(box.right, 80);
-    EXPECT_EQ(box.bottom, 60);
-    ShowWindow(window, SW_HIDE);
-    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), ownProc);
-    EXPECT_EQ(GetWindowRgn(window, region), ERROR);
-    DeleteObject(region);
-    DestroyWindow(window);
-    delete leader.form;
+// Reports Windows XP (NT 5.1) or a later NT version.
+struct TVersionPlatform : TPlatformInfo {
+    DWORD major, minor;
+    TVersionPlatform(DWORD ma, DWORD mi) : major(ma), minor(mi) {}
+    bool Version(OSVERSIONINFOA& info) override {
+        info = OSVERSIONINFOA{};
+        info.dwPlatformId = VER_PLATFORM_WIN32_NT;
+        info.dwMajorVersion = major;
+        info.dwMinorVersion = minor;
+        return true;
+    }
+};
+
+TEST_F(FlatStyleManagerTest, WindowFrameRequestFramesThePopupWindowUntilItHidesWithAShadowRegionOutsideXP) {
+    for (bool xp : {false, true}) {
+        TVersionPlatform version(xp ? 5 : 6, xp ? 1 : 0);
+        TScopedPlatformInfo scope(version);
+        TStyledForm leader(TStyledForm::active);
+        ASSERT_EQ(leader.style->IsWindowsXP(), xp);
+        HWND window =
+            CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 80, 60, nullptr, nullptr, nullptr, nullptr);
+        auto ownProc = GetWindowLongPtrA(window, GWLP_WNDPROC);
+        SendMessageA(Application->Handle(), FSM_PAINTWINDOWFRAME, 0, reinterpret_cast<LPARAM>(window));
+        EXPECT_NE(GetWindowLongPtrA(window, GWLP_WNDPROC), ownProc);
+        EXPECT_EQ(SendMessageA(window, WM_ERASEBKGND, 0, 0), 1);
+        TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+        bool shaped = GetWindowRgn(window, region.Get()) != ERROR;
+        EXPECT_EQ(shaped, !xp);
+        RECT box{};
+        GetRgnBox(region.Get(), &box);
+        if (shaped) {
+            EXPECT_TRUE(box.right == 80 && box.bottom == 60);
+        }
+        ShowWindow(window, SW_HIDE);
+        EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), ownProc);
+        EXPECT_EQ(GetWindowRgn(window, region.Get()), ERROR);
+        DestroyWindow(window);
+        delete leader.form;
+    }
 }
 
 TEST_F(FlatStyleManagerTest, PaintedPopupItemAsksOnceForAFrameWhileOneRequestWaits) {
