@@ -249,10 +249,8 @@ bool TForm2::DestinationIsAnInput(const std::vector<std::string>& inputs) {
     if (alias.result == TAliasResult::arNone) return false;
     if (alias.result == TAliasResult::arSame) {
         const std::string role = AsciiLower(DropLast(Label4->Caption(), 1));
-        ShowDialogMessage(*this,
-                          "File access denied.\r" + alias.path + "\rThe " + role + " \"" + destination +
-                              "\" is this same file.",
-                          nullptr, MB_OK | MB_ICONERROR);
+        const std::string why = "\rThe " + role + " \"" + destination + "\" is this same file.";
+        ShowDialogMessage(*this, AccessDeniedText(alias.path) + why, nullptr, MB_OK | MB_ICONERROR);
     } else {
         ShowAccessDenied(*this, alias.path, alias.input < inputs.size() ? nullptr : kProductCaption);
     }

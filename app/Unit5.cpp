@@ -215,8 +215,8 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
         const TAlias alias = FindAlias(path, {Edit1->Text()});
         if (alias.result != TAliasResult::arNone) {
             EndRun(alias.result == TAliasResult::arSame
-                       ? "File access denied.\r" + path + "\rThe source file \"" + alias.path + "\" is this same file."
-                       : "File access denied.\r" + alias.path,
+                       ? AccessDeniedText(path) + "\rThe source file \"" + alias.path + "\" is this same file."
+                       : AccessDeniedText(alias.path),
                    kProductCaption);
             return false;
         }

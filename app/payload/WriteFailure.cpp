@@ -1,7 +1,9 @@
-// The text for a file that could not be written: the system's reason for a full disk, else access denied.
+// Texts for a file that could not be opened or written: access denied, or the system's reason for a full disk.
 #include "app/payload/WriteFailure.h"
 
 #include <windows.h>
+
+std::string AccessDeniedText(const std::string& path) { return "File access denied.\r" + path; }
 
 bool IsDiskFull(uint32_t error) { return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL; }
 
@@ -17,5 +19,5 @@ std::string SystemErrorText(uint32_t error) {
 
 std::string WriteFailureText(const std::string& path, uint32_t error) {
     const std::string reason = IsDiskFull(error) ? SystemErrorText(error) : std::string();
-    return (reason.empty() ? std::string("File access denied.") : reason) + "\r" + path;
+    return reason.empty() ? AccessDeniedText(path) : reason + "\r" + path;
 }

@@ -1,8 +1,11 @@
-// The text for a file that could not be written: the system's reason for a full disk, else access denied.
+// Texts for a file that could not be opened or written: access denied, or the system's reason for a full disk.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+// "File access denied." and a carriage return before the path.
+std::string AccessDeniedText(const std::string& path);
 
 // True for the system's error codes of a volume that has no room left.
 bool IsDiskFull(uint32_t error);

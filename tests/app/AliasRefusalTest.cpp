@@ -39,7 +39,8 @@ TEST_F(AliasRefusal, DestinationOrCarrierThatIsASourceUnderAnotherNameIsRefusedB
     ASSERT_TRUE(drive.Made()) << "Wine could not map a second drive letter";
 
     for (const std::string& name : {hardLink, symbolicLink.Path(), drive.Root() + "photo.jpg"}) {
-        for (const auto& [mode, role] : {std::pair{emStandard, "destination file"}, std::pair{emPackage, "destination file"},
+        for (const auto& [mode, role] : {std::pair{emStandard, "destination file"},
+                                         std::pair{emPackage, "destination file"},
                                          std::pair{emCarrier, "carrier file"}}) {
             scripted.services = TScriptedServices();
             TForm2 form(nullptr);

@@ -28,6 +28,20 @@ std::string ThroughDriveZ(const std::string& path) {
     return name;
 }
 
+// A second name of a file outside the scratch folder, removed with the object.
+struct THardLink {
+    THardLink(std::string link, const std::string& file) : path(std::move(link)) {
+        DeleteFileA(path.c_str());
+        made = CreateHardLinkA(path.c_str(), file.c_str(), nullptr) != 0;
+    }
+    ~THardLink() { DeleteFileA(path.c_str()); }
+    THardLink(const THardLink&) = delete;
+    THardLink& operator=(const THardLink&) = delete;
+
+    std::string path;
+    bool made = false;
+};
+
 TEST(FindAlias, EveryOtherNameOfAnInputIsThatInputEvenWhileItIsHeldOpen) {
     TScratchFolder folder("qvl_alias_");
     const std::string other = folder / "other.bin";
@@ -42,20 +56,19 @@ TEST(FindAlias, EveryOtherNameOfAnInputIsThatInputEvenWhileItIsHeldOpen) {
     const TDriveLetter drive(FolderOf(input));
     ASSERT_TRUE(drive.Made());
     // Outside the prefix's drive C, where Wine reports another volume serial for the same file.
-    const std::string farLink = ProgramFolder() + "qvl_alias_far_" + std::to_string(GetCurrentProcessId()) + ".bin";
-    ASSERT_TRUE(CreateHardLinkA(farLink.c_str(), input.c_str(), nullptr));
+    const THardLink farLink(ProgramFolder() + "qvl_alias_far_" + std::to_string(GetCurrentProcessId()) + ".bin", input);
+    ASSERT_TRUE(farLink.made);
     // Held the way a reader holds its container: open without sharing.
     const TWin32FileStream holder(input, TFileMode::fmOpenRead);
     ASSERT_TRUE(holder.IsOpen());
 
     for (const std::string& name : {input, Upper(input), hardLink, linkPath, drive.Root() + "input.bin",
-                                    drive.Root() + "hard.bin", ThroughDriveZ(input), farLink}) {
+                                    drive.Root() + "hard.bin", ThroughDriveZ(input), farLink.path}) {
         const TAlias alias = FindAlias(name, {other, input});
         EXPECT_EQ(alias.result, TAliasResult::arSame) << name;
         EXPECT_EQ(alias.input, 1u) << name;
         EXPECT_EQ(alias.path, input) << name;
     }
-    DeleteFileA(farLink.c_str());
 }
 
 TEST(FileIdentity, SameIndexIsOneFileOnOneVolumeOrWhenSizeAndTimesAgreeToo) {

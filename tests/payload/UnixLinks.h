@@ -33,8 +33,9 @@ inline bool Opens(const std::string& path) {
     return true;
 }
 
-// Starts a Unix program (Wine runs it beside the Windows process, without a handle to wait on), then
-// waits until `done` holds; false when it does not within 10 s.
+// Starts a Unix program, then waits until `done` holds; false when it does not within 10 s. Wine runs it
+// beside the Windows process and fills the process information with values that are no handles of
+// ours: closing them could close one of our own, so they are left alone.
 template <class Done>
 bool RunUnix(const std::string& commandLine, Done done) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
@@ -45,8 +46,6 @@ bool RunUnix(const std::string& commandLine, Done done) {
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         return false;
     }
-    if (process.hProcess != nullptr) CloseHandle(process.hProcess);
-    if (process.hThread != nullptr) CloseHandle(process.hThread);
     for (int i = 0; i < 200; ++i) {
         if (done()) return true;
         Sleep(50);
