@@ -295,7 +295,7 @@ TEST_F(EncryptDialog, CarrierOfARunThatEndsEarlyGetsItsOwnLengthBack) {
     }
     EXPECT_EQ(FileBytes(carrier), picture);
 
-    // Too long for the trailer: everything was appended before the trailer was refused.
+    // Too long for the trailer: refused when opened, before anything is appended.
     constexpr int64_t kTooLong = 10000000000LL;
     const std::string big = scratch / "big.img";
     {
