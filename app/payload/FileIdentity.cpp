@@ -8,6 +8,8 @@
 
 namespace {
 
+uint64_t Join(DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; }
+
 TAlias Found(TAliasResult result, size_t input, const std::string& path) { return TAlias{result, input, path}; }
 
 }  // namespace
@@ -25,7 +27,10 @@ TIdentityRead ReadFileIdentity(const std::string& path, TFileIdentity& identity)
     BY_HANDLE_FILE_INFORMATION information;
     if (!GetFileInformationByHandle(file.Get(), &information)) return TIdentityRead::irUnreadable;
     identity.volumeSerial = information.dwVolumeSerialNumber;
-    identity.fileIndex = (static_cast<uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    identity.fileIndex = Join(information.nFileIndexHigh, information.nFileIndexLow);
+    identity.size = Join(information.nFileSizeHigh, information.nFileSizeLow);
+    identity.created = Join(information.ftCreationTime.dwHighDateTime, information.ftCreationTime.dwLowDateTime);
+    identity.written = Join(information.ftLastWriteTime.dwHighDateTime, information.ftLastWriteTime.dwLowDateTime);
     return TIdentityRead::irFound;
 }
 
@@ -44,7 +49,7 @@ TAlias FindAlias(const std::string& target, const std::vector<std::string>& inpu
         TFileIdentity read;
         switch (ReadFileIdentity(inputs[i], read)) {
         case TIdentityRead::irFound:
-            if (read == written) return Found(TAliasResult::arSame, i, inputs[i]);
+            if (read.IsSameFile(written)) return Found(TAliasResult::arSame, i, inputs[i]);
             break;
         case TIdentityRead::irMissing: break;
         case TIdentityRead::irNotAFile:

@@ -11,9 +11,18 @@
 struct TFileIdentity {
     uint32_t volumeSerial = 0;
     uint64_t fileIndex = 0;
+    // Seen alike through every name of the file; they settle a serial that differs (below).
+    uint64_t size = 0;
+    uint64_t created = 0;
+    uint64_t written = 0;
 
-    bool operator==(const TFileIdentity& other) const {
-        return volumeSerial == other.volumeSerial && fileIndex == other.fileIndex;
+    // The same index on the same volume. A serial that differs while index, size and both times agree
+    // is taken as the same file too: some systems (Wine among them) report the serial of the drive a
+    // name lies under, so two names of one file can differ there; refusing is the safe side.
+    bool IsSameFile(const TFileIdentity& other) const {
+        if (fileIndex != other.fileIndex) return false;
+        return volumeSerial == other.volumeSerial ||
+               (size == other.size && created == other.created && written == other.written);
     }
 };
 

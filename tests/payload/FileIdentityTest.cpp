@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/payload/FileIdentity.h"
+#include "app/payload/FileSystem.h"
 #include "tests/payload/PayloadTestSupport.h"
 #include "tests/payload/UnixLinks.h"
 #include "tests/payload/WinFileSupport.h"
@@ -40,16 +41,40 @@ TEST(FindAlias, EveryOtherNameOfAnInputIsThatInputEvenWhileItIsHeldOpen) {
     ASSERT_TRUE(symbolic.Made());
     const TDriveLetter drive(FolderOf(input));
     ASSERT_TRUE(drive.Made());
+    // Outside the prefix's drive C, where Wine reports another volume serial for the same file.
+    const std::string farLink = ProgramFolder() + "qvl_alias_far_" + std::to_string(GetCurrentProcessId()) + ".bin";
+    ASSERT_TRUE(CreateHardLinkA(farLink.c_str(), input.c_str(), nullptr));
     // Held the way a reader holds its container: open without sharing.
     const TWin32FileStream holder(input, TFileMode::fmOpenRead);
     ASSERT_TRUE(holder.IsOpen());
 
     for (const std::string& name : {input, Upper(input), hardLink, linkPath, drive.Root() + "input.bin",
-                                    drive.Root() + "hard.bin", ThroughDriveZ(input)}) {
+                                    drive.Root() + "hard.bin", ThroughDriveZ(input), farLink}) {
         const TAlias alias = FindAlias(name, {other, input});
         EXPECT_EQ(alias.result, TAliasResult::arSame) << name;
         EXPECT_EQ(alias.input, 1u) << name;
         EXPECT_EQ(alias.path, input) << name;
+    }
+    DeleteFileA(farLink.c_str());
+}
+
+TEST(FileIdentity, SameIndexIsOneFileOnOneVolumeOrWhenSizeAndTimesAgreeToo) {
+    const TFileIdentity file{0x43000000u, 77, 100, 5000, 6000};
+    const struct {
+        TFileIdentity other;
+        bool same;
+    } cases[] = {
+        {file, true},
+        {{0x43000000u, 78, 100, 5000, 6000}, false},
+        {{0x43000000u, 77, 101, 5001, 6001}, true},  // one volume: the index decides
+        {{0x5a000000u, 77, 100, 5000, 6000}, true},  // another serial reported for another name
+        {{0x5a000000u, 77, 100, 5000, 6001}, false},
+        {{0x5a000000u, 77, 100, 5001, 6000}, false},
+        {{0x5a000000u, 77, 99, 5000, 6000}, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(file.IsSameFile(c.other), c.same) << c.other.volumeSerial << " " << c.other.fileIndex;
+        EXPECT_EQ(c.other.IsSameFile(file), c.same);
     }
 }
 
