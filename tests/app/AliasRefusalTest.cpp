@@ -39,8 +39,8 @@ TEST_F(AliasRefusal, DestinationOrCarrierThatIsASourceUnderAnotherNameIsRefusedB
     ASSERT_TRUE(drive.Made()) << "Wine could not map a second drive letter";
 
     for (const std::string& name : {hardLink, symbolicLink.Path(), drive.Root() + "photo.jpg"}) {
-        for (const auto& [mode, role] : {std::pair{emStandard, "destination file"},
-                                         std::pair{emPackage, "destination file"}, std::pair{emCarrier, "carrier file"}}) {
+        for (const auto& [mode, role] : {std::pair{emStandard, "destination file"}, std::pair{emPackage, "destination file"},
+                                         std::pair{emCarrier, "carrier file"}}) {
             scripted.services = TScriptedServices();
             TForm2 form(nullptr);
             EXPECT_FALSE(RunEncrypt(form, mode, kPassword, name, [&] {
@@ -89,7 +89,8 @@ TEST_F(AliasRefusal, DecryptEntryWhoseDestinationIsTheContainerAnsweredYesLeaves
     const TUnixLink symbolicLink(UnixPathOf(container), FolderOf(softWritten) + "b.txt");
     ASSERT_TRUE(symbolicLink.Made());
 
-    for (const auto& [entry, written] : {std::pair{hardLink, hardWritten}, std::pair{symbolicLink.Path(), softWritten}}) {
+    for (const auto& [entry, written] :
+         {std::pair{hardLink, hardWritten}, std::pair{symbolicLink.Path(), softWritten}}) {
         scripted.services = TScriptedServices();
         scripted.services.AnswerMessageBox(IDYES);  // overwrite b.txt
         TForm5 form(nullptr);

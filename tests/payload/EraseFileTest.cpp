@@ -91,7 +91,8 @@ TEST(EraseFile, FullVolumeIsReportedWithTheSystemsReasonAndTheFileIsNotDeleted) 
     for (const uint32_t error : {uint32_t{ERROR_DISK_FULL}, uint32_t{0}}) {
         PutFile(path, RandomBytes(1000, 7));
         TRecordingHost host;
-        EraseFileWith(path, host, [error](TByteStream& file) { return std::make_unique<TFullVolume>(file, 800, error); });
+        EraseFileWith(path, host,
+                      [error](TByteStream& file) { return std::make_unique<TFullVolume>(file, 800, error); });
         EXPECT_EQ(host.reported, std::vector<std::string>{path});
         if (error != 0) {
             EXPECT_EQ(host.reasons, std::vector<std::string>{SystemErrorText(error) + "\r" + path});
