@@ -8,8 +8,10 @@
 #include "app/payload/PathText.h"
 #include "app/shared/RunHooks.h"
 #include "app/payload/DecimalText.h"
+#include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/WriteFailure.h"
 
 TForm5* Form5 = nullptr;
 bool DecryptStopFlag = true;
@@ -211,10 +213,21 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
                 return false;
             }
         }
+        // Emptying a file that is the container under another name would destroy what is being read.
+        const TAlias alias = FindAlias(path, {Edit1->Text()});
+        if (alias.result != TAliasResult::arNone) {
+            EndRun(alias.result == TAliasResult::arSame
+                       ? "File access denied.\r" + path + "\rThe source file \"" + alias.path + "\" is this same file."
+                       : "File access denied.\r" + alias.path,
+                   kProductCaption);
+            return false;
+        }
         TPayloadResult result = TPayloadResult::prWriteFailed;
+        uint32_t error = 0;
         {
             TWin32FileStream output(path, TFileMode::fmCreate);
             if (output.IsOpen()) result = reader.Extract(i, output, hooks);
+            error = output.LastError();
         }
         if (result == TPayloadResult::prStopped) {
             EnableControls(true);
@@ -226,7 +239,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
             return false;
         }
         if (result != TPayloadResult::prOk) {
-            EndRun("File access denied.\r" + path, kProductCaption);
+            EndRun(WriteFailureText(path, error), kProductCaption);
             return false;
         }
         LetPendingMessagesRun();
