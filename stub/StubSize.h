@@ -6,6 +6,6 @@
 
 namespace Stub {
 
-constexpr int64_t StubSize = 368640;
+constexpr int64_t StubSize = 327680;
 
 }  // namespace Stub

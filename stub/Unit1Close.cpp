@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
 #include "app/payload/Header.h"
 #include "app/payload/PathText.h"
@@ -30,8 +31,8 @@ void TForm1::WMDropFiles(TMessage& message) {
         ListView1->Add(TListRow{name, {std::to_string(size)}, kRowImage});
         ProcessMessages();
         const std::string copy = TempDir + name;
-        if (SameFile(*path, copy)) {
-            droppedInTemp_.push_back(*path);  // the user's own file: no copy, never erased
+        if (FindAlias(copy, {*path}).result != TAliasResult::arNone) {
+            droppedInTemp_.push_back(*path);  // the user's own file (or one that cannot be told apart): no copy, never erased
         } else if (!UserFileInTemp(name)) {
             CopyFileA(path->c_str(), copy.c_str(), FALSE);
         }

@@ -1,7 +1,7 @@
 // Delete: a new package without the selected files, swapped in by a batch file after the stub ends.
 #include "stub/Unit1.h"
 
-#include "app/payload/FileSystem.h"
+#include "app/payload/FileIdentity.h"
 #include "app/payload/PathText.h"
 #include "app/payload/PayloadWriter.h"
 #include "app/shared/MessageBoxes.h"
@@ -37,7 +37,8 @@ bool TForm1::WriteReducedPackage(const std::string& path, const std::vector<int>
         }
         entries.push_back({ListView1->Row(row).Caption, ListView1->Row(row).SubItems.at(0)});
     }
-    if (SameFile(path, packagePath_) || CheckHeadEntries(entries) != TPayloadResult::prOk) {
+    if (FindAlias(path, {packagePath_}).result != TAliasResult::arNone ||
+        CheckHeadEntries(entries) != TPayloadResult::prOk) {
         ReportDenied(path);
         return false;
     }
@@ -83,7 +84,8 @@ void TForm1::SpeedButton3Click(TComponent*) {
         TBusyScope busy(busy_, stopRequested_);
         EnableControls(false);
         written = WriteReducedPackage(newPackage, kept);
-        if (written && !WriteTextFile(batch, SwapBatchText(name))) {
+        if (written && (FindAlias(batch, {packagePath_, newPackage}).result != TAliasResult::arNone ||
+                        !WriteTextFile(batch, SwapBatchText(name)))) {
             DeleteFileA(newPackage.c_str());
             DeleteFileA(batch.c_str());
             ReportDenied(batch);

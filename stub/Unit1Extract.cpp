@@ -1,6 +1,7 @@
 // Launch and Save As: decrypting selected packed files into the temp folder or where the user chooses.
 #include "stub/Unit1.h"
 
+#include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
 #include "app/payload/Header.h"
 #include "app/payload/PathText.h"
@@ -25,10 +26,7 @@ bool TForm1::RowInPackage(int row) const {
 }
 
 bool TForm1::UserFileInTemp(const std::string& name) const {
-    const std::string copy = TempDir + name;
-    for (const std::string& own : droppedInTemp_)
-        if (SameFile(own, copy)) return true;
-    return false;
+    return !droppedInTemp_.empty() && FindAlias(TempDir + name, droppedInTemp_).result != TAliasResult::arNone;
 }
 
 bool TForm1::DroppedName(const std::string& name) const {
@@ -43,8 +41,8 @@ void TForm1::ReportDenied(const std::string& path) {
 
 bool TForm1::ExtractRow(int row, const std::string& destination) {
     ProgressBar1->SetPosition(0);
-    // Nothing is created for a row that cannot be read whole, or over the package itself.
-    if (!RowInPackage(row) || SameFile(destination, packagePath_)) {
+    // Nothing is created for a row that cannot be read whole, or over the package under any of its names.
+    if (!RowInPackage(row) || FindAlias(destination, {packagePath_}).result != TAliasResult::arNone) {
         ReportDenied(destination);
         return false;
     }
