@@ -14,8 +14,6 @@ constexpr const char* kSelectDestinationFolder = "Select destination folder:";
 constexpr const char* kConfirmDelete = "Are you sure you want to delete the selected file(s)?";
 constexpr const char* kSaveFilter = "Any files (*.*)|*.*";
 
-inline std::string AccessDeniedText(const std::string& path) { return "File access denied.\r" + path; }
-
 inline std::string OverwriteQuestion(const std::string& path) {
     return "File \"" + path + "\" already exists.\rOverwrite?";
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/payload/FileSystem.h"
 #include "app/payload/LocaleSizeText.h"
 #include "app/payload/TempDir.h"
 #include "stub/StubTexts.h"
@@ -24,19 +25,9 @@ constexpr int kButtonHeight = 40;
 constexpr int kProgressHeight = 17;
 constexpr int kStatusBarHeight = 19;
 
-std::string OwnExecutablePath() {
-    std::vector<char> buffer(MAX_PATH);
-    DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    while (length == buffer.size()) {
-        buffer.resize(buffer.size() * 2);
-        length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    }
-    return std::string(buffer.data(), length);
-}
-
 }  // namespace
 
-TForm1::TForm1(TComponent* owner) : TForm(owner), packagePath_(OwnExecutablePath()) {
+TForm1::TForm1(TComponent* owner) : TForm(owner), packagePath_(ProgramPath()) {
     SetName("Form1");
     SetCaption(kWindowCaption);
     SetBounds(0, 0, 422, 359);

@@ -36,7 +36,7 @@ bool TForm1::DroppedName(const std::string& name) const {
 }
 
 void TForm1::ReportDenied(const std::string& path) {
-    ShowDialogMessage(*this, AccessDeniedText(path), kProductCaption, MB_OK | MB_ICONERROR);
+    ShowAccessDenied(*this, path, kProductCaption);
 }
 
 bool TForm1::ExtractRow(int row, const std::string& destination) {

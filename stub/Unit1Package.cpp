@@ -12,7 +12,7 @@ void TForm1::OpenPackage(const std::string& password) {
     if (PackageOpen()) return;
     auto package = std::make_unique<TWin32FileStream>(packagePath_, TFileMode::fmOpenRead);
     if (!package->IsOpen()) {
-        ShowDialogMessage(*this, AccessDeniedText(packagePath_), kErrorCaption, MB_OK | MB_ICONERROR);
+        ShowAccessDenied(*this, packagePath_, kErrorCaption);
         EndProgram();
         return;
     }

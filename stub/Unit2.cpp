@@ -10,6 +10,19 @@ namespace Stub {
 
 TForm2* Form2 = nullptr;
 
+namespace {
+
+template <class T>
+T* Place(TForm2* form, int left, int top, int width, int height, const std::string& caption) {
+    auto* control = new T(form);
+    control->SetParent(form);
+    control->SetBounds(left, top, width, height);
+    control->SetCaption(caption);
+    return control;
+}
+
+}  // namespace
+
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
     SetName("Form2");
     SetCaption("");
@@ -20,23 +33,12 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     SetClientHeight(96);
     SetKeyPreview(true);
 
-    Label1 = new TLabel(this);
-    Label1->SetParent(this);
-    Label1->SetBounds(8, 10, 80, 13);
-    Label1->SetCaption("Enter Password:");
-    Edit1 = new TEdit(this);
-    Edit1->SetParent(this);
-    Edit1->SetBounds(8, 28, 265, 21);
+    Label1 = Place<TLabel>(this, 8, 10, 80, 13, "Enter Password:");
+    Edit1 = Place<TEdit>(this, 8, 28, 265, 21, "");
     Edit1->SetPasswordChar('*');
     Edit1->SetTabStop(true);
-    Button1 = new TButton(this);
-    Button1->SetParent(this);
-    Button1->SetBounds(117, 62, 75, 25);
-    Button1->SetCaption("OK");
-    Button2 = new TButton(this);
-    Button2->SetParent(this);
-    Button2->SetBounds(198, 62, 75, 25);
-    Button2->SetCaption("Cancel");
+    Button1 = Place<TButton>(this, 117, 62, 75, 25, "OK");
+    Button2 = Place<TButton>(this, 198, 62, 75, 25, "Cancel");
     Edit1->SetTabOrder(0);
     SetActiveControl(Edit1);
 

@@ -24,7 +24,10 @@ void Drop(const std::vector<std::string>& paths) {
 }
 
 TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersOwnInTheTempFolder) {
-    OpenStub(Package({{"packed.txt", RandomBytes(10, 31)}}));
+    const std::string package = Package({{"packed.txt", RandomBytes(10, 31)}});
+    scratch / "~package.exe";
+    scratch / "temp.bat";
+    OpenStub(package);
     const std::string file = scratch / "dropped.doc";
     PutFile(file, RandomBytes(1500, 32));
     const std::string folder = scratch / "a folder";
@@ -49,7 +52,13 @@ TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersO
               "This file was dropped on the window and is not stored in the package:\rdropped.doc");
     EXPECT_FALSE(FileExists(scratch / "saved.doc"));
 
-    Window().Close();
+    Select({});
+    scope.services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*Window().SpeedButton3);
+    const std::vector<TPackedFile> kept = ReadPayloadFile(scratch / "~package.exe", Stub::StubSize, "secret");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].name, "packed.txt");
+    EXPECT_FALSE(Window().Visible());
     EXPECT_FALSE(FileExists(copy));
     EXPECT_EQ(FileBytes(own), RandomBytes(7, 33)) << "a user's file dropped from the temp folder stays";
     EXPECT_EQ(FileBytes(file).size(), 1500u);

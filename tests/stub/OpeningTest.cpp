@@ -58,6 +58,20 @@ TEST_F(StubOpening, BareStubAndCancelEndTheProgramSilently) {
     EXPECT_TRUE(scope.services.MessageTexts().empty());
 }
 
+TEST_F(StubOpening, EnterAndEscInThePromptAreOkAndCancel) {
+    const std::string package = Package(kTwoFiles);
+    OpenStub(package, {[] {
+                           harness::TypeText(*Stub::Form2->Edit1, "secret");
+                           harness::PressKey(VK_RETURN);
+                       }});
+    EXPECT_TRUE(Window().PackageOpen());
+    OpenStub(package, {[] {
+                           Stub::Form2->Edit1->SetFocus();
+                           harness::PressKey(VK_ESCAPE);
+                       }});
+    EXPECT_TRUE(Window().Ended());
+}
+
 TEST_F(StubOpening, UnreadableOwnFileIsReportedAndEndsTheProgram) {
     const std::string missing = scratch / "gone.exe";
     OpenStub(missing, {EnterPassword("secret")});
