@@ -21,12 +21,13 @@ DISPLAY=":$DISPLAY_NUM" timeout 1200 wine "$exe" "$winwork" "$mib" </dev/null | 
 
 # The packed bytes of the big file, decrypted by OpenSSL's Blowfish-CBC into a file, best of three.
 offset=$(sed -n 's/^packed bytes of big.bin: offset \([0-9]*\),.*/\1/p' "$work/stub.txt")
-tail -c +$((offset + 1)) "$work/bench.exe" | head -c $((mib << 20)) >"$work/packed.bf"
+dd if="$work/bench.exe" of="$work/packed.bf" bs=1M iflag=skip_bytes,count_bytes skip="$offset" count=$((mib << 20)) \
+  status=none
 key=$(printf '%064d' 0 | tr 0 a)
 dec=$( for _ in 1 2 3; do
   /usr/bin/time -f %e openssl enc -d -provider legacy -provider default -bf-cbc -nopad -nosalt -K "${key:0:32}" \
     -iv 0011223344556677 -in "$work/packed.bf" -out "$work/packed.out" 2>&1; rm -f "$work/packed.out"; done |
   sort -n | head -1 )
 echo "openssl: decrypt $mib MiB in $dec s: $(echo "scale=1; $mib / $dec" | bc) MiB/s"
-save=$(sed -n 's/^save as .* in \([0-9.]*\) s:.*/\1/p' "$work/stub.txt")
+save=$(sed -n 's/^save as [0-9.]* MiB in \([0-9.]*\) s:.*/\1/p' "$work/stub.txt")
 echo "save as against openssl: $(echo "scale=2; $dec / $save" | bc)x"
