@@ -31,8 +31,8 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
 bool TForm1::WriteReducedPackage(const std::string& path, const std::vector<int>& kept) {
     std::vector<THeaderEntry> entries;
     for (int row : kept) {
-        if (!RowInPackage(row)) {
-            ReportDenied(TempDir + ListView1->Row(row).Caption);
+        if (!RowInPackage(row)) {  // a package that lies about a kept row cannot be rewritten
+            ReportDenied(path);
             return false;
         }
         entries.push_back({ListView1->Row(row).Caption, ListView1->Row(row).SubItems.at(0)});

@@ -120,6 +120,35 @@ TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing)
     harness::ClickControl(*Window().SpeedButton1);
     EXPECT_FALSE(FileExists(GetTempDir() + "long.bin"));
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
+    // Nor is a package rewritten that would keep such a row.
+    const std::string rewritten = scratch / "~crafted.exe";
+    scope.services.AnswerMessageBox(IDYES);
+    Select({2});
+    harness::ClickControl(*Window().SpeedButton3);
+    EXPECT_EQ(scope.services.MessageTexts().back(), "File access denied.\r" + rewritten);
+    EXPECT_FALSE(FileExists(rewritten));
+    EXPECT_TRUE(Window().Visible());
+}
+
+TEST_F(StubExtract, CommandsClickedWhileOneRunsDoNothing) {
+    const std::vector<TPackedFile> files = {{"big.bin", RandomBytes(3 << 20, 20)}};
+    OpenStub(Package(files));
+    const std::string saved = scratch / "big.bin";
+    Select({0});
+    // Delete and Save As clicked while the Save As run lets messages in: neither asks anything.
+    scope.services.AnswerSaveDialog(saved, [] {
+        for (TSpeedButton* button : {Window().SpeedButton3, Window().SpeedButton2}) {
+            const LPARAM middle = MAKELPARAM(button->Left() + 5, button->Top() + 5);
+            PostMessageA(Window().CoolBar1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+            PostMessageA(Window().CoolBar1->Handle(), WM_LBUTTONUP, 0, middle);
+        }
+        Sleep(20);
+    });
+    Window().N3->Click();
+    harness::ProcessMessages();
+    EXPECT_EQ(FileBytes(saved), files[0].contents);
+    EXPECT_EQ(scope.services.CallsOf(TServiceKind::SaveDialog).size(), 1u);
+    EXPECT_TRUE(scope.services.MessageTexts().empty());
 }
 
 TEST_F(StubExtract, SaveAsOverThePackageItselfIsRefusedAndLeavesItWhole) {
