@@ -9,18 +9,32 @@ using StubDelete = StubTest;
 const std::vector<TPackedFile> kThree = {
     {"one.bin", RandomBytes(8192, 21)}, {"two.bin", RandomBytes(1000, 22)}, {"three.bin", RandomBytes(9, 23)}};
 
-// Runs a batch file through Wine's command interpreter and waits for it to end.
-void RunBatch(const std::string& batch) {
-    std::string command = "cmd.exe /c \"" + batch + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                               nullptr, &startup, &process));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
+// A batch file run by Wine's command interpreter, started at once; Wait() lets it end.
+class TBatchRun {
+public:
+    explicit TBatchRun(const std::string& batch) {
+        std::string command = "cmd.exe /c \"" + batch + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                                  &startup, &process_) != FALSE;
+    }
+    ~TBatchRun() { Wait(); }
+    TBatchRun(const TBatchRun&) = delete;
+    TBatchRun& operator=(const TBatchRun&) = delete;
+    bool Wait() {
+        if (!started_) return false;
+        started_ = false;
+        const bool ended = WaitForSingleObject(process_.hProcess, 60000) == WAIT_OBJECT_0;
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+        return ended;
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
 
 // Deletes the selected rows, answering Yes; returns the files of the new package read back with the password.
 std::vector<TPackedFile> DeleteAndReadBack(const std::string& package, std::initializer_list<int> rows,
@@ -147,7 +161,7 @@ TEST_F(StubDelete, SwapThroughTheCommandInterpreterReplacesThePackageAndTouchesN
     scratch / ("~" + name);
     OpenStub(package);
     DeleteAndReadBack(package, {0}, scope.services);
-    RunBatch(batch);
+    EXPECT_TRUE(TBatchRun(batch).Wait());
     const std::vector<TPackedFile> files = ReadPayloadFile(package, Stub::StubSize, "secret");
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0].name, "two.bin");
@@ -170,18 +184,11 @@ TEST_F(StubDelete, SwapWaitsForTheOldPackageToBeReleased) {
     std::optional<TWin32FileStream> held;
     held.emplace(package, TFileMode::fmOpenRead);  // as the ending stub still holds it
     ASSERT_TRUE(held->IsOpen());
-    std::string command = "cmd.exe /c \"" + batch + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                               &startup, &process));
+    TBatchRun run(batch);
     Sleep(2500);
     EXPECT_EQ(FileBytes(rewritten).size(), 50u) << "the old package is not replaced while in use";
     held.reset();
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_TRUE(run.Wait());
     EXPECT_EQ(FileBytes(package), RandomBytes(50, 28));
     EXPECT_FALSE(FileExists(rewritten));
     EXPECT_FALSE(FileExists(batch));
