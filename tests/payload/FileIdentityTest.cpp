@@ -43,6 +43,7 @@ TEST(FindAlias, EveryOtherNameOfAnInputIsThatInputEvenWhileItIsHeldOpen) {
     ASSERT_TRUE(drive.Made());
     // Outside the prefix's drive C, where Wine reports another volume serial for the same file.
     const std::string farLink = ProgramFolder() + "qvl_alias_far_" + std::to_string(GetCurrentProcessId()) + ".bin";
+    DeleteFileA(farLink.c_str());  // left by an earlier run whose process had the same id
     ASSERT_TRUE(CreateHardLinkA(farLink.c_str(), input.c_str(), nullptr));
     // Held the way a reader holds its container: open without sharing.
     const TWin32FileStream holder(input, TFileMode::fmOpenRead);
