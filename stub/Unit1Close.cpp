@@ -48,10 +48,15 @@ void TForm1::FormClose(TComponent*, TCloseAction& action) {
     }
     reader_.reset();  // scrubs the cipher
     package_.reset();
-    // Only names that stay inside the temp folder, and never a user's file dropped from it.
+    // Only names that stay inside the temp folder; never a user's file dropped from it, nor the package itself
+    // when it lies there under the name of one of its files.
     for (int row = 0; row < ListView1->Count(); ++row) {
         const std::string name = ListView1->Row(row).Caption;
-        if (IsSafeEntryName(name) && !UserFileInTemp(name) && IsFile(TempDir + name)) EraseFile(TempDir + name, *this);
+        const std::string copy = TempDir + name;
+        if (IsSafeEntryName(name) && !UserFileInTemp(name) && IsFile(copy) &&
+            FindAlias(copy, {packagePath_}).result == TAliasResult::arNone) {
+            EraseFile(copy, *this);
+        }
     }
     if (HandleAllocated()) DragAcceptFiles(Handle(), FALSE);
 }

@@ -65,6 +65,19 @@ TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersO
     DeleteFileA(own.c_str());
 }
 
+TEST_F(StubDropClose, PackageInTheTempFolderHoldingAFileOfItsOwnNameSurvivesItsClose) {
+    const std::string package = GetTempDir() + "qvl-self-" + std::to_string(GetCurrentProcessId()) + ".exe";
+    Encrypt(emPackage, package, {{BareFileName(package), RandomBytes(20, 37)}});
+    const std::vector<uint8_t> before = FileBytes(package);
+    OpenStub(package);
+    Select({0});
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + package});
+    Window().Close();
+    EXPECT_EQ(FileBytes(package), before);
+    DeleteFileA(package.c_str());
+}
+
 TEST_F(StubDropClose, CloseErasesEveryListedNameButNeverOutsideTheTempFolderAndSkipsFilesInUse) {
     const std::string header = "left.txt?1?busy.txt?1?..\\outside.txt?1?";
     OpenStub(CraftedPackage(CraftPayload("pw", PadDecimal10(static_cast<int64_t>(header.size())), header, {1, 2, 3})),
