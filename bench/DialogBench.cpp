@@ -39,6 +39,7 @@ public:
         return 0;
     }
     TRegistryLocation SettingsKey(const std::string& path) override { return {HKEY_CURRENT_USER, path}; }
+    LANGID SystemDefaultLanguage() override { return GetSystemDefaultLangID(); }
 };
 
 class TBenchFiles : public TMainWindowFiles {

@@ -66,6 +66,8 @@ public:
     }
 
     TRegistryLocation SettingsKey(const std::string& path) override { return TRegistryLocation{HKEY_CURRENT_USER, path}; }
+
+    LANGID SystemDefaultLanguage() override { return GetSystemDefaultLangID(); }
 };
 
 TSystemServices* g_current = nullptr;
