@@ -58,10 +58,13 @@ protected:
                                }});
     }
 
-    void Unhide(const std::string& carrier) {
+    void Select(const std::string& path) {
         // The tree reads a folder once; files made in it since need a refresh.
-        if (!Form1->ShellTreeView1->SelectPath(carrier)) Form1->ShellTreeView1->Refresh();
-        ASSERT_TRUE(Form1->ShellTreeView1->SelectPath(carrier));
+        if (!Form1->ShellTreeView1->SelectPath(path)) Form1->ShellTreeView1->Refresh();
+        ASSERT_TRUE(Form1->ShellTreeView1->SelectPath(path));
+    }
+    void Unhide(const std::string& carrier) {
+        Select(carrier);
         Form1->Unhidefiles2->Click();
     }
     void Clear(int answer) {
@@ -143,8 +146,8 @@ TEST_F(CarrierCommands, ClearAsksThenCutsTheCarrierBackToItsOwnBytesAndWipesTheT
     EXPECT_EQ(boxes[3].Text, "File \"" + carrier + "\" is clear.");
     EXPECT_EQ(boxes[3].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
 
-    // Nothing taken: Clear does nothing at all.
-    Form1->Clear1->Click();
+    // Nothing taken: Clear does nothing at all, even reached past its disabled items.
+    Form1->Clear1Click(nullptr);
     EXPECT_EQ(Services().MessageTexts().size(), 4u);
 }
 
@@ -227,6 +230,41 @@ TEST_F(CarrierCommands, ClearOfACarrierWhoseTrailerBrokeMeanwhileChangesNothing)
     EXPECT_EQ(Services().MessageTexts().back(), "Invalid carrier file.\r" + carrier);
     EXPECT_TRUE(ClearDisabled());
     EXPECT_EQ(CarrierFile, "");
+}
+
+// Runs a step when the application window gets a message posted before: inside the next pending-message run.
+struct TPostedStep {
+    std::function<void()> step;
+    bool Hook(TMessage& message) {
+        if (message.Msg != WM_APP + 12) return false;
+        step();
+        return true;
+    }
+};
+
+TEST_F(CarrierCommands, CarrierCommandsWaitWhileAnUnhideCopyLetsMessagesRun) {
+    const std::string carrier = scratch / "big.bin";
+    const Bytes tail = Joined({RandomBytes(3 * 20480, 25), Trailer(10)});
+    PutFile(carrier, Joined({RandomBytes(10, 26), tail}));
+    bool ranDuringCopy = false;
+    TPostedStep posted{[&] {
+        ranDuringCopy = true;
+        Form1->Unhidefiles1Click(nullptr);
+        Form1->Clear1Click(nullptr);
+    }};
+    const TWindowHook hook = MethodOf<&TPostedStep::Hook>(&posted);
+    Application->HookMainWindow(hook);
+    Select(carrier);
+    harness::ProcessMessages();
+    PostMessageA(Application->Handle(), WM_APP + 12, 0, 0);
+    Form1->Unhidefiles1->Click();
+    Application->UnhookMainWindow(hook);
+    EXPECT_TRUE(ranDuringCopy);
+    EXPECT_TRUE(Services().MessageTexts().empty());
+    EXPECT_EQ(Launches(), 1u);
+    EXPECT_EQ(FileBytes(package), tail);
+    EXPECT_EQ(CarrierFile, carrier);
+    EXPECT_TRUE(ClearEnabled());
 }
 
 TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverwritten) {
