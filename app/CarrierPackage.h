@@ -18,6 +18,7 @@ enum class TExtractResult {
 };
 
 // Creates `path` (replacing a file of that name) and copies the carrier from `start` to its end into it in
-// kCarrierBlockSize blocks, with `pump` after each block. Never leaves a partial file behind.
+// kCarrierBlockSize blocks, with `pump` after each block. Never leaves a partial file behind. For erWriteShort,
+// writeError (when given) receives the system's error code of the failed write.
 TExtractResult ExtractCarrierPackage(TByteStream& carrier, int64_t start, const std::string& path,
-                                     const std::function<void()>& pump);
+                                     const std::function<void()>& pump, uint32_t* writeError = nullptr);

@@ -2,8 +2,10 @@
 #include "app/CarrierPackage.h"
 #include "app/Unit1.h"
 #include "app/payload/CarrierTrailer.h"
+#include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/WriteFailure.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/SystemServices.h"
 
@@ -48,6 +50,7 @@ void TForm1::Unhidefiles1Click(TComponent*) {
     if (!IsFile(CarrierFile)) return;
     const std::string package = TempDir + kPackageName;
     TExtractResult result = TExtractResult::erNotCreated;
+    uint32_t writeError = 0;
     {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenRead);
         int64_t start = 0;
@@ -55,17 +58,17 @@ void TForm1::Unhidefiles1Click(TComponent*) {
             ReportCarrierFailure("Invalid carrier file.\r" + CarrierFile);
             return;
         }
-        // The copy replaces the temp package: never when the carrier is that very file.
-        if (!(IsFile(package) && SameFile(CarrierFile, package))) {
+        // The copy replaces the temp package: never when the carrier is that very file under any name.
+        if (FindAlias(package, {CarrierFile}).result == TAliasResult::arNone) {
             TBusyScope busy(carrierBusy_);
-            result = ExtractCarrierPackage(carrier, start, package, [this] { ProcessMessages(); });
+            result = ExtractCarrierPackage(carrier, start, package, [this] { ProcessMessages(); }, &writeError);
         }
     }
     ProcessMessages();
     if (result != TExtractResult::erDone) {
         // A carrier that stopped being readable is named; otherwise the temp package could not be written.
-        ReportCarrierFailure("File access denied.\r" +
-                             (result == TExtractResult::erReadShort ? CarrierFile : std::string(kPackageName)));
+        ReportCarrierFailure(result == TExtractResult::erReadShort ? "File access denied.\r" + CarrierFile
+                                                                   : WriteFailureText(kPackageName, writeError));
         return;
     }
     SetClearEnabled(true);
@@ -88,7 +91,7 @@ void TForm1::Clear1Click(TComponent*) {
             return;
         }
         if (!carrier.SetSize(length)) {
-            ReportCarrierFailure("File access denied.\r" + CarrierFile);
+            ReportCarrierFailure(WriteFailureText(CarrierFile, carrier.LastError()));
             return;
         }
     }
