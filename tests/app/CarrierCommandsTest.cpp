@@ -9,8 +9,6 @@
 namespace {
 
 const std::string kPassword = "carrier pw";
-constexpr UINT kErrorBox = MB_OK | MB_ICONERROR;
-
 using Bytes = std::vector<uint8_t>;
 
 Bytes Joined(std::initializer_list<Bytes> parts) {
@@ -43,10 +41,10 @@ protected:
         DeleteFileA(package.c_str());
     }
 
-    // Hides the files into the carrier through the Encrypt dialog, declining to erase them.
-    void HideInto(const std::string& carrier, const std::vector<std::string>& files) {
+    // Hides the file into the carrier through the Encrypt dialog, declining to erase it.
+    void HideInto(const std::string& carrier, const std::string& file) {
         Form1->ListView1->Clear();
-        for (const std::string& file : files) Form1->AddPath(file);
+        Form1->AddPath(file);
         Services().AnswerMessageBox(IDNO);
         harness::ShowModalWith(*Form2, {[&] {
                                    Form2->ComboBox1->SetItemIndex(emCarrier);
@@ -57,7 +55,6 @@ protected:
                                    harness::ClickButton(*Form2->Button1);
                                }});
     }
-
     void Select(const std::string& path) {
         // The tree reads a folder once; files made in it since need a refresh.
         if (!Form1->ShellTreeView1->SelectPath(path)) Form1->ShellTreeView1->Refresh();
@@ -72,9 +69,19 @@ protected:
         Form1->Clear2->Click();
     }
 
-    bool ClearEnabled() { return Form1->Clear1->Enabled() && Form1->Clear2->Enabled(); }
-    bool ClearDisabled() { return !Form1->Clear1->Enabled() && !Form1->Clear2->Enabled(); }
-    size_t Launches() { return Services().CallsOf(TServiceKind::ShellExecute).size(); }
+    // Clear items, taken carrier and launches agree with a carrier taken (or not).
+    void ExpectCarrierTaken(const std::string& carrier, size_t launches) {
+        EXPECT_EQ(CarrierFile, carrier);
+        EXPECT_EQ(Form1->Clear1->Enabled(), !carrier.empty());
+        EXPECT_EQ(Form1->Clear2->Enabled(), !carrier.empty());
+        EXPECT_EQ(Services().CallsOf(TServiceKind::ShellExecute).size(), launches);
+    }
+    // The only message so far, with the window caption and the error icon.
+    void ExpectOnlyError(const std::string& text) {
+        ASSERT_EQ(Services().MessageTexts(), std::vector<std::string>{text});
+        EXPECT_EQ(Services().Calls()[0].Caption, std::optional<std::string>("Quiverlock 2.0"));
+        EXPECT_EQ(Services().Calls()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    }
     // Names of the files packed in the temp package, read with the password behind the stub.
     std::vector<std::string> PackedNames(size_t stubSize) {
         std::vector<std::string> names;
@@ -87,67 +94,41 @@ protected:
     std::string package;
 };
 
-TEST_F(CarrierCommands, UnhideCopiesStubPayloadAndTrailerMinimisesAndStartsTheCopy) {
+TEST_F(CarrierCommands, UnhideStartsTheCarriersPackageAndClearAfterAYesGivesBackItsOwnBytes) {
     const TStubFile stub(RandomBytes(3000, 1));
     const std::string source = scratch / "notes.txt";
     PutFile(source, RandomBytes(30000, 2));
     const std::string carrier = scratch / "holiday.jpg";
-    const Bytes picture = RandomBytes(1234, 3);
-    PutFile(carrier, picture);
-    HideInto(carrier, {source});
+    const Bytes own = RandomBytes(1234, 3);
+    PutFile(carrier, own);
+    HideInto(carrier, source);
     const Bytes hidden = FileBytes(carrier);
-    ASSERT_GT(hidden.size(), picture.size() + stub.Bytes().size() + 10);
 
     Unhide(carrier);
-    EXPECT_EQ(FileBytes(package), Bytes(hidden.begin() + static_cast<std::ptrdiff_t>(picture.size()), hidden.end()));
+    EXPECT_EQ(FileBytes(package), Bytes(hidden.begin() + static_cast<std::ptrdiff_t>(own.size()), hidden.end()));
     EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{"notes.txt"});
     EXPECT_TRUE(IsIconic(Form1->Handle()));
-    const std::vector<TServiceCall> launches = Services().CallsOf(TServiceKind::ShellExecute);
-    ASSERT_EQ(launches.size(), 1u);
-    EXPECT_EQ(launches[0].Owner, Application->Handle());
-    EXPECT_EQ(launches[0].Verb, "open");
-    EXPECT_EQ(launches[0].Text, "QVL.exe");
-    EXPECT_EQ(launches[0].Parameters, "");
-    EXPECT_EQ(launches[0].Directory, TempDir);
-    EXPECT_EQ(launches[0].Show, SW_SHOWNORMAL);
-    EXPECT_EQ(CarrierFile, carrier);
-    EXPECT_TRUE(ClearEnabled());
-    EXPECT_EQ(Services().MessageTexts().size(), 1u) << "only the Encrypt dialog's erase question";
-}
-
-TEST_F(CarrierCommands, ClearAsksThenCutsTheCarrierBackToItsOwnBytesAndWipesTheTempCopy) {
-    const TStubFile stub(RandomBytes(2000, 4));
-    const std::string source = scratch / "a.bin";
-    PutFile(source, RandomBytes(5000, 5));
-    const std::string carrier = scratch / "song.mp3";
-    const Bytes own = RandomBytes(777, 6);
-    PutFile(carrier, own);
-    HideInto(carrier, {source});
-    const Bytes hidden = FileBytes(carrier);
-    Unhide(carrier);
-    ASSERT_TRUE(FileExists(package));
+    ExpectCarrierTaken(carrier, 1);
+    const TServiceCall launch = Services().CallsOf(TServiceKind::ShellExecute)[0];
+    EXPECT_EQ(launch.Owner, Application->Handle());
+    EXPECT_EQ(launch.Verb + " " + launch.Text + " in " + launch.Directory, "open QVL.exe in " + TempDir);
+    EXPECT_EQ(launch.Show, SW_SHOWNORMAL);
 
     Clear(IDNO);
     EXPECT_EQ(FileBytes(carrier), hidden);
-    EXPECT_TRUE(ClearEnabled());
-    EXPECT_EQ(CarrierFile, carrier);
     EXPECT_TRUE(FileExists(package));
-
+    ExpectCarrierTaken(carrier, 1);
     Clear(IDYES);
     EXPECT_EQ(FileBytes(carrier), own);
-    EXPECT_TRUE(ClearDisabled());
-    EXPECT_EQ(CarrierFile, "");
-    EXPECT_FALSE(FileExists(package));
+    EXPECT_FALSE(FileExists(package)) << "the temp copy is wiped";
+    ExpectCarrierTaken("", 1);
     const std::vector<TServiceCall> boxes = Services().CallsOf(TServiceKind::MessageBox);
     ASSERT_EQ(boxes.size(), 4u);  // erase question, Clear question twice, done
     EXPECT_EQ(boxes[1].Text, "Are you sure you want to clear the carrier file:\r" + carrier);
-    EXPECT_EQ(boxes[1].Caption, std::optional<std::string>("Quiverlock 2.0"));
     EXPECT_EQ(boxes[1].Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(boxes[3].Text, "File \"" + carrier + "\" is clear.");
     EXPECT_EQ(boxes[3].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-
-    // Nothing taken: Clear does nothing at all, even reached past its disabled items.
-    Form1->Clear1Click(nullptr);
+    Form1->Clear1Click(nullptr);  // nothing taken: nothing asked, even past the disabled items
     EXPECT_EQ(Services().MessageTexts().size(), 4u);
 }
 
@@ -160,32 +141,28 @@ TEST_F(CarrierCommands, CarrierHiddenIntoTwiceGivesUpItsNewerPackageFirst) {
     const std::string carrier = scratch / "twice.doc";
     const Bytes own = RandomBytes(4321, 10);
     PutFile(carrier, own);
-    HideInto(carrier, {first});
+    HideInto(carrier, first);
     const Bytes once = FileBytes(carrier);
-    HideInto(carrier, {second});
-
-    Unhide(carrier);
-    EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{"second.txt"});
-    Clear(IDYES);
-    EXPECT_EQ(FileBytes(carrier), once);
-
-    Unhide(carrier);
-    EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{"first.txt"});
-    Clear(IDYES);
-    EXPECT_EQ(FileBytes(carrier), own);
+    HideInto(carrier, second);
+    for (const auto& [name, left] : {std::pair{"second.txt", once}, std::pair{"first.txt", own}}) {
+        Unhide(carrier);
+        EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{name});
+        Clear(IDYES);
+        EXPECT_EQ(FileBytes(carrier), left) << name;
+    }
 }
 
-TEST_F(CarrierCommands, BytesAfterTheTrailersOffsetAreCopiedExactlyAroundWholeBlocks) {
+TEST_F(CarrierCommands, BytesFromTheTrailersOffsetOnAreCopiedExactlyAroundWholeBlocks) {
     const Bytes own = RandomBytes(100, 11);
+    size_t runs = 0;
     for (size_t after : {size_t{10}, size_t{20479}, size_t{20480}, size_t{20481}, size_t{2 * 20480}}) {
         const std::string carrier = scratch / ("blocks" + std::to_string(after));
         const Bytes tail = Joined({RandomBytes(after - 10, static_cast<uint32_t>(after)), Trailer(100)});
         PutFile(carrier, Joined({own, tail}));
         Unhide(carrier);
         EXPECT_EQ(FileBytes(package), tail) << after;
-        EXPECT_EQ(CarrierFile, carrier) << after;
+        ExpectCarrierTaken(carrier, ++runs);
     }
-    EXPECT_EQ(Launches(), 5u);
     EXPECT_TRUE(Services().MessageTexts().empty());
 }
 
@@ -207,32 +184,25 @@ TEST_F(CarrierCommands, FilesWithoutAUsableTrailerAreInvalidCarriersAndLeaveNoCa
         CarrierFile = "C:\\earlier.jpg";
         Services() = TScriptedServices();
         Unhide(path);
-        ASSERT_EQ(Services().MessageTexts(), std::vector<std::string>{"Invalid carrier file.\r" + path}) << c.name;
-        EXPECT_EQ(Services().Calls()[0].Caption, std::optional<std::string>("Quiverlock 2.0"));
-        EXPECT_EQ(Services().Calls()[0].Flags, kErrorBox);
-        EXPECT_TRUE(ClearDisabled()) << c.name;
-        EXPECT_EQ(CarrierFile, "") << c.name;
-        EXPECT_EQ(Launches(), 0u) << c.name;
+        ExpectOnlyError("Invalid carrier file.\r" + path);
+        ExpectCarrierTaken("", 0);
         EXPECT_FALSE(FileExists(package)) << c.name;
         EXPECT_EQ(FileBytes(path), c.bytes) << c.name;
     }
-}
-
-TEST_F(CarrierCommands, ClearOfACarrierWhoseTrailerBrokeMeanwhileChangesNothing) {
-    const std::string carrier = scratch / "changed.bin";
-    PutFile(carrier, Joined({RandomBytes(40, 17), RandomBytes(30, 18), Trailer(40)}));
-    Unhide(carrier);
-    ASSERT_TRUE(ClearEnabled());
-    const Bytes broken = Joined({RandomBytes(15, 19), Trailer(16)});  // beyond its own start
-    PutFile(carrier, broken);
+    // A carrier whose trailer came to point beyond its start is not cleared: Clear never lengthens a file.
+    const std::string changed = scratch / "changed.bin";
+    PutFile(changed, Joined({RandomBytes(40, 17), RandomBytes(30, 18), Trailer(40)}));
+    Unhide(changed);
+    const Bytes broken = Joined({RandomBytes(15, 19), Trailer(16)});
+    PutFile(changed, broken);
+    Services() = TScriptedServices();
     Clear(IDYES);
-    EXPECT_EQ(FileBytes(carrier), broken) << "Clear never makes a file longer";
-    EXPECT_EQ(Services().MessageTexts().back(), "Invalid carrier file.\r" + carrier);
-    EXPECT_TRUE(ClearDisabled());
-    EXPECT_EQ(CarrierFile, "");
+    EXPECT_EQ(FileBytes(changed), broken);
+    EXPECT_EQ(Services().MessageTexts().back(), "Invalid carrier file.\r" + changed);
+    ExpectCarrierTaken("", 0);
 }
 
-// Runs a step when the application window gets a message posted before: inside the next pending-message run.
+// Runs a step when the application window gets the message posted for it: inside the next run of pending messages.
 struct TPostedStep {
     std::function<void()> step;
     bool Hook(TMessage& message) {
@@ -261,10 +231,8 @@ TEST_F(CarrierCommands, CarrierCommandsWaitWhileAnUnhideCopyLetsMessagesRun) {
     Application->UnhookMainWindow(hook);
     EXPECT_TRUE(ranDuringCopy);
     EXPECT_TRUE(Services().MessageTexts().empty());
-    EXPECT_EQ(Launches(), 1u);
     EXPECT_EQ(FileBytes(package), tail);
-    EXPECT_EQ(CarrierFile, carrier);
-    EXPECT_TRUE(ClearEnabled());
+    ExpectCarrierTaken(carrier, 1);
 }
 
 TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverwritten) {
@@ -274,37 +242,26 @@ TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverw
     const std::string link = scratch / "link-to-temp.exe";
     PutFile(package, running);
     ASSERT_TRUE(CreateHardLinkA(link.c_str(), package.c_str(), nullptr));
-
-    struct {
-        const char* what;
-        std::string selected;
-        bool heldOpen;
-    } cases[] = {{"package still running", carrier, true}, {"carrier is the package", package, false},
-                 {"carrier is a link to the package", link, false}};
-    for (const auto& c : cases) {
+    for (const auto& [selected, heldOpen] : {std::pair{carrier, true}, std::pair{package, false},
+                                             std::pair{link, false}}) {
         Services() = TScriptedServices();
         {
             std::optional<TWin32FileStream> holder;
-            if (c.heldOpen) holder.emplace(package, TFileMode::fmOpenRead);
-            Unhide(c.selected);
+            if (heldOpen) holder.emplace(package, TFileMode::fmOpenRead);
+            Unhide(selected);
         }
-        ASSERT_EQ(Services().MessageTexts(), std::vector<std::string>{"File access denied.\rQVL.exe"}) << c.what;
-        EXPECT_EQ(Services().Calls()[0].Caption, std::optional<std::string>("Quiverlock 2.0"));
-        EXPECT_EQ(Services().Calls()[0].Flags, kErrorBox);
-        EXPECT_EQ(FileBytes(package), running) << c.what;
-        EXPECT_EQ(Launches(), 0u) << c.what;
-        EXPECT_TRUE(ClearDisabled()) << c.what;
-        EXPECT_EQ(CarrierFile, "") << c.what;
+        ExpectOnlyError("File access denied.\rQVL.exe");
+        EXPECT_EQ(FileBytes(package), running) << selected;
+        ExpectCarrierTaken("", 0);
     }
 }
 
-// Reads like the carrier it wraps until `readable` bytes have been read, then nothing (a failing disk).
+// Reads like the bytes it holds until `readable` bytes have been read, then nothing (a failing disk).
 class TReadFailsAfter : public TMemoryStream {
 public:
     TReadFailsAfter(std::vector<uint8_t> bytes, int64_t readable) : TMemoryStream(std::move(bytes)), readable_(readable) {}
     int32_t Read(void* buffer, int32_t count) override {
-        const auto allowed = static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(count, readable_)));
-        const int32_t n = TMemoryStream::Read(buffer, allowed);
+        const int32_t n = TMemoryStream::Read(buffer, static_cast<int32_t>(std::min<int64_t>(count, readable_)));
         readable_ -= n;
         return n;
     }
@@ -317,7 +274,7 @@ TEST(ExtractCarrierPackage, CopyThatEndsShortLeavesNoFileAndAWholeCopyPumpsOnceP
     TScratchFolder scratch("qvl-extract-");
     const std::string path = scratch / "QVL.exe";
     const Bytes carrier = RandomBytes(100 + 3 * 20480 + 5, 24);
-    struct {
+    const struct {
         int64_t readable;
         TExtractResult expected;
         int pumps;
@@ -329,11 +286,9 @@ TEST(ExtractCarrierPackage, CopyThatEndsShortLeavesNoFileAndAWholeCopyPumpsOnceP
         int pumps = 0;
         EXPECT_EQ(ExtractCarrierPackage(stream, 100, path, [&] { ++pumps; }), c.expected) << c.readable;
         EXPECT_EQ(pumps, c.pumps) << c.readable;
-        if (c.expected == TExtractResult::erDone) {
-            EXPECT_EQ(FileBytes(path), Bytes(carrier.begin() + 100, carrier.end()));
-        } else {
-            EXPECT_FALSE(FileExists(path)) << "a partial package must never be left to start";
-        }
+        const Bytes expected = c.expected == TExtractResult::erDone ? Bytes(carrier.begin() + 100, carrier.end()) : Bytes{};
+        EXPECT_EQ(FileBytes(path), expected) << "a partial package must never be left to start";
+        EXPECT_EQ(FileExists(path), c.expected == TExtractResult::erDone);
     }
 }
 

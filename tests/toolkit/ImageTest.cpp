@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "tests/toolkit/Harness.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/forms/Form.h"
@@ -12,50 +10,38 @@
 
 namespace {
 
-struct ImageTest : ::testing::Test {
-    void SetUp() override {
-        harness::TestApplication();
-        form = std::make_unique<TForm>(nullptr);
-        image = new TImage(form.get());
-        image->SetBounds(10, 20, 6, 6);
-        image->SetParent(form.get());
-        image->Picture().SetSize(6, 6);
-        TCanvas& canvas = image->Picture().Canvas();
-        canvas.Brush().SetColor(clFuchsia());
-        canvas.FillRect(RECT{0, 0, 6, 6});
-        canvas.SetPixel(3, 3, clNavy);
-        background.SetSize(40, 40);
+TEST(Image, TransparentPictureShowsTheBackgroundWhereItsKeyColourIsAndAMissingOneNothing) {
+    harness::TestApplication();
+    TForm form(nullptr);
+    auto* image = new TImage(&form);
+    image->SetBounds(10, 20, 6, 6);
+    image->SetParent(&form);
+    const TColor key = RGBColor(255, 0, 255);
+    image->Picture().SetSize(6, 6);
+    image->Picture().Canvas().Brush().SetColor(key);
+    image->Picture().Canvas().FillRect(RECT{0, 0, 6, 6});
+    image->Picture().Canvas().SetPixel(3, 3, clNavy);
+    TBitmap background;
+    background.SetSize(40, 40);
+    const auto paintParent = [&] {
         background.Canvas().Brush().SetColor(clLime);
         background.Canvas().FillRect(RECT{0, 0, 40, 40});
-    }
-    static TColor clFuchsia() { return RGBColor(255, 0, 255); }
-    // The parent's painting of its graphic children into the background picture.
-    void PaintParent() { form->PaintControls(background.Canvas().Handle()); }
-    TColor At(int x, int y) { return background.Canvas().Pixel(x, y); }
+        form.PaintControls(background.Canvas().Handle());
+    };
+    const auto at = [&](int x, int y) { return background.Canvas().Pixel(x, y); };
 
-    std::unique_ptr<TForm> form;
-    TImage* image = nullptr;
-    TBitmap background;
-};
-
-TEST_F(ImageTest, TransparentPictureShowsTheBackgroundWhereItsKeyColourIs) {
-    form->HandleNeeded();
     image->SetTransparent(true);
-    PaintParent();
-    EXPECT_EQ(At(13, 23), clNavy);
-    EXPECT_EQ(At(10, 20), clLime);
+    paintParent();
+    EXPECT_EQ(at(13, 23), clNavy);
+    EXPECT_EQ(at(10, 20), clLime);
     image->SetTransparent(false);
-    PaintParent();
-    EXPECT_EQ(At(10, 20), clFuchsia());
-    EXPECT_EQ(At(9, 19), clLime) << "painted outside its place";
-}
+    paintParent();
+    EXPECT_EQ(at(10, 20), key);
+    EXPECT_EQ(at(9, 19), clLime) << "painted outside its place";
 
-TEST_F(ImageTest, MissingResourceLeavesNoPictureAndPaintsNothing) {
-    form->HandleNeeded();
     EXPECT_FALSE(image->LoadFromResourceName(GetModuleHandleA(nullptr), "NO_SUCH_PICTURE"));
-    EXPECT_EQ(image->Picture().Width(), 0);
-    PaintParent();
-    EXPECT_EQ(At(13, 23), clLime);
+    paintParent();
+    EXPECT_EQ(at(13, 23), clLime) << "a picture that failed to load left the old one";
 }
 
 }  // namespace

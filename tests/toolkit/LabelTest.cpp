@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <algorithm>
 
 #include "tests/toolkit/Harness.h"
 #include "toolkit/controls/Label.h"
@@ -12,58 +12,42 @@
 
 namespace {
 
-struct LabelTest : ::testing::Test {
-    void SetUp() override {
-        harness::TestApplication();
-        form = std::make_unique<TForm>(nullptr);
-        label = new TLabel(form.get());
-        label->SetParent(form.get());
-        label->SetCaption("Quiverlock");
+// The most pixels of the colour in one row of the painted label.
+int WidestRowOf(TLabel& label, TColor color) {
+    TBitmap picture;
+    picture.SetSize(label.Width(), label.Height());
+    label.PaintTo(picture.Canvas().Handle());
+    int widest = 0;
+    for (int y = 0; y < label.Height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < label.Width(); ++x) count += picture.Canvas().Pixel(x, y) == color;
+        widest = std::max(widest, count);
     }
-    // Rows of the painted label that hold a pixel of the colour.
-    std::vector<int> RowsOf(TColor color) {
-        TBitmap picture;
-        picture.SetSize(label->Width(), label->Height());
-        label->PaintTo(picture.Canvas().Handle());
-        std::vector<int> rows;
-        for (int y = 0; y < label->Height(); ++y) {
-            int count = 0;
-            for (int x = 0; x < label->Width(); ++x)
-                if (picture.Canvas().Pixel(x, y) == color) ++count;
-            if (count > 0) rows.push_back(count);
-        }
-        return rows;
-    }
-    std::unique_ptr<TForm> form;
-    TLabel* label = nullptr;
-};
+    return widest;
+}
 
-TEST_F(LabelTest, OwnFontSizesTheLabelAndPaintsItsTextInItsColourAndStyle) {
-    const int plainWidth = label->Width();
-    const int plainHeight = label->Height();
+TEST(Label, OwnFontSizesTheLabelAndPaintsItsTextInItsColourAndStyle) {
+    harness::TestApplication();
+    TForm form(nullptr);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetCaption("Quiverlock");
+    const SIZE plain{label->Width(), label->Height()};
     label->Font().SetName("Arial");
     label->Font().SetHeight(-19);
-    EXPECT_GT(label->Height(), plainHeight);
+    EXPECT_GT(label->Height(), plain.cy);
     const int arialWidth = label->Width();
-    EXPECT_GT(arialWidth, plainWidth);
+    EXPECT_GT(arialWidth, plain.cx);
     label->Font().SetStyle(fsBold | fsItalic);
     EXPECT_GT(label->Width(), arialWidth) << "bold text is wider";
-    EXPECT_FALSE(label->ParentFont());
 
     label->Font().SetStyle(0);
     label->Font().SetColor(clNavy);
-    const std::vector<int> plain = RowsOf(clNavy);
-    ASSERT_FALSE(plain.empty()) << "the text is not in the font's colour";
+    const int text = WidestRowOf(*label, clNavy);
+    EXPECT_GT(text, 0) << "the text is not in the font's colour";
+    EXPECT_LT(text, label->Width() * 3 / 4);
     label->Font().SetStyle(fsUnderline);
-    const std::vector<int> underlined = RowsOf(clNavy);
-    ASSERT_FALSE(underlined.empty());
-    // The underline is one solid row most of the label wide.
-    int widest = 0;
-    for (int count : underlined) widest = std::max(widest, count);
-    int widestPlain = 0;
-    for (int count : plain) widestPlain = std::max(widestPlain, count);
-    EXPECT_GT(widest, label->Width() * 3 / 4);
-    EXPECT_LT(widestPlain, label->Width() * 3 / 4);
+    EXPECT_GT(WidestRowOf(*label, clNavy), label->Width() * 3 / 4) << "no solid underline";
     EXPECT_EQ(label->Width(), arialWidth) << "underlining keeps the size";
 }
 
