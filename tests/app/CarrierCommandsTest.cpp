@@ -82,6 +82,12 @@ protected:
         EXPECT_EQ(Services().Calls()[0].Caption, std::optional<std::string>("Quiverlock 2.0"));
         EXPECT_EQ(Services().Calls()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
     }
+    // A new file of the scratch folder.
+    std::string Put(const std::string& name, const Bytes& bytes) {
+        const std::string path = scratch / name;
+        PutFile(path, bytes);
+        return path;
+    }
     // Names of the files packed in the temp package, read with the password behind the stub.
     std::vector<std::string> PackedNames(size_t stubSize) {
         std::vector<std::string> names;
@@ -96,12 +102,9 @@ protected:
 
 TEST_F(CarrierCommands, UnhideStartsTheCarriersPackageAndClearAfterAYesGivesBackItsOwnBytes) {
     const TStubFile stub(RandomBytes(3000, 1));
-    const std::string source = scratch / "notes.txt";
-    PutFile(source, RandomBytes(30000, 2));
-    const std::string carrier = scratch / "holiday.jpg";
     const Bytes own = RandomBytes(1234, 3);
-    PutFile(carrier, own);
-    HideInto(carrier, source);
+    const std::string carrier = Put("holiday.jpg", own);
+    HideInto(carrier, Put("notes.txt", RandomBytes(30000, 2)));
     const Bytes hidden = FileBytes(carrier);
 
     Unhide(carrier);
@@ -134,16 +137,11 @@ TEST_F(CarrierCommands, UnhideStartsTheCarriersPackageAndClearAfterAYesGivesBack
 
 TEST_F(CarrierCommands, CarrierHiddenIntoTwiceGivesUpItsNewerPackageFirst) {
     const TStubFile stub(RandomBytes(1500, 7));
-    const std::string first = scratch / "first.txt";
-    const std::string second = scratch / "second.txt";
-    PutFile(first, RandomBytes(100, 8));
-    PutFile(second, RandomBytes(200, 9));
-    const std::string carrier = scratch / "twice.doc";
     const Bytes own = RandomBytes(4321, 10);
-    PutFile(carrier, own);
-    HideInto(carrier, first);
+    const std::string carrier = Put("twice.doc", own);
+    HideInto(carrier, Put("first.txt", RandomBytes(100, 8)));
     const Bytes once = FileBytes(carrier);
-    HideInto(carrier, second);
+    HideInto(carrier, Put("second.txt", RandomBytes(200, 9)));
     for (const auto& [name, left] : {std::pair{"second.txt", once}, std::pair{"first.txt", own}}) {
         Unhide(carrier);
         EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{name});
@@ -156,9 +154,8 @@ TEST_F(CarrierCommands, BytesFromTheTrailersOffsetOnAreCopiedExactlyAroundWholeB
     const Bytes own = RandomBytes(100, 11);
     size_t runs = 0;
     for (size_t after : {size_t{10}, size_t{20479}, size_t{20480}, size_t{20481}, size_t{2 * 20480}}) {
-        const std::string carrier = scratch / ("blocks" + std::to_string(after));
         const Bytes tail = Joined({RandomBytes(after - 10, static_cast<uint32_t>(after)), Trailer(100)});
-        PutFile(carrier, Joined({own, tail}));
+        const std::string carrier = Put("blocks" + std::to_string(after), Joined({own, tail}));
         Unhide(carrier);
         EXPECT_EQ(FileBytes(package), tail) << after;
         ExpectCarrierTaken(carrier, ++runs);
@@ -178,8 +175,7 @@ TEST_F(CarrierCommands, FilesWithoutAUsableTrailerAreInvalidCarriersAndLeaveNoCa
         {"negative.bin", Joined({RandomBytes(20, 15), {'-', '0', '0', '0', '0', '0', '0', '0', '0', '1'}})},
     };
     for (const auto& c : cases) {
-        const std::string path = scratch / c.name;
-        PutFile(path, c.bytes);
+        const std::string path = Put(c.name, c.bytes);
         Form1->SetClearEnabled(true);
         CarrierFile = "C:\\earlier.jpg";
         Services() = TScriptedServices();
@@ -190,8 +186,7 @@ TEST_F(CarrierCommands, FilesWithoutAUsableTrailerAreInvalidCarriersAndLeaveNoCa
         EXPECT_EQ(FileBytes(path), c.bytes) << c.name;
     }
     // A carrier whose trailer came to point beyond its start is not cleared: Clear never lengthens a file.
-    const std::string changed = scratch / "changed.bin";
-    PutFile(changed, Joined({RandomBytes(40, 17), RandomBytes(30, 18), Trailer(40)}));
+    const std::string changed = Put("changed.bin", Joined({RandomBytes(40, 17), RandomBytes(30, 18), Trailer(40)}));
     Unhide(changed);
     const Bytes broken = Joined({RandomBytes(15, 19), Trailer(16)});
     PutFile(changed, broken);
@@ -213,9 +208,8 @@ struct TPostedStep {
 };
 
 TEST_F(CarrierCommands, CarrierCommandsWaitWhileAnUnhideCopyLetsMessagesRun) {
-    const std::string carrier = scratch / "big.bin";
     const Bytes tail = Joined({RandomBytes(3 * 20480, 25), Trailer(10)});
-    PutFile(carrier, Joined({RandomBytes(10, 26), tail}));
+    const std::string carrier = Put("big.bin", Joined({RandomBytes(10, 26), tail}));
     bool ranDuringCopy = false;
     TPostedStep posted{[&] {
         ranDuringCopy = true;
@@ -236,8 +230,7 @@ TEST_F(CarrierCommands, CarrierCommandsWaitWhileAnUnhideCopyLetsMessagesRun) {
 }
 
 TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverwritten) {
-    const std::string carrier = scratch / "valid.bin";
-    PutFile(carrier, Joined({RandomBytes(60, 20), RandomBytes(500, 21), Trailer(60)}));
+    const std::string carrier = Put("valid.bin", Joined({RandomBytes(60, 20), RandomBytes(500, 21), Trailer(60)}));
     const Bytes running = Joined({RandomBytes(30, 22), RandomBytes(300, 23), Trailer(30)});
     const std::string link = scratch / "link-to-temp.exe";
     PutFile(package, running);
