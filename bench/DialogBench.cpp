@@ -39,7 +39,6 @@ public:
         return 0;
     }
     TRegistryLocation SettingsKey(const std::string& path) override { return {HKEY_CURRENT_USER, path}; }
-    LANGID SystemDefaultLanguage() override { return GetSystemDefaultLangID(); }
 };
 
 class TBenchFiles : public TMainWindowFiles {

@@ -66,8 +66,6 @@ public:
     }
 
     TRegistryLocation SettingsKey(const std::string& path) override { return TRegistryLocation{HKEY_CURRENT_USER, path}; }
-
-    LANGID SystemDefaultLanguage() override { return GetSystemDefaultLangID(); }
 };
 
 TSystemServices* g_current = nullptr;
