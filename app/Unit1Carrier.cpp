@@ -13,6 +13,8 @@ namespace {
 
 const char kPackageName[] = "QVL.exe";
 
+std::string InvalidCarrierText() { return "Invalid carrier file.\r" + CarrierFile; }
+
 // Sets a flag for the life of the scope.
 class TBusyScope {
 public:
@@ -55,7 +57,7 @@ void TForm1::Unhidefiles1Click(TComponent*) {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenRead);
         int64_t start = 0;
         if (!carrier.IsOpen() || !ReadCarrierTrailer(carrier, start)) {
-            ReportCarrierFailure("Invalid carrier file.\r" + CarrierFile);
+            ReportCarrierFailure(InvalidCarrierText());
             return;
         }
         // The copy replaces the temp package: never when the carrier is that very file under any name.
@@ -67,7 +69,7 @@ void TForm1::Unhidefiles1Click(TComponent*) {
     ProcessMessages();
     if (result != TExtractResult::erDone) {
         // A carrier that stopped being readable is named; otherwise the temp package could not be written.
-        ReportCarrierFailure(result == TExtractResult::erReadShort ? "File access denied.\r" + CarrierFile
+        ReportCarrierFailure(result == TExtractResult::erReadShort ? AccessDeniedText(CarrierFile)
                                                                    : WriteFailureText(kPackageName, writeError));
         return;
     }
@@ -87,7 +89,7 @@ void TForm1::Clear1Click(TComponent*) {
         int64_t length = 0;
         // The trailer read now counts; it never lies beyond the file, so the carrier only ever gets shorter.
         if (!carrier.IsOpen() || !ReadCarrierTrailer(carrier, length)) {
-            ReportCarrierFailure("Invalid carrier file.\r" + CarrierFile);
+            ReportCarrierFailure(InvalidCarrierText());
             return;
         }
         if (!carrier.SetSize(length)) {
