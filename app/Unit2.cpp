@@ -262,7 +262,7 @@ bool TForm2::OverwriteConfirmed() {
     const std::string destination = Edit3->Text();
     if (Mode() == emCarrier || !IsFile(destination)) return true;
     const int answer = ShowDialogMessage(
-        *this, "File \"" + BareFileName(destination) + "\" already exists.\rWould you like to overwrite this file?",
+        *this, AlreadyExistsQuestion(BareFileName(destination), "Would you like to overwrite this file?"),
         kProductCaption, MB_YESNO | MB_ICONWARNING);
     if (answer == IDYES) return true;
     Edit3->SetFocus();

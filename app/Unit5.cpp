@@ -203,7 +203,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
         }
         if (IsFile(path)) {
             const int answer = ShowDialogMessage(
-                *this, "File \"" + path + "\" already exists.\rOverwrite the existing file?", kProductCaption,
+                *this, AlreadyExistsQuestion(path, "Overwrite the existing file?"), kProductCaption,
                 MB_YESNOCANCEL | MB_ICONQUESTION);
             if (answer == IDNO) continue;
             if (answer != IDYES) {
