@@ -5,6 +5,7 @@
 #include "app/shared/MessageBoxes.h"
 #include "stub/StubTexts.h"
 #include "stub/Unit1.h"
+#include "toolkit/forms/PlaceControl.h"
 
 namespace Stub {
 
@@ -14,9 +15,7 @@ namespace {
 
 template <class T>
 T* Place(TForm2* form, int left, int top, int width, int height, const std::string& caption) {
-    auto* control = new T(form);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
+    T* control = PlaceControl<T>(form, form, left, top, width, height);
     control->SetCaption(caption);
     return control;
 }
