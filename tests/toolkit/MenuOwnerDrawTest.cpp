@@ -234,4 +234,41 @@ TEST_F(MenuOwnerDrawTest, ShownPopupRoutesItsItemsDrawingThroughTheOwnerFormAndF
     EXPECT_EQ(log.draws, 0);
 }
 
+// Inside TrackPopupMenu's loop: looks for a colour on screen inside the shown first item, then closes the menu.
+struct TScreenProbe {
+    static TScreenProbe* current;
+    TPopupMenu* popup = nullptr;
+    HMENU menu = nullptr;
+    COLORREF wanted = 0;
+    bool found = false;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        TScreenProbe& p = *current;
+        p.menu = p.popup->Handle();
+        RECT item{};
+        if (GetMenuItemRect(nullptr, p.menu, 0, &item)) {  // no window: the shown menu's own, in screen pixels
+            TWindowDC screen(nullptr);
+            for (int y = item.top; y < item.bottom && !p.found; ++y)
+                for (int x = item.left; x < item.right && !p.found; ++x) p.found = GetPixel(screen.Get(), x, y) == p.wanted;
+        }
+        EndMenu();
+    }
+};
+TScreenProbe* TScreenProbe::current = nullptr;
+
+TEST_F(MenuOwnerDrawTest, ShownSystemDrawnPopupShowsItsItemsPictureOnScreen) {
+    auto* popup = new TPopupMenu(form.get());
+    popup->SetImages(SolidPictures(form.get(), {0x00FF0000}));
+    Add(popup->Items(), "Pictured")->SetImageIndex(0);
+    form->Show();
+    TScreenProbe probe;
+    probe.popup = popup;
+    probe.wanted = RGB(255, 0, 0);
+    TScreenProbe::current = &probe;
+    SetTimer(nullptr, 0, 300, &TScreenProbe::Tick);
+    popup->Popup(40, 40);
+    ASSERT_NE(probe.menu, nullptr);
+    EXPECT_TRUE(probe.found) << "the picture's colour appears inside the item";
+}
+
 }  // namespace
