@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kTextMargin = 8;
+// Room on each side of a system-drawn item's picture: the caption begins right after the measured width.
+constexpr int kPictureMargin = 4;
 
 // The caption and shortcut of an item as the plain look shows them.
 std::string ShortCutText(const TMenuItem& item) { return ShortCutToText(item.ShortCut()); }
@@ -116,7 +118,7 @@ bool TMenu::DispatchPicture(TMessage& message) {
     TImageList* list = item != nullptr ? item->ImageSource() : nullptr;
     if (list == nullptr) return false;
     if (measuring) {
-        measure->itemWidth = static_cast<UINT>(list->Width());
+        measure->itemWidth = static_cast<UINT>(list->Width() + 2 * kPictureMargin);
         measure->itemHeight = static_cast<UINT>(list->Height());
     } else {
         DrawPicture(*list, item->ImageIndex(), draw->hDC, draw->rcItem);
