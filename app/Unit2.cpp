@@ -49,9 +49,7 @@ std::string AsciiLower(std::string text) {
 }
 
 TLabel* PlaceLabel(TForm2* form, TWinControl* parent, int left, int top, const std::string& caption) {
-    auto* label = PlaceControl<TLabel>(form, parent, left, top, 65, 13);
-    label->SetCaption(caption);
-    return label;
+    return PlaceControl<TLabel>(form, parent, left, top, 65, 13, caption);
 }
 
 }  // namespace

@@ -20,9 +20,7 @@ bool DecryptStopFlag = true;
 namespace {
 
 TLabel* PlaceLabel(TForm5* form, int left, int top, const std::string& caption) {
-    auto* label = PlaceControl<TLabel>(form, form, left, top, 65, 13);
-    label->SetCaption(caption);
-    return label;
+    return PlaceControl<TLabel>(form, form, left, top, 65, 13, caption);
 }
 
 }  // namespace
