@@ -12,6 +12,7 @@
 #include "toolkit/controls/HotKey.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/RadioButton.h"
+#include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/system/WinGuards.h"
@@ -230,6 +231,101 @@ TEST_F(ControlPaintTest, PaintersDrawNothingOutsideTheControlsWindows) {
         c->Perform(CM_MOUSELEAVE);
         EXPECT_TRUE(outsideUnchanged(*c)) << c->ClassName();
     }
+}
+
+// A speed button as the flat painter sees one; its own drawing is a red face.
+struct TFakeSpeedButton : TGraphicControl, TFlatSpeedButtonFace {
+    explicit TFakeSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
+    bool down = false;
+    int ownPaints = 0;
+    TBitmap glyph;
+    bool Down() const override { return down; }
+    bool Flat() const override { return true; }
+    bool Transparent() const override { return false; }
+    TBitmap& Glyph() override { return glyph; }
+    int NumGlyphs() const override { return 4; }
+    int Layout() const override { return 0; }
+    int Spacing() const override { return 4; }
+    void Paint() override {
+        ++ownPaints;
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(ClientRect());
+    }
+};
+
+TControlSubClass* SubClassOf(TFlatStyle& style, const TControl* control) {
+    for (int i = 0; i < style.ComponentCount(); ++i)
+        if (auto* object = dynamic_cast<TControlSubClass*>(style.Components(i)); object && object->Control() == control)
+            return object;
+    return nullptr;
+}
+
+TEST_F(ControlPaintTest, SpaceRepeatsPaintNothingAndADoubleClickPressesAgain) {
+    // An edit draws nothing itself for a key going down, so what shows is the painter's doing alone.
+    auto scribble = [&] {
+        TWindowDC dc(other->Handle());
+        SetPixel(dc.Get(), 0, 0, RGB(255, 0, 0));
+    };
+    other->Perform(WM_KEYDOWN, VK_SPACE);
+    scribble();
+    other->Perform(WM_KEYDOWN, VK_SPACE, 1 << 30);  // auto-repeat
+    EXPECT_EQ(ClientPixel(*other, 0, 0), RGB(255, 0, 0)) << "a repeat paints nothing";
+    other->Perform(WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(ClientPixel(*other, 0, 0), Rgb(DarkenColor(form->Brush().Color(), 60)));
+    scribble();
+    other->Perform(WM_KEYDOWN, VK_SPACE);
+    EXPECT_NE(ClientPixel(*other, 0, 0), RGB(255, 0, 0)) << "a new press paints again";
+    other->Perform(WM_KEYUP, VK_SPACE);
+
+    TControlSubClass* object = SubClassOf(*style, check);
+    ASSERT_NE(object, nullptr);
+    check->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(object->LeftButtonDown) << "the double click is a second press";
+    check->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(object->LeftButtonDown);
+}
+
+TEST_F(ControlPaintTest, AnInactiveOwnerGivesTheControlBackAndTheControlStillAnswersTheMessage) {
+    TFlatStyle idle(nullptr);  // never active
+    const int before = idle.ComponentCount();
+    auto* object = new TControlSubClass(&idle);
+    TControl& control = *other;
+    style->SetActive(false);
+    harness::ProcessMessages();
+    ASSERT_TRUE(object->Attach(control, &idle));
+    EXPECT_FALSE((new TControlSubClass(&idle))->Attach(control, &idle)) << "one subclass per control";
+    EXPECT_EQ(control.Perform(WM_GETTEXTLENGTH), 3) << "the control's own answer, not 1";
+    EXPECT_FALSE(TControlSubClass::IsSubclassed(control));
+    EXPECT_EQ(idle.ComponentCount(), before + 1) << "the object that was in front freed itself";
+}
+
+TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAloneAndChecksWhereTheMouseReallyIs) {
+    auto* speed = new TFakeSpeedButton(form.get());
+    speed->SetBounds(300, 120, 40, 24);
+    speed->SetParent(form.get());
+    style->SetActive(false);
+    style->SetActive(true);
+    Repaint(*form);
+    EXPECT_EQ(speed->ownPaints, 0) << "its own drawing is suppressed";
+    auto at = [&](int x, int y) { return ClientPixel(*form, speed->Left() + x, speed->Top() + y); };
+    EXPECT_EQ(at(0, 0), Rgb(form->Brush().Color())) << "a flat idle button shows no frame";
+    speed->Perform(CM_MOUSEENTER);  // the mouse is elsewhere
+    EXPECT_EQ(at(1, 1), Rgb(form->Brush().Color()));
+    EXPECT_FALSE(SubClassOf(*style, speed)->MouseInControl) << "no mouse-leave notice needed";
+    speed->down = true;
+    speed->Repaint();
+    EXPECT_EQ(at(3, 3), Rgb(S().SchemeCheckBackColor));
+    EXPECT_EQ(at(0, 5), Rgb(DarkenColor(S().SchemeSelectBorderColor, 50))) << "pressed lines";
+    POINT centre = speed->ClientToScreen(POINT{20, 12});
+    SetCursorPos(centre.x, centre.y);
+    POINT p{};
+    GetCursorPos(&p);
+    if (p.x != centre.x || p.y != centre.y) return;  // the display does not move the pointer
+    speed->down = false;
+    speed->Perform(CM_MOUSEENTER);
+    harness::ProcessMessages();
+    EXPECT_EQ(at(3, 3), Rgb(S().SchemeSelectColor)) << "hot";
+    EXPECT_EQ(at(0, 0), Rgb(S().SchemeSelectBorderColor));
 }
 
 }  // namespace
