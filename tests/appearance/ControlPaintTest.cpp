@@ -4,6 +4,7 @@
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
+#include "tests/toolkit/WindowPixels.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ComboBox.h"
@@ -21,23 +22,8 @@ namespace {
 
 COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
 
-// A pixel of the control's whole window, or of its client area.
-COLORREF WindowPixel(TWinControl& control, int x, int y) {
-    TWindowDC dc(control.Handle(), TWindowDC::daWholeWindow);
-    return GetPixel(dc.Get(), x, y);
-}
-
-COLORREF ClientPixel(TWinControl& control, int x, int y) {
-    TWindowDC dc(control.Handle());
-    return GetPixel(dc.Get(), x, y);
-}
-
-// Paints every pending region of the window and its children now.
-void Repaint(TWinControl& control) {
-    RedrawWindow(control.Handle(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    harness::ProcessMessages();
-}
+using harness::ClientPixel;
+using harness::WindowPixel;
 
 struct ControlPaintTest : ::testing::Test {
     void SetUp() override {
@@ -71,7 +57,7 @@ struct ControlPaintTest : ::testing::Test {
         });
         form->Show();
         style->SetActive(true);
-        Repaint(*form);
+        harness::PaintNow(*form);
     }
     std::unique_ptr<TForm> form;
     TEdit *edit = nullptr, *other = nullptr;
@@ -89,7 +75,7 @@ struct ControlPaintTest : ::testing::Test {
 TEST_F(ControlPaintTest, EditFrameTakesTheFocusColourWhenFocusedOrHoveredAndTheBorderColourOtherwise) {
     edit->SetFocus();
     harness::ProcessUntil([&] { return edit->Focused(); });
-    Repaint(*form);
+    harness::PaintNow(*form);
     const COLORREF focus = Rgb(LightenColor(S().SchemeSelectBorderColor, 60));
     const COLORREF idle = Rgb(DarkenColor(form->Brush().Color(), 60));
     EXPECT_FALSE(edit->Ctl3D()) << "the first paint takes the 3-D border off";
@@ -194,7 +180,7 @@ TEST_F(ControlPaintTest, BitButtonWithoutGlyphOrWithMoreGlyphsThanItsBitmapHolds
             bitBtn->Glyph().Canvas().FillRect(RECT{0, 0, c.width, 8});
         }
         bitBtn->SetNumGlyphs(c.numGlyphs);
-        Repaint(*bitBtn);
+        harness::PaintNow(*bitBtn);
         EXPECT_EQ(CountInClient(*bitBtn, Rgb(clRed)), 0) << c.width << " / " << c.numGlyphs;
         EXPECT_EQ(ClientPixel(*bitBtn, 3, bitBtn->ClientHeight() / 2), face);
     }
@@ -215,7 +201,7 @@ TEST_F(ControlPaintTest, BitButtonWithoutGlyphOrWithMoreGlyphsThanItsBitmapHolds
 
 TEST_F(ControlPaintTest, PaintersDrawNothingOutsideTheControlsWindows) {
     // Paint the form's background a colour no painter uses, then let every control paint and hover.
-    Repaint(*form);
+    harness::PaintNow(*form);
     TWindowDC dc(form->Handle());
     auto outsideUnchanged = [&](TWinControl& control) {
         RECT r = control.BoundsRect();
@@ -252,13 +238,6 @@ struct TFakeSpeedButton : TGraphicControl, TFlatSpeedButtonFace {
         Canvas().FillRect(ClientRect());
     }
 };
-
-TControlSubClass* SubClassOf(TFlatStyle& style, const TControl* control) {
-    for (int i = 0; i < style.ComponentCount(); ++i)
-        if (auto* object = dynamic_cast<TControlSubClass*>(style.Components(i)); object && object->Control() == control)
-            return object;
-    return nullptr;
-}
 
 TEST_F(ControlPaintTest, SpaceRepeatsPaintNothingAndADoubleClickPressesAgain) {
     // An edit draws nothing itself for a key going down, so what shows is the painter's doing alone.
@@ -305,7 +284,7 @@ TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAloneAndChecksWhereTheMou
     speed->SetParent(form.get());
     style->SetActive(false);
     style->SetActive(true);
-    Repaint(*form);
+    harness::PaintNow(*form);
     EXPECT_EQ(speed->ownPaints, 0) << "its own drawing is suppressed";
     auto at = [&](int x, int y) { return ClientPixel(*form, speed->Left() + x, speed->Top() + y); };
     EXPECT_EQ(at(0, 0), Rgb(form->Brush().Color())) << "a flat idle button shows no frame";
@@ -323,7 +302,6 @@ TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAloneAndChecksWhereTheMou
     if (p.x != centre.x || p.y != centre.y) return;  // the display does not move the pointer
     speed->down = false;
     speed->Perform(CM_MOUSEENTER);
-    harness::ProcessMessages();
     EXPECT_EQ(at(3, 3), Rgb(S().SchemeSelectColor)) << "hot";
     EXPECT_EQ(at(0, 0), Rgb(S().SchemeSelectBorderColor));
 }

@@ -7,42 +7,13 @@
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/FlatDemoForm.h"
+#include "tests/toolkit/WindowPixels.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
 
-// The pixels of a control's whole window, row by row.
-std::vector<COLORREF> WindowBits(TWinControl& control) {
-    const int w = control.Width();
-    const int h = control.Height();
-    std::vector<COLORREF> bits(static_cast<size_t>(w) * static_cast<size_t>(h));
-    BITMAPINFO info{};
-    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    TWindowDC window(control.Handle(), TWindowDC::daWholeWindow);
-    TMemoryDC memory(CreateCompatibleDC(window.Get()));
-    TBitmapHandle bitmap(CreateCompatibleBitmap(window.Get(), w, h));
-    {
-        TSelectObject selected(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, w, h, window.Get(), 0, 0, SRCCOPY);
-    }
-    GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(h), bits.data(), &info, DIB_RGB_COLORS);
-    return bits;
-}
-
-void Repaint(TWinControl& control) {
-    RedrawWindow(control.Handle(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    harness::ProcessMessages();
-}
-
-// The subclass object in front of a control, found among the style's components.
-TControlSubClass* SubClassOf(TFlatStyle& style, const TControl* control) {
-    for (int i = 0; i < style.ComponentCount(); ++i)
-        if (auto* object = dynamic_cast<TControlSubClass*>(style.Components(i)); object && object->Control() == control)
-            return object;
-    return nullptr;
-}
+using harness::WindowBits;
 
 int LiveSubClasses(TFlatStyle& style) {
     int n = 0;
@@ -63,8 +34,8 @@ TEST_F(FlatDemoTest, SwitchingTheStyleOffGivesEveryControlItsOwnLookProcedureAnd
     for (TControl* control : styled->Styled) EXPECT_TRUE(TControlSubClass::IsSubclassed(*control)) << control->ClassName();
     styled->Show();
     twin->Show();
-    Repaint(*styled);
-    Repaint(*twin);
+    harness::PaintNow(*styled);
+    harness::PaintNow(*twin);
     int differing = 0;
     for (size_t i = 0; i < styled->Styled.size(); ++i) {
         auto* own = dynamic_cast<TWinControl*>(styled->Styled[i]);
@@ -73,8 +44,10 @@ TEST_F(FlatDemoTest, SwitchingTheStyleOffGivesEveryControlItsOwnLookProcedureAnd
     EXPECT_GT(differing, static_cast<int>(styled->Styled.size()) / 2) << "styled controls look flat";
 
     styled->Style->SetActive(false);
+    SetFocus(nullptr);  // neither form shows a focused control
     harness::ProcessMessages();
-    Repaint(*styled);
+    harness::PaintNow(*styled);
+    harness::PaintNow(*twin);
     for (size_t i = 0; i < styled->Styled.size(); ++i) {
         TControl* control = styled->Styled[i];
         TControl* other = twin->Styled[i];
@@ -116,7 +89,7 @@ TEST_F(FlatDemoTest, HandOverMovesThePaintersOfAnAdoptedFormAndEitherDestruction
         SendMessageA(Application->Handle(), WM_NULL, 0, 0);  // the manager adopts the demo form
         for (TControl* control : demo->Styled) ASSERT_NE(SubClassOf(*leader, control), nullptr);
         demo->Show();
-        Repaint(*demo);
+        harness::PaintNow(*demo);
 
         leaderForm.reset();  // hand-over: the painters move to the successor
         ASSERT_EQ(FlatStyleManager->ActiveFlatStyle(), successor);
@@ -124,7 +97,7 @@ TEST_F(FlatDemoTest, HandOverMovesThePaintersOfAnAdoptedFormAndEitherDestruction
             EXPECT_NE(SubClassOf(*successor, control), nullptr) << control->ClassName();
             EXPECT_TRUE(TControlSubClass::IsSubclassed(*control));
         }
-        Repaint(*demo);  // the moved painters work
+        harness::PaintNow(*demo);  // the moved painters work
 
         if (controlsFirst) {
             demo.reset();
@@ -136,7 +109,7 @@ TEST_F(FlatDemoTest, HandOverMovesThePaintersOfAnAdoptedFormAndEitherDestruction
                 EXPECT_FALSE(TControlSubClass::IsSubclassed(*control)) << control->ClassName();
                 EXPECT_EQ(control->WindowProc.Data(), control);
             }
-            Repaint(*demo);
+            harness::PaintNow(*demo);
             demo->Styled[1]->SetText("still works");
             EXPECT_EQ(demo->Styled[1]->Text(), "still works");
             demo.reset();
@@ -147,7 +120,7 @@ TEST_F(FlatDemoTest, HandOverMovesThePaintersOfAnAdoptedFormAndEitherDestruction
 TEST_F(FlatDemoTest, ControlDestroyedWhileSubclassedOrRebuiltKeepsNoOrItsPainter) {
     auto demo = std::make_unique<TFlatDemoForm>(nullptr, true);
     demo->Show();
-    Repaint(*demo);
+    harness::PaintNow(*demo);
     TFlatStyle& style = *demo->Style;
     auto* edit = dynamic_cast<TEdit*>(demo->Styled[1]);
     ASSERT_NE(edit, nullptr);
@@ -161,7 +134,7 @@ TEST_F(FlatDemoTest, ControlDestroyedWhileSubclassedOrRebuiltKeepsNoOrItsPainter
     const int live = LiveSubClasses(style);
     for (TControl* control : {demo->Styled[0], demo->Styled[4], demo->Styled[13]}) delete control;
     EXPECT_EQ(LiveSubClasses(style), live - 3);
-    Repaint(*demo);
+    harness::PaintNow(*demo);
     demo.reset();
 }
 

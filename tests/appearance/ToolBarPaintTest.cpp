@@ -7,6 +7,7 @@
 
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
+#include "tests/toolkit/WindowPixels.h"
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/ToolBar.h"
@@ -16,15 +17,7 @@ namespace {
 
 COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
 
-COLORREF ClientPixel(TWinControl& control, int x, int y) {
-    TWindowDC dc(control.Handle());
-    return GetPixel(dc.Get(), x, y);
-}
-
-void Repaint(TWinControl& control) {
-    RedrawWindow(control.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    harness::ProcessMessages();
-}
+using harness::ClientPixel;
 
 struct ToolBarPaintTest : ::testing::Test {
     void SetUp() override {
@@ -57,7 +50,7 @@ struct ToolBarPaintTest : ::testing::Test {
         });
         form->Show();
         style->SetActive(true);
-        Repaint(*form);
+        harness::PaintNow(*form);
     }
     std::unique_ptr<TForm> form;
     TToolBar* bar = nullptr;
@@ -79,18 +72,18 @@ TEST_F(ToolBarPaintTest, CheckedHotAndPressedButtonsTakeTheirFillsAndFramesAndSe
     b = plain->BoundsRect();
     EXPECT_EQ(ClientPixel(*bar, b.left, b.top + 4), Rgb(LightenColor(bar->Color(), 16))) << "idle: background only";
     SendMessageA(bar->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(plain->Index()), 0);
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     EXPECT_EQ(ClientPixel(*bar, b.left + 3, b.top + 4), Rgb(S().SchemeSelectColor)) << "hot";
     EXPECT_EQ(ClientPixel(*bar, b.left, b.top + 4), frame);
     SendMessageA(bar->Handle(), TB_PRESSBUTTON, plain->Command(), TRUE);
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     EXPECT_EQ(ClientPixel(*bar, b.left + 3, b.top + 4), Rgb(S().SchemeCheckBackSelectColor)) << "hot and pressed";
     SendMessageA(bar->Handle(), TB_PRESSBUTTON, plain->Command(), FALSE);
 
     // A hot drop-down button: two frames that share a column, and its arrow.
     b = dropDown->BoundsRect();
     SendMessageA(bar->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(dropDown->Index()), 0);
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     EXPECT_EQ(ClientPixel(*bar, b.right - 14, b.top + 4), frame);
     EXPECT_EQ(ClientPixel(*bar, b.right - 15, b.top + 4), Rgb(S().SchemeSelectColor));
     EXPECT_EQ(ClientPixel(*bar, b.right - 1, b.top + 4), frame);
@@ -128,7 +121,7 @@ TEST_F(ToolBarPaintTest, ControlBarBandIsFilledFlatWithDashesThatDarkenDownwards
     EXPECT_EQ(ClientPixel(*controlBar, band.left + 4, band.top + 3), background);
     style->SetActive(false);
     EXPECT_FALSE(controlBar->OnBandPaint);
-    Repaint(*controlBar);
+    harness::PaintNow(*controlBar);
     EXPECT_EQ(ClientPixel(*controlBar, band.left, band.top), Rgb(clBtnHighlight)) << "its own frame again";
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "tests/toolkit/Harness.h"
+#include "tests/toolkit/WindowPixels.h"
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/HotKey.h"
 #include "toolkit/controls/Memo.h"
@@ -22,15 +23,7 @@
 
 namespace {
 
-COLORREF ClientPixel(TWinControl& control, int x, int y) {
-    TWindowDC dc(control.Handle());
-    return GetPixel(dc.Get(), x, y);
-}
-
-void Repaint(TWinControl& control) {
-    RedrawWindow(control.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    harness::ProcessMessages();
-}
+using harness::ClientPixel;
 
 std::string WindowClass(TWinControl& control) {
     char name[64] = {};
@@ -134,7 +127,7 @@ TEST_F(ContainerControlsTest, PanelDrawsItsBevelsAndPageControlShowsOnlyTheActiv
     second->SetParent(pages);
     auto* inner = Place<TScrollBox>(*form, second, 5, 5, 100, 60);
     form->Show();
-    Repaint(*form);
+    harness::PaintNow(*form);
     EXPECT_EQ(ClientPixel(*panel, 0, 0), ColorToRGB(clBtnHighlight)) << "raised outer bevel";
     EXPECT_EQ(ClientPixel(*panel, 99, 39), ColorToRGB(clBtnShadow));
     EXPECT_EQ(ClientPixel(*panel, 3, 3), ColorToRGB(clBtnShadow)) << "lowered inner bevel inside the border width";
@@ -162,12 +155,12 @@ TEST_F(ContainerControlsTest, ControlBarBandEventPaintsBeforeTheGrabberAndFrameI
     auto* child = Place<TPanel>(*form, bar, 20, 10, 60, 20);
     TRecorder recorder;
     form->Show();
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     const RECT band = TControlBar::BandRect(*child);
     EXPECT_EQ(ClientPixel(*bar, band.left, band.top), ColorToRGB(clBtnHighlight)) << "frame";
     EXPECT_EQ(ClientPixel(*bar, band.left + 3, band.top + 5), ColorToRGB(clBtnHighlight)) << "grabber";
     bar->OnBandPaint = MethodOf<&TRecorder::Band>(&recorder);
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     EXPECT_GE(recorder.bands, 1);
     EXPECT_EQ(ClientPixel(*bar, band.left, band.top), ColorToRGB(clBtnHighlight)) << "the frame stays";
     EXPECT_EQ(ClientPixel(*bar, band.left + 3, band.top + 5), ColorToRGB(clRed)) << "the grabber was taken off";
@@ -185,7 +178,7 @@ TEST_F(ContainerControlsTest, ToolBarAsksEachButtonsDrawingWithItsStateAndDrawsO
     TRecorder recorder;
     bar->OnCustomDrawButton = MethodOf<&TRecorder::Button>(&recorder);
     form->Show();
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     EXPECT_GE(recorder.buttonDraws, 2);
     RECT b = check->BoundsRect();
     EXPECT_EQ(ClientPixel(*bar, b.left + 3, b.top + 3), ColorToRGB(clLime)) << "the bar drew nothing over it";
@@ -195,12 +188,12 @@ TEST_F(ContainerControlsTest, ToolBarAsksEachButtonsDrawingWithItsStateAndDrawsO
     recorder.drawItself = true;
     recorder.buttonDraws = 0;
     off->SetEnabled(true);
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     EXPECT_NE(ClientPixel(*bar, b.left + 3, b.top + 3), ColorToRGB(clLime)) << "default drawing";
     check->SetDown(false);
     EXPECT_EQ(SendMessageA(bar->Handle(), TB_ISBUTTONCHECKED, check->Command(), 0), 0);
     off->SetEnabled(false);
-    Repaint(*bar);
+    harness::PaintNow(*bar);
     EXPECT_NE(recorder.lastState & cdsDisabled, 0u) << "the last button is drawn disabled";
     bar->SetFlat(false);  // rebuilt with its buttons
     EXPECT_EQ(GetWindowLongA(bar->Handle(), GWL_STYLE) & TBSTYLE_FLAT, 0);

@@ -3,7 +3,7 @@
 
 #include "toolkit/graphics/Frame3D.h"
 
-TControlBar::TControlBar(TComponent* owner) : TWinControl(owner) {
+TControlBar::TControlBar(TComponent* owner) : TOwnContainer(owner) {
     width_ = 100;
     height_ = 50;
 }
@@ -11,12 +11,6 @@ TControlBar::TControlBar(TComponent* owner) : TWinControl(owner) {
 RECT TControlBar::BandRect(const TControl& control) {
     RECT r = control.BoundsRect();
     return RECT{r.left - 11, r.top - 2, r.right + 2, r.bottom + 2};
-}
-
-void TControlBar::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
-    params.WindowClass = kToolkitWindowClass;
-    params.Style |= WS_CLIPCHILDREN;
 }
 
 void TControlBar::PaintWindow(HDC dc) {

@@ -1,7 +1,7 @@
 // Control bar: a container that shows each child control in a band of its own, with a grabber and a frame.
 #pragma once
 
-#include "toolkit/controls/WinControl.h"
+#include "toolkit/controls/OwnContainer.h"
 #include "toolkit/core/Events.h"
 
 class TCanvas;
@@ -13,7 +13,7 @@ using TBandPaintOptions = unsigned;
 using TBandPaintEvent = TMethod<void(TComponent* sender, TControl* control, TCanvas& canvas, RECT& rect,
                                      TBandPaintOptions& options)>;
 
-class TControlBar : public TWinControl {
+class TControlBar : public TOwnContainer {
 public:
     explicit TControlBar(TComponent* owner);
     const char* ClassName() const override { return "TControlBar"; }
@@ -25,7 +25,5 @@ public:
     TBandPaintEvent OnBandPaint;
 
 protected:
-    void CreateParams(TCreateParams& params) override;
-    bool OwnWindowClass() const override { return true; }
     void PaintWindow(HDC dc) override;
 };

@@ -3,14 +3,6 @@
 
 #include <commctrl.h>
 
-TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {}
-
-void TTabSheet::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
-    params.WindowClass = kToolkitWindowClass;
-    params.Style |= WS_CLIPCHILDREN;
-}
-
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
     width_ = 289;
     height_ = 193;

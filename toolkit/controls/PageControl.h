@@ -1,16 +1,12 @@
 // Page control: a tab strip whose tabs show one tab sheet (a page holding controls) at a time.
 #pragma once
 
-#include "toolkit/controls/WinControl.h"
+#include "toolkit/controls/OwnContainer.h"
 
-class TTabSheet : public TWinControl {
+class TTabSheet : public TOwnContainer {
 public:
-    explicit TTabSheet(TComponent* owner);
+    explicit TTabSheet(TComponent* owner) : TOwnContainer(owner) {}
     const char* ClassName() const override { return "TTabSheet"; }
-
-protected:
-    void CreateParams(TCreateParams& params) override;
-    bool OwnWindowClass() const override { return true; }
 };
 
 class TPageControl : public TWinControl {

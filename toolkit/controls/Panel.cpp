@@ -3,15 +3,9 @@
 
 #include "toolkit/graphics/Frame3D.h"
 
-TPanel::TPanel(TComponent* owner) : TWinControl(owner) {
+TPanel::TPanel(TComponent* owner) : TOwnContainer(owner) {
     width_ = 185;
     height_ = 41;
-}
-
-void TPanel::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
-    params.WindowClass = kToolkitWindowClass;
-    params.Style |= WS_CLIPCHILDREN;
 }
 
 void TPanel::PaintWindow(HDC dc) {

@@ -1,11 +1,11 @@
 // Panel: a container with an outer and an inner bevel and a centred caption.
 #pragma once
 
-#include "toolkit/controls/WinControl.h"
+#include "toolkit/controls/OwnContainer.h"
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 
-class TPanel : public TWinControl {
+class TPanel : public TOwnContainer {
 public:
     explicit TPanel(TComponent* owner);
     const char* ClassName() const override { return "TPanel"; }
@@ -20,8 +20,6 @@ public:
     void SetBorderWidth(int width) { borderWidth_ = width; Invalidate(); }
 
 protected:
-    void CreateParams(TCreateParams& params) override;
-    bool OwnWindowClass() const override { return true; }
     void PaintWindow(HDC dc) override;
 
 private:
