@@ -64,6 +64,7 @@ public:
 
     void ProcessMessages() override;
     void ReportAccessDenied(const std::string& path) override;
+    void ReportWriteFailure(const std::string& path, const std::string& text) override;
 
     // Event handlers.
     void FormCreate(TComponent* sender);

@@ -113,6 +113,10 @@ void TForm1::ReportAccessDenied(const std::string& path) {
     SystemServices().ShowMessageBox(Handle(), AccessDeniedText(path), nullptr, MB_OK | MB_ICONERROR);
 }
 
+void TForm1::ReportWriteFailure(const std::string&, const std::string& text) {
+    SystemServices().ShowMessageBox(Handle(), text, nullptr, MB_OK | MB_ICONERROR);
+}
+
 // Called by Refresh: reads the tree again from the desktop.
 void TForm1::ToolButton1Click(TComponent*) { ShellTreeView1->Refresh(); }
 

@@ -8,8 +8,10 @@
 #include "app/payload/PathText.h"
 #include "app/shared/RunHooks.h"
 #include "app/payload/DecimalText.h"
+#include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/WriteFailure.h"
 
 TForm5* Form5 = nullptr;
 bool DecryptStopFlag = true;
@@ -209,10 +211,21 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
                 return false;
             }
         }
+        // Emptying a file that is the container under another name would destroy what is being read.
+        const TAlias alias = FindAlias(path, {Edit1->Text()});
+        if (alias.result != TAliasResult::arNone) {
+            EndRun(alias.result == TAliasResult::arSame
+                       ? AccessDeniedText(path) + "\rThe source file \"" + alias.path + "\" is this same file."
+                       : AccessDeniedText(alias.path),
+                   kProductCaption);
+            return false;
+        }
         TPayloadResult result = TPayloadResult::prWriteFailed;
+        uint32_t error = 0;
         {
             TWin32FileStream output(path, TFileMode::fmCreate);
             if (output.IsOpen()) result = reader.Extract(i, output, hooks);
+            error = output.LastError();
         }
         if (result == TPayloadResult::prStopped) {
             EnableControls(true);
@@ -224,7 +237,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
             return false;
         }
         if (result != TPayloadResult::prOk) {
-            EndRun(AccessDeniedText(path), kProductCaption);
+            EndRun(WriteFailureText(path, error), kProductCaption);
             return false;
         }
         LetPendingMessagesRun();

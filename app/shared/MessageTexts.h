@@ -14,5 +14,5 @@ constexpr const char* kWrongPassword = "Incorrect password. Please retype it.";
 // Title of the folder browser that picks where files are written.
 constexpr const char* kSelectDestinationFolder = "Select destination folder:";
 
-// "File access denied." and a carriage return before the path.
-inline std::string AccessDeniedText(const std::string& path) { return "File access denied.\r" + path; }
+// AccessDeniedText and the text of a write that failed: beside the file routines, which the stub shares.
+#include "app/payload/WriteFailure.h"
