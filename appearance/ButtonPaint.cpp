@@ -6,6 +6,8 @@
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/RadioButton.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "toolkit/graphics/ImageList.h"
 #include "toolkit/graphics/ControlCanvas.h"
 
 namespace {
@@ -247,86 +249,62 @@ void TControlSubClass::PaintGlyphAndCaption(TCanvas& c, TBitmap& source, int num
 }
 
 void TControlSubClass::PaintSpeedButton() {
-    TControl& control = *Control();
-    auto& button = dynamic_cast<TFlatSpeedButtonFace&>(control);
+    auto& button = static_cast<TSpeedButton&>(*Control());
     const TColorScheme& s = Scheme();
-    const RECT r = control.ClientRect();
+    const RECT r = button.ClientRect();
     if (button.Flat() && MouseInControl) {
         // A flat button that missed its mouse-leave notice checks where the mouse really is.
         POINT p{};
         GetCursorPos(&p);
-        p = control.ScreenToClient(p);
+        p = button.ScreenToClient(p);
         MouseInControl = p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
     }
     const bool hot = MouseInControl;
-    const bool down = button.Down();
-    const bool parentFace = control.Tag() == 1000;
+    const bool parentFace = button.Tag() == 1000;
     TColor face = button.Flat() ? ParentColor() : (parentFace ? ParentFace(s.IdleLightenPercent) : s.SchemeIconBackColor);
     TColor edge = clBtnShadow;
     if (hot) {
         face = button.Flat() ? s.SchemeSelectColor
                              : (parentFace ? ParentFace(s.HotLightenPercent) : LightenColor(clBtnFace, s.HotLightenPercent));
-        edge = LightenColor(s.SchemeSelectBorderColor, 60);
+        if (button.Enabled()) edge = LightenColor(s.SchemeSelectBorderColor, 60);
     }
-    if (down) {
-        face = hot ? s.SchemeCheckBackSelectColor : s.SchemeCheckBackColor;
-        edge = s.SchemeSelectBorderColor;
-    }
-    if (!control.Enabled()) edge = clBtnShadow;
-    TControlCanvas c(&control);
+    TControlCanvas c(&button);
     BindCanvas(c);
-    const bool highColor = GetDeviceCaps(c.Handle(), BITSPIXEL) > 16;
-    const bool transparent = button.Transparent() && std::string(control.ClassName()) != "TNavButton";
-    if (transparent && (hot || down)) {
-        TBitmap tint;
-        tint.SetSize(r.right, r.bottom);
-        TColor tintColour = face;
-        if (highColor) tintColour = button.Flat() ? LightenColor(s.SchemeSelectColor, 20) : LightenColor(face, 5);
-        tint.Canvas().Brush().SetColor(tintColour);
-        tint.Canvas().FillRect(r);
-        c.SetCopyMode(SRCAND);
-        c.CopyRect(r, tint.Canvas(), r);
-        c.SetCopyMode(SRCCOPY);
-    } else if (!transparent) {
-        c.Brush().SetColor(face);
-        c.FillRect(r);
-    }
-    const bool idleFlat = button.Flat() && !transparent && !hot && !down;
-    c.Pen().SetColor(idleFlat ? face : LightenColor(edge, 30));
-    if (transparent) c.Brush().SetStyle(bsClear);
-    if (!(transparent && button.Flat() && !hot && !down)) c.Rectangle(r);
-    c.Brush().SetStyle(bsSolid);
-    if (control.Enabled()) {
-        auto pressedLines = [&] {
-            c.Pen().SetColor(DarkenColor(edge, 50));
-            c.MoveTo(r.left, r.bottom - 1);
-            c.LineTo(r.left, r.top);
-            c.LineTo(r.right, r.top);
-        };
+    c.Brush().SetColor(face);
+    c.FillRect(r);
+    // A flat idle button's frame is its face: no frame shows.
+    c.Pen().SetColor(button.Flat() && !hot ? face : LightenColor(edge, 30));
+    c.Rectangle(r);
+    if (button.Enabled()) {
         c.Brush().SetStyle(bsClear);
-        if (button.Flat() && (LeftButtonDown || down)) {
+        c.Pen().SetColor(DarkenColor(edge, 50));
+        if (button.Flat() && LeftButtonDown) {
             c.Pen().SetColor(edge);
             c.Rectangle(r);
-            pressedLines();
+            c.Pen().SetColor(DarkenColor(edge, 50));
         } else if (button.Flat() && hot) {
             c.Pen().SetColor(s.SchemeSelectBorderColor);
             c.Rectangle(r);
-        } else if (!button.Flat() && (LeftButtonDown || down)) {
-            pressedLines();
+        }
+        if (LeftButtonDown) {
+            c.MoveTo(r.left, r.bottom - 1);
+            c.LineTo(r.left, r.top);
+            c.LineTo(r.right, r.top);
         } else if (!button.Flat()) {
-            c.Pen().SetColor(DarkenColor(edge, 50));
             c.MoveTo(r.right - 1, r.top);
             c.LineTo(r.right - 1, r.bottom - 1);
             c.LineTo(r.left, r.bottom - 1);
         }
         c.Brush().SetStyle(bsSolid);
     }
-    const int count = button.NumGlyphs();
-    int image = 0;
-    if (!control.Enabled() && count > 1) image = 1;
-    if (LeftButtonDown && count > 2) image = 2;
-    if (down && count > 3) image = 3;
-    int layout = button.Layout();
-    if (control.BiDiMode() == bdRightToLeft && layout < 2) layout = 1 - layout;
-    PaintGlyphAndCaption(c, button.Glyph(), count, image, layout, button.Spacing(), false, hot, down || LeftButtonDown);
+    // The toolkit's speed button takes its one glyph from an image list and shows it above its caption.
+    TBitmap glyph;
+    TImageList* images = button.Images();
+    if (images != nullptr && button.GlyphIndex() >= 0 && button.GlyphIndex() < images->Count()) {
+        glyph.SetSize(images->Width(), images->Height());
+        glyph.Canvas().Brush().SetColor(face);
+        glyph.Canvas().FillRect(RECT{0, 0, glyph.Width(), glyph.Height()});
+        images->Draw(glyph.Canvas(), 0, 0, button.GlyphIndex());
+    }
+    PaintGlyphAndCaption(c, glyph, 1, 0, 2, 2, false, hot, LeftButtonDown);
 }

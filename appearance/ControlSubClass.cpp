@@ -18,6 +18,7 @@
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/controls/ShellTreeView.h"
+#include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/UpDown.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -224,7 +225,7 @@ void TControlSubClass::PaintControl() {
         PaintButton();
     }
     if (control->Is<TUpDown>()) PaintUpDown();
-    if (dynamic_cast<TFlatSpeedButtonFace*>(control) != nullptr && control->Visible()) PaintSpeedButton();
+    if (control->Is<TSpeedButton>() && control->Visible()) PaintSpeedButton();
     if (control->Is<TPanel>()) PaintPanel();
     if (control->Is<TGroupBox>()) PaintGroupBox();
     if (IsListKind(control)) PaintListBorder();

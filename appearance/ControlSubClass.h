@@ -9,20 +9,6 @@
 
 class TCanvas;
 
-// A speed button as the flat painter sees it; a toolkit speed button implements it to be painted flat.
-class TFlatSpeedButtonFace {
-public:
-    virtual ~TFlatSpeedButtonFace() = default;
-    virtual bool Down() const = 0;
-    virtual bool Flat() const = 0;
-    virtual bool Transparent() const = 0;
-    virtual TBitmap& Glyph() = 0;
-    virtual int NumGlyphs() const = 0;
-    // 0 glyph left, 1 right, 2 top, 3 bottom.
-    virtual int Layout() const = 0;
-    virtual int Spacing() const = 0;
-};
-
 class TControlSubClass : public TComponent {
 public:
     explicit TControlSubClass(TComponent* owner) : TComponent(owner) {}

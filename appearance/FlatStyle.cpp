@@ -18,6 +18,7 @@
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/controls/ScrollBox.h"
 #include "toolkit/controls/ShellTreeView.h"
+#include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/UpDown.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/system/PlatformInfo.h"
@@ -291,7 +292,7 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
         {component->Is<TRichEdit>(), xcRichEdit},       {component->Is<TCheckBox>(), xcCheckBox},
         {component->Is<TRadioButton>(), xcRadioButton}, {name == "TBitBtn", xcBitBtn},
         {name == "TButton", xcButton},                  {name == "TUpDown", xcUpDown},
-        {dynamic_cast<TFlatSpeedButtonFace*>(component) != nullptr, xcSpeedButton},
+        {component->Is<TSpeedButton>(), xcSpeedButton},
         {component->Is<TPanel>(), xcPanel},             {component->Is<TGroupBox>(), xcGroupBox},
         {component->Is<TListBox>(), xcListBox},         {component->Is<TShellTreeView>(), xcTreeView},
         {component->Is<TListView>(), xcListView},       {component->Is<TProgressBar>(), xcProgressBar},

@@ -13,7 +13,7 @@
 #include "toolkit/controls/HotKey.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/RadioButton.h"
-#include "toolkit/controls/GraphicControl.h"
+#include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/system/WinGuards.h"
@@ -219,26 +219,6 @@ TEST_F(ControlPaintTest, PaintersDrawNothingOutsideTheControlsWindows) {
     }
 }
 
-// A speed button as the flat painter sees one; its own drawing is a red face.
-struct TFakeSpeedButton : TGraphicControl, TFlatSpeedButtonFace {
-    explicit TFakeSpeedButton(TComponent* owner) : TGraphicControl(owner) {}
-    bool down = false;
-    int ownPaints = 0;
-    TBitmap glyph;
-    bool Down() const override { return down; }
-    bool Flat() const override { return true; }
-    bool Transparent() const override { return false; }
-    TBitmap& Glyph() override { return glyph; }
-    int NumGlyphs() const override { return 4; }
-    int Layout() const override { return 0; }
-    int Spacing() const override { return 4; }
-    void Paint() override {
-        ++ownPaints;
-        Canvas().Brush().SetColor(clRed);
-        Canvas().FillRect(ClientRect());
-    }
-};
-
 TEST_F(ControlPaintTest, SpaceRepeatsPaintNothingAndADoubleClickPressesAgain) {
     // An edit draws nothing itself for a key going down, so what shows is the painter's doing alone.
     auto scribble = [&] {
@@ -278,32 +258,39 @@ TEST_F(ControlPaintTest, AnInactiveOwnerGivesTheControlBackAndTheControlStillAns
     EXPECT_EQ(idle.ComponentCount(), before + 1) << "the object that was in front freed itself";
 }
 
-TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAloneAndChecksWhereTheMouseReallyIs) {
-    auto* speed = new TFakeSpeedButton(form.get());
+TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAndAFlatOneChecksWhereTheMouseReallyIs) {
+    auto* speed = new TSpeedButton(form.get());
     speed->SetBounds(300, 120, 40, 24);
+    speed->SetFlat(false);
     speed->SetParent(form.get());
     style->SetActive(false);
     style->SetActive(true);
+    SetCursorPos(0, 0);
     harness::PaintNow(*form);
-    EXPECT_EQ(speed->ownPaints, 0) << "its own drawing is suppressed";
     auto at = [&](int x, int y) { return ClientPixel(*form, speed->Left() + x, speed->Top() + y); };
+    const COLORREF edgeLine = Rgb(DarkenColor(clBtnShadow, 50));
+    EXPECT_EQ(at(0, 0), Rgb(LightenColor(clBtnShadow, 30))) << "a raised button's frame";
+    EXPECT_EQ(at(3, 3), Rgb(S().SchemeIconBackColor));
+    EXPECT_EQ(at(39, 5), edgeLine) << "raised lines";
+    speed->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(at(0, 5), edgeLine) << "pressed lines";
+    speed->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+
+    speed->SetFlat(true);
+    harness::PaintNow(*form);
     EXPECT_EQ(at(0, 0), Rgb(form->Brush().Color())) << "a flat idle button shows no frame";
     speed->Perform(CM_MOUSEENTER);  // the mouse is elsewhere
     EXPECT_EQ(at(1, 1), Rgb(form->Brush().Color()));
     EXPECT_FALSE(SubClassOf(*style, speed)->MouseInControl) << "no mouse-leave notice needed";
-    speed->down = true;
-    speed->Repaint();
-    EXPECT_EQ(at(3, 3), Rgb(S().SchemeCheckBackColor));
-    EXPECT_EQ(at(0, 5), Rgb(DarkenColor(S().SchemeSelectBorderColor, 50))) << "pressed lines";
     POINT centre = speed->ClientToScreen(POINT{20, 12});
     SetCursorPos(centre.x, centre.y);
     POINT p{};
     GetCursorPos(&p);
     if (p.x != centre.x || p.y != centre.y) return;  // the display does not move the pointer
-    speed->down = false;
     speed->Perform(CM_MOUSEENTER);
     EXPECT_EQ(at(3, 3), Rgb(S().SchemeSelectColor)) << "hot";
     EXPECT_EQ(at(0, 0), Rgb(S().SchemeSelectBorderColor));
+    SetCursorPos(0, 0);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/controls/ScrollBox.h"
+#include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/controls/UpDown.h"
 
@@ -27,7 +28,7 @@ namespace {
 constexpr int kCellWidth = 104;
 constexpr int kCellHeight = 30;
 constexpr int kColumns = 4;
-constexpr int kKinds = 15;
+constexpr int kKinds = 16;
 constexpr int kBoxWidth = kColumns * kCellWidth + 24;
 constexpr int kBoxHeight = (kKinds + kColumns - 1) / kColumns * kCellHeight + 28;
 
@@ -104,6 +105,9 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         progress->SetPosition(60);
         add(progress);
         add(Make<THotKey>(*this, parent, 14));
+        auto* speed = Make<TSpeedButton>(*this, parent, 15, "Speed");
+        speed->SetFlat(false);
+        add(speed);
     }
     SetClientWidth(3 * (kBoxWidth + 8) + 8);
     SetClientHeight(3 * (kBoxHeight + 8) + kBoxHeight + 8);
