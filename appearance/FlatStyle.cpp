@@ -12,6 +12,7 @@
 #include "toolkit/controls/ListBox.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/PageScroller.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/RadioButton.h"
@@ -306,7 +307,8 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
         {parent->Is<TToolBar>(), xccToolbar},     {parent->Is<TCoolBar>(), xccCoolbar},
         {parent->Is<TPanel>(), xccPanel},         {parent->Is<TControlBar>(), xccControlbar},
         {parent->Is<TScrollBox>(), xccScrollBox}, {parent->Is<TGroupBox>(), xccGroupBox},
-        {parent->Is<TTabSheet>(), xccTabSheet},   {parent->Is<TForm>(), xccForm},
+        {parent->Is<TTabSheet>(), xccTabSheet},   {parent->Is<TPageScroller>(), xccPageScroller},
+        {parent->Is<TForm>(), xccForm},
     };
     bool container = false;
     for (const TKindRow& row : containers) container = container || (row.matches && Has(xpContainers_, row.value));

@@ -14,6 +14,7 @@
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/Memo.h"
 #include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/PageScroller.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/RadioButton.h"
@@ -67,6 +68,7 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
     place(new TControlBar(this), "", 4);
     place(new TToolBar(this), "", 5);
     place(new TCoolBar(this), "", 6);
+    place(new TPageScroller(this), "", 7);
     Containers.push_back(this);
 
     for (size_t i = 0; i < Containers.size(); ++i) {

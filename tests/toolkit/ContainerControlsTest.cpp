@@ -13,6 +13,7 @@
 #include "toolkit/controls/HotKey.h"
 #include "toolkit/controls/Memo.h"
 #include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/PageScroller.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/RichEdit.h"
@@ -148,6 +149,18 @@ TEST_F(ContainerControlsTest, PanelDrawsItsBevelsAndPageControlShowsOnlyTheActiv
     EXPECT_TRUE(IsWindowVisible(inner->Handle())) << "the sheet's controls come with it";
     pages->SetActivePageIndex(5);
     EXPECT_EQ(pages->ActivePageIndex(), 1);
+}
+
+TEST_F(ContainerControlsTest, PageScrollerScrollsAnOnlyChildWiderThanItself) {
+    auto* pager = Place<TPageScroller>(*form, form.get(), 10, 10, 100, 30);
+    auto* wide = Place<TPanel>(*form, pager, 0, 0, 300, 30);
+    auto* narrowPager = Place<TPageScroller>(*form, form.get(), 10, 50, 100, 30);
+    Place<TPanel>(*form, narrowPager, 0, 0, 50, 30);
+    form->Show();
+    harness::ProcessMessages();
+    EXPECT_EQ(GetParent(wide->Handle()), pager->Handle());
+    EXPECT_NE(SendMessageA(pager->Handle(), PGM_GETBUTTONSTATE, 0, PGB_BOTTOMORRIGHT), PGF_INVISIBLE);
+    EXPECT_EQ(SendMessageA(narrowPager->Handle(), PGM_GETBUTTONSTATE, 0, PGB_BOTTOMORRIGHT), PGF_INVISIBLE);
 }
 
 TEST_F(ContainerControlsTest, ControlBarBandEventPaintsBeforeTheGrabberAndFrameItLeavesOn) {
