@@ -57,6 +57,8 @@ public:
     void UpdateTotals();
     // The file the program was started with ("" for none); handled at the first showing.
     void SetStartFile(const std::string& path) { startFile_ = path; }
+    // Enables or disables both Clear items.
+    void SetClearEnabled(bool enabled);
 
     int FileRowCount() override;
     TFileListRow FileRow(int index) override;
@@ -121,8 +123,11 @@ private:
     void AddFile(const std::string& path);
     void AddFolder(const std::string& path);
     int ShowCaptionedMessage(const std::string& text, UINT flags);
+    void DropCarrier();
+    void ReportCarrierFailure(const std::string& text);
 
     bool FirstShow = false;
+    bool carrierBusy_ = false;  // Unhide files is copying
     std::string startFile_;
     int64_t totalSize_ = 0;
 };

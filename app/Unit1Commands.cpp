@@ -50,13 +50,6 @@ void TForm1::Removeitem1Click(TComponent*) { ToolButton3->Click(); }
 void TForm1::Unhidefiles2Click(TComponent*) { Unhidefiles1->Click(); }
 void TForm1::Clear2Click(TComponent*) { Clear1->Click(); }
 
-// Carrier commands and web links arrive with their own windows; until then these do nothing.
-void TForm1::Unhidefiles1Click(TComponent*) {}
-void TForm1::Clear1Click(TComponent*) {}
-void TForm1::Help2Click(TComponent*) {}
-void TForm1::HomePage1Click(TComponent*) {}
-void TForm1::TechnicalSupport1Click(TComponent*) {}
-
 void TForm1::Exit1Click(TComponent*) { Close(); }
 void TForm1::About1Click(TComponent*) { Form3->ShowModal(); }
 void TForm1::SmallIcons1Click(TComponent*) { ListView1->SelectAll(); }

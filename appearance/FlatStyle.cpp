@@ -19,6 +19,7 @@
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/controls/ScrollBox.h"
 #include "toolkit/controls/ShellTreeView.h"
+#include "toolkit/controls/TabControl.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/UpDown.h"
 #include "toolkit/core/Exception.h"
@@ -307,8 +308,8 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
         {parent->Is<TToolBar>(), xccToolbar},     {parent->Is<TCoolBar>(), xccCoolbar},
         {parent->Is<TPanel>(), xccPanel},         {parent->Is<TControlBar>(), xccControlbar},
         {parent->Is<TScrollBox>(), xccScrollBox}, {parent->Is<TGroupBox>(), xccGroupBox},
-        {parent->Is<TTabSheet>(), xccTabSheet},   {parent->Is<TPageScroller>(), xccPageScroller},
-        {parent->Is<TForm>(), xccForm},
+        {parent->Is<TTabSheet>(), xccTabSheet},   {parent->Is<TTabControl>(), xccTabSheet},
+        {parent->Is<TPageScroller>(), xccPageScroller}, {parent->Is<TForm>(), xccForm},
     };
     bool container = false;
     for (const TKindRow& row : containers) container = container || (row.matches && Has(xpContainers_, row.value));

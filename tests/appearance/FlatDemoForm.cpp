@@ -20,6 +20,7 @@
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/controls/ScrollBox.h"
+#include "toolkit/controls/TabControl.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/controls/UpDown.h"
@@ -69,6 +70,7 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
     place(new TToolBar(this), "", 5);
     place(new TCoolBar(this), "", 6);
     place(new TPageScroller(this), "", 7);
+    place(new TTabControl(this), "", 8);
     Containers.push_back(this);
 
     for (size_t i = 0; i < Containers.size(); ++i) {
