@@ -93,9 +93,10 @@ void TControlSubClass::SubclassWndProc(TMessage& message) {
     TControl* control = Control();
     if (control == nullptr) return;
     // An inactive style gives the control back before the message, which the control then handles itself.
+    // A window on its way out gets its procedure back but is not rebuilt in its old look.
     if (OwnerFlatStyle != nullptr && !OwnerFlatStyle->Active()) {
         TWndMethod saved = hook_.Saved();
-        Leave(true);
+        Leave(message.Msg != WM_DESTROY && message.Msg != WM_NCDESTROY);
         saved(message);
         return;
     }
