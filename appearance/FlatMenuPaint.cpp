@@ -266,9 +266,10 @@ void TFlatStyle::PaintCheckMark(TMenuItem& item, bool selected, const RECT& g, T
 }
 
 void TFlatStyle::PaintItemText(const std::string& text, UINT flags, bool rtl, bool top, bool isDefault, bool enabled,
-                               bool selected, RECT t, TCanvas& c, const std::string& shortCut) {
-    c.Font().Assign(font_);
-    TColor colour = font_.Color();
+                               bool selected, RECT t, TCanvas& c, const std::string& shortCut, const TFont* font) {
+    const TFont& textFont = font != nullptr ? *font : font_;
+    c.Font().Assign(textFont);
+    TColor colour = textFont.Color();
     if (selected) colour = scheme_.SchemeSelectFontColor;
     if (!enabled) colour = scheme_.SchemeDisabledColor;
     if (selected && top && useSystemColors_) colour = ContrastTextColor(scheme_.SchemeIconBackColor);

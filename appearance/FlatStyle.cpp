@@ -1,17 +1,27 @@
 // TFlatStyle: settings, creation and destruction, and the activation walk that binds its painters.
 #include "appearance/FlatStyle.h"
 
+#include "appearance/ControlSubClass.h"
 #include "appearance/FlatStyleManager.h"
+#include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ComboBox.h"
 #include "toolkit/controls/CoolBar.h"
-#include "toolkit/controls/Edit.h"
 #include "toolkit/controls/GroupBox.h"
+#include "toolkit/controls/HotKey.h"
 #include "toolkit/controls/ListBox.h"
 #include "toolkit/controls/ListView.h"
+#include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/PageScroller.h"
+#include "toolkit/controls/Panel.h"
 #include "toolkit/controls/ProgressBar.h"
+#include "toolkit/controls/RadioButton.h"
+#include "toolkit/controls/RichEdit.h"
+#include "toolkit/controls/ScrollBox.h"
 #include "toolkit/controls/ShellTreeView.h"
-#include "toolkit/controls/ToolBar.h"
+#include "toolkit/controls/TabControl.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "toolkit/controls/UpDown.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/system/PlatformInfo.h"
 #include "toolkit/system/Screen.h"
@@ -48,7 +58,8 @@ void ForEachOwnedMenu(TComponent* component, const F& f) {
 
 }  // namespace
 
-TFlatStyle::TFlatStyle(TComponent* owner) : TComponent(owner) {
+TFlatStyle::TFlatStyle(TComponent* owner)
+    : TComponent(owner), ownStyler_(std::make_unique<TSubClassStyler>(*this)), styler_(ownStyler_.get()) {
     if (Screen != nullptr) font_.Assign(Screen->MenuFont());
     disableSubclassing_ = false;
     ownerForm_ = OwnerAsForm(owner);
@@ -212,6 +223,22 @@ void TFlatStyle::StyleComponent(TComponent* component, bool activate, bool redra
             HookMenuTree(root.Items(i), activate);
         }
     }
+    if (auto* bar = dynamic_cast<TToolBar*>(component);
+        bar != nullptr && Has(xpControls_, xcToolbar) && !IsDesigning()) {
+        if (!bar->Flat()) bar->SetFlat(true);
+        const auto handler = MethodOf<&TFlatStyle::HandleToolButtonDraw>(this);
+        if (activate && bar->ButtonCount() > 0 && (!bar->OnCustomDrawButton || overrideOwnerDraw_))
+            bar->OnCustomDrawButton = handler;
+        if (!activate && bar->OnCustomDrawButton.Code() == handler.Code()) bar->OnCustomDrawButton.Clear();
+        if (redraw) bar->Invalidate();
+    }
+    if (auto* bar = dynamic_cast<TControlBar*>(component);
+        bar != nullptr && Has(xpControls_, xcControlbar) && !IsDesigning()) {
+        const auto handler = MethodOf<&TFlatStyle::HandleBandPaint>(this);
+        if (activate && (!bar->OnBandPaint || overrideOwnerDraw_)) bar->OnBandPaint = handler;
+        if (!activate && bar->OnBandPaint.Code() == handler.Code()) bar->OnBandPaint.Clear();
+        if (redraw) bar->Invalidate();
+    }
     if (!IsDesigning()) StyleControl(component, activate, redraw);
     if ((component->Is<TGroupBox>() && Has(xpContainers_, xccGroupBox)) || component->Is<TForm>())
         WalkComponents(component, activate, redraw);
@@ -260,22 +287,29 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
         int value;
     };
     const std::string name = component->ClassName();
+    const bool edit = component->Is<TEdit>() && !component->Is<TMemo>();
     const TKindRow kinds[] = {
-        {component->Is<TComboBox>(), xcCombo},       {component->Is<TEdit>(), xcEdit},
-        {component->Is<TCheckBox>(), xcCheckBox},    {name == "TBitBtn", xcBitBtn},
-        {name == "TButton", xcButton},               {component->Is<TGroupBox>(), xcGroupBox},
-        {component->Is<TListBox>(), xcListBox},      {component->Is<TShellTreeView>(), xcTreeView},
-        {component->Is<TListView>(), xcListView},    {component->Is<TProgressBar>(), xcProgressBar},
+        {component->Is<TComboBox>(), xcCombo},          {edit, xcEdit},
+        {component->Is<TMemo>() && !component->Is<TRichEdit>(), xcMemo},
+        {component->Is<TRichEdit>(), xcRichEdit},       {component->Is<TCheckBox>(), xcCheckBox},
+        {component->Is<TRadioButton>(), xcRadioButton}, {name == "TBitBtn", xcBitBtn},
+        {name == "TButton", xcButton},                  {name == "TUpDown", xcUpDown},
+        {component->Is<TSpeedButton>(), xcSpeedButton},
+        {component->Is<TPanel>(), xcPanel},             {component->Is<TGroupBox>(), xcGroupBox},
+        {component->Is<TListBox>(), xcListBox},         {component->Is<TShellTreeView>(), xcTreeView},
+        {component->Is<TListView>(), xcListView},       {component->Is<TProgressBar>(), xcProgressBar},
+        {component->Is<THotKey>(), xcHotKey},
     };
     bool kind = false;
     for (const TKindRow& row : kinds) kind = kind || (row.matches && Has(xpControls_, row.value));
     TWinControl* parent = control->Parent();
     if (!kind || parent == nullptr) return false;
     const TKindRow containers[] = {
-        {parent->Is<TToolBar>(), xccToolbar},
-        {parent->Is<TCoolBar>(), xccCoolbar},
-        {parent->Is<TGroupBox>(), xccGroupBox},
-        {parent->Is<TForm>(), xccForm},
+        {parent->Is<TToolBar>(), xccToolbar},     {parent->Is<TCoolBar>(), xccCoolbar},
+        {parent->Is<TPanel>(), xccPanel},         {parent->Is<TControlBar>(), xccControlbar},
+        {parent->Is<TScrollBox>(), xccScrollBox}, {parent->Is<TGroupBox>(), xccGroupBox},
+        {parent->Is<TTabSheet>(), xccTabSheet},   {parent->Is<TTabControl>(), xccTabSheet},
+        {parent->Is<TPageScroller>(), xccPageScroller}, {parent->Is<TForm>(), xccForm},
     };
     bool container = false;
     for (const TKindRow& row : containers) container = container || (row.matches && Has(xpContainers_, row.value));

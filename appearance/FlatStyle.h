@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "appearance/ColorScheme.h"
+#include "toolkit/controls/ControlBar.h"
+#include "toolkit/controls/ToolBar.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/forms/Menus.h"
@@ -113,6 +115,10 @@ public:
     // Bound into menu items by the walk.
     void HandleMeasureItem(TComponent* sender, TCanvas& canvas, int& width, int& height);
     void HandleDrawItem(TComponent* sender, TCanvas& canvas, RECT rect, bool selected);
+    // Bound into tool bars and control bars by the walk: one button, or one band, drawn flat.
+    void HandleToolButtonDraw(TToolBar* sender, TToolButton* button, TCustomDrawState state, bool& defaultDraw);
+    void HandleBandPaint(TComponent* sender, TControl* control, TCanvas& canvas, RECT& rect,
+                         TBandPaintOptions& options);
     // True when the item's events hold this style's (any TFlatStyle's) handlers.
     static bool HoldsDrawHandler(const TMenuItem& item);
     static bool HoldsMeasureHandler(const TMenuItem& item);
@@ -126,14 +132,15 @@ public:
     void PaintCheckMark(TMenuItem& item, bool selected, const RECT& markBox, TCanvas& canvas, bool hasImage,
                         bool enabled);
     void PaintItemText(const std::string& text, UINT flags, bool rightToLeft, bool topLevel, bool isDefault,
-                       bool enabled, bool selected, RECT textRect, TCanvas& canvas, const std::string& shortCut);
+                       bool enabled, bool selected, RECT textRect, TCanvas& canvas, const std::string& shortCut,
+                       const TFont* font = nullptr);
     void PaintGlyph(TCanvas& canvas, bool rightToLeft, bool topLevel, bool checked, bool enabled, bool pressed,
                     bool selected, const RECT& rect, TBitmap& glyph);
 
     // Frames a popup-menu window flatly (with a shadow outside Windows XP) and keeps it framed until it hides.
     void PaintFlatMenuFrame(HWND window, bool rightToLeft);
 
-    // Creates the per-control painters of rule 5 when set; none is set until control painting exists.
+    // Creates, moves and restores the per-control painters of rule 5; the style's own unless replaced.
     void SetControlStyler(TControlStyler* styler) { styler_ = styler; }
     TControlStyler* ControlStyler() const { return styler_; }
 
@@ -182,11 +189,11 @@ private:
     bool isNTPlatform_ = false;
     bool isWindowsXP_ = false;
     bool framePainting_ = false;
+    std::unique_ptr<TControlStyler> ownStyler_;
     TControlStyler* styler_ = nullptr;
 };
 
-// The per-control painters of a TFlatStyle (rule 5 of the walk), which the manager hands over or restores;
-// they come with control painting.
+// The per-control painters of a TFlatStyle (rule 5 of the walk), which the manager hands over or restores.
 class TControlStyler {
 public:
     virtual ~TControlStyler() = default;

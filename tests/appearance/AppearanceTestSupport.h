@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "appearance/ControlSubClass.h"
 #include "appearance/FlatStyle.h"
 #include "tests/toolkit/Harness.h"
 #include "toolkit/forms/Form.h"
@@ -34,4 +35,12 @@ inline bool HoldsStyleOf(const TMenuItem& item, const TFlatStyle* style) {
 
 inline bool HoldsNoStyle(const TMenuItem& item) {
     return !TFlatStyle::HoldsDrawHandler(item) && !TFlatStyle::HoldsMeasureHandler(item);
+}
+
+// The subclass object that a style keeps in front of a control, or nullptr.
+inline TControlSubClass* SubClassOf(TFlatStyle& style, const TControl* control) {
+    for (int i = 0; i < style.ComponentCount(); ++i)
+        if (auto* object = dynamic_cast<TControlSubClass*>(style.Components(i)); object && object->Control() == control)
+            return object;
+    return nullptr;
 }

@@ -13,6 +13,7 @@ public:
     // The glyph: picture `index` of the list (none when the list is null or the index negative).
     void SetGlyph(TImageList* images, int index);
     int GlyphIndex() const { return glyphIndex_; }
+    TImageList* Images() const { return images_; }
     // A flat button shows its edge only under the mouse or while held.
     bool Flat() const { return flat_; }
     void SetFlat(bool flat);

@@ -5,10 +5,25 @@
 #include <vector>
 
 #include "toolkit/controls/WinControl.h"
+#include "toolkit/graphics/Canvas.h"
 
 class TImageList;
+class TMenuItem;
+class TPopupMenu;
+class TToolBar;
 
-enum TToolButtonStyle { tbsButton, tbsSeparator };
+enum TToolButtonStyle { tbsButton, tbsSeparator, tbsCheck, tbsDropDown, tbsDivider };
+
+// The state of a button that a custom-draw event is given.
+enum TCustomDrawStateFlag : unsigned {
+    cdsSelected = 1u << 0, cdsGrayed = 1u << 1, cdsDisabled = 1u << 2, cdsChecked = 1u << 3, cdsFocused = 1u << 4,
+    cdsDefault = 1u << 5, cdsHot = 1u << 6, cdsMarked = 1u << 7, cdsIndeterminate = 1u << 8
+};
+using TCustomDrawState = unsigned;
+
+// Draws one button; leaving defaultDraw true lets the bar draw it as well.
+using TToolBarCustomDrawButtonEvent =
+    TMethod<void(TToolBar* sender, class TToolButton* button, TCustomDrawState state, bool& defaultDraw)>;
 
 class TToolButton : public TComponent {
 public:
@@ -24,16 +39,41 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
     UINT Command() const { return command_; }
+    bool IsSeparator() const;
+    bool Down() const { return down_; }
+    void SetDown(bool down);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode) { biDiMode_ = mode; }
+    // A menu item shown as this button's drop-down, or a popup menu dropped from it.
+    TMenuItem* MenuItem() const { return menuItem_; }
+    void SetMenuItem(TMenuItem* item) { menuItem_ = item; }
+    TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
+    void SetDropdownMenu(TPopupMenu* menu) { dropdownMenu_ = menu; }
+    // The tool bar holding the button, its place there and its bounds in the bar's client area.
+    TToolBar* ToolBar() const { return toolBar_; }
+    int Index() const;
+    RECT BoundsRect() const;
 
     void Click() { OnClick(this); }
     TNotifyEvent OnClick;
 
 private:
+    friend class TToolBar;
+    void UpdateState();
+
     TToolButtonStyle style_ = tbsButton;
     std::string caption_;
     int imageIndex_ = -1;
     std::string hint_;
     UINT command_;
+    bool down_ = false;
+    bool enabled_ = true;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    TMenuItem* menuItem_ = nullptr;
+    TPopupMenu* dropdownMenu_ = nullptr;
+    TToolBar* toolBar_ = nullptr;
 };
 
 class TToolBar : public TWinControl {
@@ -42,16 +82,38 @@ public:
     const char* ClassName() const override { return "TToolBar"; }
 
     void SetImages(TImageList* images) { images_ = images; }
+    TImageList* Images() const { return images_; }
+    TImageList* HotImages() const { return hotImages_; }
+    void SetHotImages(TImageList* images) { hotImages_ = images; }
+    TImageList* DisabledImages() const { return disabledImages_; }
+    void SetDisabledImages(TImageList* images) { disabledImages_ = images; }
+    bool Flat() const { return flat_; }
+    void SetFlat(bool flat);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent) { transparent_ = transparent; }
+    // Images beside the captions instead of above them.
+    bool List() const { return list_; }
+    void SetList(bool list) { list_ = list; }
+    bool ShowCaptions() const { return showCaptions_; }
+    void SetShowCaptions(bool show) { showCaptions_ = show; }
     void SetButtonSize(int width, int height) {
         buttonWidth_ = width;
         buttonHeight_ = height;
     }
     // Buttons left to right; the bar does not own them (their owner does).
-    void AddButton(TToolButton* button) { buttons_.push_back(button); }
+    void AddButton(TToolButton* button) {
+        buttons_.push_back(button);
+        button->toolBar_ = this;
+    }
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
     TToolButton* Buttons(int index) const { return buttons_.at(static_cast<size_t>(index)); }
     // The height the bar needs for its buttons.
     int PreferredHeight();
+
+    // The surface of the button being drawn, while OnCustomDrawButton runs.
+    TCanvas& Canvas() { return canvas_; }
+    // Runs for each button before the bar draws it.
+    TToolBarCustomDrawButtonEvent OnCustomDrawButton;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -60,8 +122,17 @@ protected:
 
 private:
     TToolButton* FindCommand(UINT command) const;
+    // The bar asks how to draw a button (LParam of NM_CUSTOMDRAW).
+    LRESULT CustomDraw(LPARAM header);
 
     TImageList* images_ = nullptr;
+    TImageList* hotImages_ = nullptr;
+    TImageList* disabledImages_ = nullptr;
+    bool flat_ = true;
+    bool transparent_ = false;
+    bool list_ = false;
+    bool showCaptions_ = true;
+    TCanvas canvas_;
     std::vector<TToolButton*> buttons_;
     int buttonWidth_ = 23;
     int buttonHeight_ = 22;

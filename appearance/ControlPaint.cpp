@@ -1,0 +1,290 @@
+// Flat painters of combo boxes, edits, group boxes, up-down controls, panels, list borders, progress bars and
+// hot-key controls.
+#include "appearance/ControlSubClass.h"
+#include "appearance/FlatColors.h"
+#include "toolkit/controls/ComboBox.h"
+#include "toolkit/controls/GroupBox.h"
+#include "toolkit/controls/Panel.h"
+#include "toolkit/controls/RichEdit.h"
+#include "toolkit/graphics/ControlCanvas.h"
+#include "toolkit/graphics/Frame3D.h"
+#include "toolkit/system/WinGuards.h"
+
+namespace {
+
+// A canvas over a control's whole window, non-client border included.
+class TWholeWindowCanvas {
+public:
+    explicit TWholeWindowCanvas(HWND window) : dc_(window, TWindowDC::daWholeWindow) { canvas_.SetHandle(dc_.Get()); }
+    ~TWholeWindowCanvas() { canvas_.SetHandle(nullptr); }
+    TWholeWindowCanvas(const TWholeWindowCanvas&) = delete;
+    TWholeWindowCanvas& operator=(const TWholeWindowCanvas&) = delete;
+    TCanvas& Canvas() { return canvas_; }
+    bool Valid() const { return dc_.Get() != nullptr; }
+
+private:
+    TWindowDC dc_;
+    TCanvas canvas_;
+};
+
+// Outlines a control's whole window in one colour.
+void OutlineWindow(TWinControl& control, TColor colour, bool innerWindowRing) {
+    TWholeWindowCanvas surface(control.Handle());
+    if (!surface.Valid()) return;
+    TCanvas& c = surface.Canvas();
+    c.Brush().SetStyle(bsClear);
+    c.Pen().SetColor(colour);
+    c.Rectangle(0, 0, control.Width(), control.Height());
+    if (innerWindowRing) {
+        c.Pen().SetColor(clWindow);
+        c.Rectangle(1, 1, control.Width() - 1, control.Height() - 1);
+    }
+    c.Brush().SetStyle(bsSolid);
+}
+
+}  // namespace
+
+void TControlSubClass::BindCanvas(TControlCanvas& canvas) {
+    if (paintDC_ != nullptr) canvas.SetHandle(paintDC_);
+}
+
+void TControlSubClass::PaintComboBox() {
+    auto& combo = static_cast<TComboBox&>(*Control());
+    const TColorScheme& s = Scheme();
+    const int w = GetSystemMetrics(SM_CXHTHUMB);
+    const bool rtl = combo.BiDiMode() == bdRightToLeft;
+    const bool raised = Hot() || IsFocused;
+    TColor arrow = combo.Enabled() ? clBlack : clWhite;
+    TColor border = combo.Color();
+    TColor button = combo.Tag() == 1000 ? ParentFace(s.IdleLightenPercent) : clBtnFace;
+    if (Hot()) {
+        border = s.SchemeSelectBorderColor;
+        button = s.SchemeSelectColor;
+    } else if (IsFocused) {
+        border = LightenColor(s.SchemeSelectBorderColor, 60);
+        button = s.SchemeCheckBackColor;
+    }
+    TControlCanvas c(&combo);
+    const RECT client = combo.ClientRect();
+    RECT r = client;
+    c.Brush().SetColor(ParentColor());
+    c.FrameRect(r);
+    InflateRect(&r, -1, -1);
+    c.Pen().SetColor(ParentColor());
+    c.MoveTo(r.left, r.top);
+    c.LineTo(r.right, r.top);
+    r.top += 1;
+    r.bottom -= 1;
+    if (raised) InflateRect(&r, 1, 1);
+    c.Brush().SetColor(combo.Color());
+    c.FrameRect(r);
+    r.bottom += 1;
+    c.Brush().SetColor(border);
+    c.FrameRect(r);
+    if (combo.DroppedDown()) {
+        border = s.SchemeSelectBorderColor;
+        arrow = clWhite;
+        button = s.SchemeCheckBackSelectColor;
+    }
+    if (combo.Style() == csSimple) return;
+    InflateRect(&r, -1, -1);
+    if (rtl) {
+        r.right = r.left + w + 1 + (raised ? 2 : 0);
+    } else {
+        r.left = r.right - w - 1 - (raised ? 1 : 0);
+    }
+    c.Brush().SetColor(button);
+    c.FillRect(r);
+    if (rtl) {
+        r.left = r.right - 5;
+    } else {
+        r.right = r.left + 5;
+    }
+    c.Brush().SetColor(combo.Color());
+    c.FillRect(r);
+    c.Pen().SetColor(border);
+    const int lineX = rtl ? r.left : r.right;
+    c.MoveTo(lineX, r.top);
+    c.LineTo(lineX, r.bottom);
+    c.Pen().SetColor(arrow);
+    const int x = rtl ? client.left + 5 : client.right - 10;
+    for (int row = 0; row < 3; ++row) {
+        c.MoveTo(x + row, client.top + 10 + row);
+        c.LineTo(x + 5 - row, client.top + 10 + row);
+    }
+}
+
+void TControlSubClass::PaintEdit() {
+    auto& edit = static_cast<TEdit&>(*Control());
+    const TColorScheme& s = Scheme();
+    TColor frame = (Hot() || IsFocused) ? LightenColor(s.SchemeSelectBorderColor, 60) : DarkenColor(ParentColor(), 60);
+    if (SavedBorderStyle == bsNone)
+        frame = (Hot() && !IsFocused) ? LightenColor(AverageColor({edit.Color(), ParentColor()}), 40) : edit.Color();
+    if (edit.Ctl3D()) {
+        Recreating = true;
+        edit.SetCtl3D(false);
+    }
+    TControlCanvas c(&edit);
+    c.Pen().SetColor(frame);
+    c.Brush().SetStyle(bsClear);
+    c.Rectangle(edit.ClientRect());
+    c.Brush().SetStyle(bsSolid);
+}
+
+void TControlSubClass::PaintRichEdit() {
+    auto& edit = static_cast<TRichEdit&>(*Control());
+    const TColorScheme& s = Scheme();
+    TColor frame = SavedBorderStyle == bsSingle ? DarkenColor(ParentColor(), 60) : ParentColor();
+    if (Hot() || IsFocused) frame = LightenColor(s.SchemeSelectBorderColor, 60);
+    if (SavedBorderStyle == bsSingle && edit.BorderStyle() != bsNone) {
+        Recreating = true;
+        edit.SetBorderStyle(bsNone);
+    }
+    TWinControl* parent = edit.Parent();
+    if (parent == nullptr || !parent->HandleAllocated()) return;
+    // The frame lies just outside the control, on its parent.
+    TControlCanvas c(parent);
+    RECT r = edit.BoundsRect();
+    InflateRect(&r, 1, 1);
+    Frame3D(c, r, frame, frame, 1);
+}
+
+void TControlSubClass::PaintGroupBox() {
+    if (LastMessage != WM_PAINT) return;
+    auto& box = static_cast<TGroupBox&>(*Control());
+    TControlCanvas c(&box);
+    c.Font().Assign(box.Font());
+    const RECT cr = box.ClientRect();
+    const std::string caption = box.Caption();
+    const int h = c.TextHeight(caption.empty() ? " " : caption);
+    const int tw = caption.empty() ? 0 : c.TextWidth(caption);
+    const TColor dark = DarkenColor(box.Color(), 60);
+    const TColor light = LightenColor(box.Color(), 60);
+    const bool rtl = box.BiDiMode() == bdRightToLeft;
+
+    RECT r = cr;
+    InflateRect(&r, -1, -1);
+    r.top += h - 1;
+    c.Brush().SetStyle(bsClear);
+    c.Pen().SetColor(box.Color());
+    c.Rectangle(r);
+    r = cr;
+    r.top += h / 2 - 1;
+    c.MoveTo(r.left + 1, r.top);
+    c.LineTo(r.left + 1, r.bottom);
+    Frame3D(c, r, box.Ctl3D() ? light : dark, dark, 1);
+
+    r = cr;
+    r.bottom = r.top + h / 2 + 1;
+    c.Brush().SetStyle(bsSolid);
+    c.Brush().SetColor(ParentColor());
+    c.FillRect(r);
+
+    RECT t{0, cr.top, 0, cr.top + h};
+    if (rtl) {
+        t.right = cr.right - 9;
+        t.left = t.right - tw;
+    } else {
+        t.left = cr.left + 9;
+        t.right = t.left + tw;
+    }
+    r = RECT{t.left, cr.top + h / 2 + 1, t.right, cr.top + h / 2 + 1 + h / 2 + 1};
+    c.Brush().SetColor(box.Color());
+    c.FillRect(r);
+    c.Pen().SetColor(box.Color());
+    c.MoveTo(cr.right - 2, r.top);
+    c.LineTo(cr.right - 2, t.bottom);
+
+    c.Brush().SetStyle(bsClear);
+    c.Font().SetColor(box.Font().Color());
+    RECT text = t;
+    c.DrawText(caption, text, DT_SINGLELINE | DT_NOCLIP | (rtl ? DT_RTLREADING : 0));
+    const int y = cr.top + h / 2 + 1;
+    c.Pen().SetColor(box.Ctl3D() ? light : dark);
+    c.MoveTo(cr.left, y);
+    c.LineTo(t.left, y);
+    c.MoveTo(t.right, y);
+    c.LineTo(cr.right - 1, y);
+    c.Brush().SetStyle(bsSolid);
+}
+
+void TControlSubClass::PaintUpDown() {
+    TControl& control = *Control();
+    TControlCanvas c(&control);
+    const RECT cr = control.ClientRect();
+    const int half = (cr.bottom - cr.top) / 2;
+    POINT mouse{};
+    GetCursorPos(&mouse);
+    mouse = control.ScreenToClient(mouse);
+    const bool live = control.Enabled() && MouseInControl;
+    PaintSpinHalf(c, RECT{cr.left, cr.top, cr.right, cr.top + half}, 0, live && mouse.y < half);
+    PaintSpinHalf(c, RECT{cr.left, cr.bottom - half, cr.right, cr.bottom}, 1, live && mouse.y >= half);
+}
+
+void TControlSubClass::PaintSpinHalf(TCanvas& c, RECT rect, int direction, bool hot) {
+    const TColorScheme& s = Scheme();
+    TControl& control = *Control();
+    TColor arrow = control.Enabled() ? clBlack : clWhite;
+    TColor border = LightenColor(ParentColor(), 80);
+    TColor fill = control.Tag() == 1000 ? ParentFace(s.IdleLightenPercent)
+                                        : LightenColor(s.SchemeSelectColor, s.IdleLightenPercent);
+    if (hot && LeftButtonDown) {
+        border = s.SchemeSelectBorderColor;
+        fill = s.SchemeCheckBackSelectColor;
+        arrow = clWhite;
+    } else if (hot) {
+        border = s.SchemeSelectBorderColor;
+        fill = LightenColor(s.SchemeSelectColor, 60);
+    }
+    // A half already in this state is left alone, so mouse moves do not flicker.
+    if (ColorToRGB(c.Pixel(rect.left, rect.top)) == ColorToRGB(border)) return;
+    c.Pen().SetColor(border);
+    c.Brush().SetColor(fill);
+    c.Rectangle(rect);
+    c.Pen().SetColor(arrow);
+    PaintSpinArrows(c, rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2 - 2, direction);
+}
+
+void TControlSubClass::PaintPanel() {
+    if (LastMessage != WM_PAINT) return;
+    auto& panel = static_cast<TPanel&>(*Control());
+    TControlCanvas c(&panel);
+    RECT r = panel.ClientRect();
+    const TColor dark = DarkenColor(panel.Color(), 60);
+    const TColor light = LightenColor(panel.Color(), 60);
+    auto bevel = [&](TPanelBevel kind) {
+        if (kind == bvNone) return;
+        const bool lowered = kind == bvLowered;
+        Frame3D(c, r, lowered ? dark : light, lowered ? light : dark, panel.BevelWidth());
+    };
+    bevel(panel.BevelOuter());
+    if (panel.BevelInner() == bvNone) return;
+    InflateRect(&r, -panel.BorderWidth(), -panel.BorderWidth());
+    bevel(panel.BevelInner());
+}
+
+void TControlSubClass::PaintListBorder() {
+    auto& list = static_cast<TWinControl&>(*Control());
+    const TColorScheme& s = Scheme(true);
+    const bool single = SavedBorderStyle == bsSingle;
+    TColor colour = single ? DarkenColor(ParentColor(), 60) : ParentColor();
+    if (Hot() || IsFocused) colour = LightenColor(s.SchemeSelectBorderColor, single ? 60 : 80);
+    if (list.Ctl3D()) {
+        Recreating = true;
+        list.SetCtl3D(false);
+    }
+    OutlineWindow(list, colour, false);
+}
+
+void TControlSubClass::PaintProgressBar() {
+    auto& bar = static_cast<TWinControl&>(*Control());
+    const TColorScheme& s = Scheme();
+    OutlineWindow(bar, Hot() ? s.SchemeSelectBorderColor : DarkenColor(ParentColor(), 60), false);
+}
+
+void TControlSubClass::PaintHotKey() {
+    auto& key = static_cast<TWinControl&>(*Control());
+    const TColorScheme& s = Scheme(true);
+    OutlineWindow(key, (Hot() || IsFocused) ? LightenColor(s.SchemeSelectBorderColor, 60) : DarkenColor(ParentColor(), 60),
+                  true);
+}

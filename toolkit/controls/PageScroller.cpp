@@ -1,0 +1,51 @@
+// Page scroller (pager): scrolls its only child control with arrow buttons when the child is wider than it.
+#include "toolkit/controls/PageScroller.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// The pager's class is registered apart from the other common controls, once per process.
+void RegisterPagerClass() {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PAGESCROLLER_CLASS};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
+TPageScroller::TPageScroller(TComponent* owner) : TWinControl(owner) {
+    width_ = 150;
+    height_ = 45;
+}
+
+void TPageScroller::CreateParams(TCreateParams& params) {
+    RegisterPagerClass();
+    TWinControl::CreateParams(params);
+    params.WindowClass = WC_PAGESCROLLERA;
+    params.Style |= PGS_HORZ;
+}
+
+TWinControl* TPageScroller::OnlyChild() const {
+    return ControlCount() == 1 ? dynamic_cast<TWinControl*>(Controls(0)) : nullptr;
+}
+
+void TPageScroller::CreateWnd() {
+    TWinControl::CreateWnd();
+    if (TWinControl* child = OnlyChild()) SendMessageA(Handle(), PGM_SETCHILD, 0, reinterpret_cast<LPARAM>(child->Handle()));
+}
+
+void TPageScroller::WndProc(TMessage& message) {
+    if (message.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(message.LParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
+        auto* size = reinterpret_cast<NMPGCALCSIZE*>(message.LParam);
+        if (TWinControl* child = OnlyChild()) {
+            if (size->dwFlag == PGF_CALCWIDTH) size->iWidth = child->Width();
+            if (size->dwFlag == PGF_CALCHEIGHT) size->iHeight = child->Height();
+        }
+        message.Result = 0;
+        return;
+    }
+    TWinControl::WndProc(message);
+}
