@@ -9,6 +9,7 @@
 #include "app/payload/PathText.h"
 #include "app/shared/RunHooks.h"
 #include "app/MainWindowFiles.h"
+#include "app/payload/BufferedStream.h"
 #include "app/payload/CarrierTrailer.h"
 #include "app/payload/PayloadWriter.h"
 #include "app/payload/Win32FileStream.h"
@@ -285,7 +286,8 @@ bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry
                 ShowAccessDenied(*this, path, nullptr);
                 return false;
             }
-            result = writer.WriteContents(source, hooks);
+            TBufferedStream buffered(source);
+            result = writer.WriteContents(buffered, hooks);
         }
         if (result == TPayloadResult::prStopped) {
             stopped = true;
@@ -311,17 +313,17 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
     bool stopped = false;
     bool written = false;
     {
-        TWin32FileStream destination(destinationPath,
-                                     mode == emCarrier ? TFileMode::fmOpenWrite : TFileMode::fmCreate);
+        TWin32FileStream file(destinationPath, mode == emCarrier ? TFileMode::fmOpenWrite : TFileMode::fmCreate);
+        TBufferedStream destination(file);
         const int64_t carrierLength = destination.Size();
-        if (!destination.IsOpen() || !destination.Seek(carrierLength)) {
+        if (!file.IsOpen() || !destination.Seek(carrierLength)) {
             ShowAccessDenied(*this, destinationPath, kProductCaption);
         } else if ((mode == emStandard || CopyStub(destination)) && WriteFiles(destination, entries, stopped)) {
-            written = mode != emCarrier || WriteCarrierTrailer(destination, carrierLength);
+            written = (mode != emCarrier || WriteCarrierTrailer(destination, carrierLength)) && destination.Flush();
             if (!written) ShowAccessDenied(*this, destinationPath, kProductCaption);
         }
         // A carrier is the user's own file: a run that ends early cuts off what it appended.
-        if (!written && mode == emCarrier && destination.IsOpen()) destination.SetSize(carrierLength);
+        if (!written && mode == emCarrier && file.IsOpen()) destination.SetSize(carrierLength);
     }
     LetPendingMessagesRun();
     if (!written) {
