@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,29 +17,14 @@
 #include "app/MainWindowFiles.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
+#include "bench/BenchServices.h"
 #include "bench/WinBenchSupport.h"
 #include "toolkit/system/Application.h"
-#include "toolkit/system/SystemServices.h"
 
 namespace {
 
 const std::string kPassword = "bench password";
 constexpr int kRuns = 3;
-
-class TAnsweringServices : public TSystemServices {
-public:
-    int ShowMessageBox(HWND, const std::string& text, const char*, UINT flags) override {
-        std::printf("  message: %s\n", text.substr(0, text.find('\r')).c_str());
-        return (flags & MB_TYPEMASK) == MB_OK ? IDOK : IDNO;
-    }
-    bool ShowSaveDialog(HWND, TSaveFileRequest&) override { return false; }
-    std::optional<std::string> BrowseForFolder(HWND, const std::string&) override { return std::nullopt; }
-    INT_PTR ShellExecuteFile(HWND, const std::string&, const std::string&, const std::string&, const std::string&,
-                             int) override {
-        return 0;
-    }
-    TRegistryLocation SettingsKey(const std::string& path) override { return {HKEY_CURRENT_USER, path}; }
-};
 
 class TBenchFiles : public TMainWindowFiles {
 public:
@@ -94,7 +78,7 @@ int main(int argc, char** argv) {
     CreateDirectoryA(work.c_str(), nullptr);
     CreateDirectoryA(sources.c_str(), nullptr);
 
-    TAnsweringServices services;
+    TBenchServices services;
     TScopedSystemServices scope(services);
     TBenchFiles list;
     MainWindowFiles = &list;

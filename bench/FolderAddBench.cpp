@@ -7,36 +7,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/Unit1.h"
+#include "bench/BenchServices.h"
 #include "bench/WinBenchSupport.h"
 #include "toolkit/system/Application.h"
-#include "toolkit/system/SystemServices.h"
 
 namespace {
 
 constexpr int kRuns = 5;
 constexpr int kFilesPerFolder = 1000;
-
-class TQuietServices : public TSystemServices {
-public:
-    int ShowMessageBox(HWND, const std::string& text, const char*, UINT) override {
-        std::printf("  message: %s\n", text.substr(0, text.find('\r')).c_str());
-        return IDOK;
-    }
-    bool ShowSaveDialog(HWND, TSaveFileRequest&) override { return false; }
-    std::optional<std::string> BrowseForFolder(HWND, const std::string&) override { return std::nullopt; }
-    INT_PTR ShellExecuteFile(HWND, const std::string&, const std::string&, const std::string&, const std::string&,
-                             int) override {
-        return 0;
-    }
-    TRegistryLocation SettingsKey(const std::string& path) override {
-        return {HKEY_CURRENT_USER, "Software\\QvlBench\\" + path};
-    }
-};
 
 // A folder of count files of 16 bytes, in subfolders of kFilesPerFolder.
 std::string MakeFolder(const std::string& work, int count) {
@@ -92,7 +74,7 @@ int main(int argc, char** argv) {
     if (counts.empty()) counts = {5000, 10000, 20000};
     CreateDirectoryA(work.c_str(), nullptr);
 
-    TQuietServices services;
+    TBenchServices services;
     TScopedSystemServices scope(services);
     TApplication application;
     application.Initialize();
@@ -124,6 +106,6 @@ int main(int argc, char** argv) {
                     "closed: %.3f s, and measured: %.3f s\n",
                     counts[i], add[i], add[i] * 1e6 / counts[i], open[i], measure[i]);
     }
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QvlBench");
+    TBenchServices::RemoveSettings();
     return 0;
 }

@@ -51,6 +51,20 @@ private:
     int fd_;
 };
 
+// A file opened for the loop, used straight or through the buffer.
+class TLoopFile {
+public:
+    TLoopFile(const std::string& path, bool create, bool buffered)
+        : file_(path, create), buffer_(file_), buffered_(buffered) {}
+    TByteStream& Stream() { return buffered_ ? static_cast<TByteStream&>(buffer_) : file_; }
+    bool Flush() { return buffer_.Flush(); }
+
+private:
+    TPosixFileStream file_;
+    TBufferedStream buffer_;
+    bool buffered_;
+};
+
 double Now() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
@@ -99,32 +113,24 @@ int main(int argc, char** argv) {
 
     double start = Now();
     {
-        TPosixFileStream sourceFile(sourcePath, false);
-        TPosixFileStream containerFile(containerPath, true);
-        TBufferedStream bufferedSource(sourceFile);
-        TBufferedStream bufferedContainer(containerFile);
-        TByteStream& source = buffered ? static_cast<TByteStream&>(bufferedSource) : sourceFile;
-        TByteStream& container = buffered ? static_cast<TByteStream&>(bufferedContainer) : containerFile;
-        TPayloadWriter writer(cipher, container);
+        TLoopFile source(sourcePath, false, buffered);
+        TLoopFile container(containerPath, true, buffered);
+        TPayloadWriter writer(cipher, container.Stream());
         const bool ok = writer.WriteHead("bench", nullptr, {{"loop-source.bin", std::to_string(size)}}) ==
                             TPayloadResult::prOk &&
-                        writer.WriteContents(source, hooks) == TPayloadResult::prOk && bufferedContainer.Flush();
+                        writer.WriteContents(source.Stream(), hooks) == TPayloadResult::prOk && container.Flush();
         if (!ok) std::printf("encrypt failed\n");
     }
     const double encrypt = Now() - start;
 
     start = Now();
     {
-        TPosixFileStream containerFile(containerPath, false);
-        TPosixFileStream outputFile(outputPath, true);
-        TBufferedStream bufferedContainer(containerFile);
-        TBufferedStream bufferedOutput(outputFile);
-        TByteStream& container = buffered ? static_cast<TByteStream&>(bufferedContainer) : containerFile;
-        TByteStream& output = buffered ? static_cast<TByteStream&>(bufferedOutput) : outputFile;
-        TPayloadReader reader(cipher, container, 0);
+        TLoopFile container(containerPath, false, buffered);
+        TLoopFile output(outputPath, true, buffered);
+        TPayloadReader reader(cipher, container.Stream(), 0);
         const bool ok = reader.CheckPassword("bench", nullptr) == TPayloadResult::prOk &&
                         reader.ReadHeader() == TPayloadResult::prOk &&
-                        reader.Extract(0, output, hooks) == TPayloadResult::prOk && bufferedOutput.Flush();
+                        reader.Extract(0, output.Stream(), hooks) == TPayloadResult::prOk && output.Flush();
         if (!ok) std::printf("decrypt failed\n");
     }
     const double decrypt = Now() - start;
