@@ -2,14 +2,15 @@
 #include "app/Unit1.h"
 
 #include <shellapi.h>
-#include <stdlib.h>
 
 #include <algorithm>
 
+#include "app/payload/FileSystem.h"
 #include "app/payload/TempDir.h"
+#include "app/shared/MessageTexts.h"
 #include "toolkit/system/Application.h"
 
-const char* const ProgramVersion = "2.0";
+const char* const ProgramVersion = kProgramVersion;
 std::string TempDir;
 std::string CarrierFile;
 TForm1* Form1 = nullptr;
@@ -22,7 +23,7 @@ constexpr int kStatusBarHeight = 18;
 }  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
-    SetCaption("Quiverlock");
+    SetCaption(kProductCaption);
     SetBounds(269, 179, 628, 458);
     SetMinimumSize(250, 150);
     Font().SetName("MS Sans Serif");
@@ -30,7 +31,6 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetKeyPreview(true);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     if (icon != nullptr) SetIcon(icon);
-    if (__argc > 1 && __argv != nullptr && __argv[1] != nullptr) startFile_ = __argv[1];
     CreateControls();
     OnCreate = MethodOf<&TForm1::FormCreate>(this);
     OnShow = MethodOf<&TForm1::FormShow>(this);
@@ -45,6 +45,8 @@ TForm1::~TForm1() {
 
 void TForm1::CreateControls() {
     ImageList1 = new TImageList(this, 16, 16);
+    // The pictures are decoration: without them (a program built without its resources, as the tests are) every
+    // command still works, so the count loaded decides nothing.
     ImageList1->AddFromResource(GetModuleHandleA(nullptr), "IMAGELIST1", RGB(255, 0, 255));
 
     CreatePopupMenus();
@@ -86,6 +88,8 @@ void TForm1::CreateControls() {
     StatusBar1->AddPanel("For Help, press F1", 150);
     StatusBar1->AddPanel("", 50);
     LayoutPanes();
+
+    CreateAppearance();
 }
 
 void TForm1::CreateToolBar() {
@@ -152,6 +156,7 @@ void TForm1::FormCreate(TComponent*) {
     FirstShow = true;
     TempDir = GetTempDir();
     UpdateTotals();
+    FlatStyle1->SetActive(true);
     DragAcceptFiles(Handle(), TRUE);
 }
 
@@ -160,7 +165,7 @@ void TForm1::FormShow(TComponent*) {
     if (!FirstShow) return;
     FirstShow = false;
     ReadSettings();
-    SetCaption(std::string("Quiverlock ") + ProgramVersion);
+    SetCaption(kWindowCaption);
     if (startFile_.empty()) return;
     OpenDecryptDialog(startFile_);
     Close();
@@ -170,9 +175,8 @@ void TForm1::FormShow(TComponent*) {
 void TForm1::FormClose(TComponent*, TCloseAction&) {
     WriteSettings();
     DragAcceptFiles(Handle(), FALSE);
-    std::string extracted = TempDir + "QVL.exe";
-    DWORD attributes = GetFileAttributesA(extracted.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) EraseFile(extracted);
+    const std::string extracted = TempDir + "QVL.exe";
+    if (IsFile(extracted)) EraseFile(extracted);
 }
 
 void TForm1::WndProc(TMessage& message) {

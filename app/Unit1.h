@@ -6,6 +6,8 @@
 
 #include "app/MainWindowFiles.h"
 #include "app/payload/EraseFile.h"
+#include "appearance/AltKeyFix.h"
+#include "appearance/FlatStyle.h"
 #include "toolkit/controls/CoolBar.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/graphics/ImageList.h"
@@ -44,6 +46,8 @@ public:
     TMenuItem *Add1, *Decrypt1, *Erase1, *Carrier2, *Unhidefiles2, *Clear2, *Refresh1;
     TPopupMenu* PopupMenu2;
     TMenuItem *Open1, *Removeitem1, *SelectAll1;
+    TFlatStyle* FlatStyle1;
+    TAltKeyFix* AltKeyFix1;
 
     // Adds one file, or every file below one folder, as list rows; the totals follow each file.
     void AddPath(const std::string& path);
@@ -53,6 +57,8 @@ public:
     void UpdateTotals();
     // The file the program was started with ("" for none); handled at the first showing.
     void SetStartFile(const std::string& path) { startFile_ = path; }
+    // Enables or disables both Clear items.
+    void SetClearEnabled(bool enabled);
 
     int FileRowCount() override;
     TFileListRow FileRow(int index) override;
@@ -60,6 +66,7 @@ public:
 
     void ProcessMessages() override;
     void ReportAccessDenied(const std::string& path) override;
+    void ReportWriteFailure(const std::string& path, const std::string& text) override;
 
     // Event handlers.
     void FormCreate(TComponent* sender);
@@ -108,6 +115,7 @@ private:
     void CreateMainMenu();
     void CreatePopupMenus();
     void CreateToolBar();
+    void CreateAppearance();
     void LayoutPanes();
     void ReadSettings();
     void WriteSettings();
@@ -115,8 +123,11 @@ private:
     void AddFile(const std::string& path);
     void AddFolder(const std::string& path);
     int ShowCaptionedMessage(const std::string& text, UINT flags);
+    void DropCarrier();
+    void ReportCarrierFailure(const std::string& text);
 
     bool FirstShow = false;
+    bool carrierBusy_ = false;  // Unhide files is copying
     std::string startFile_;
     int64_t totalSize_ = 0;
 };

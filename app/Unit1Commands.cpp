@@ -4,6 +4,7 @@
 #include "app/Unit2.h"
 #include "app/Unit3.h"
 #include "app/Unit5.h"
+#include "app/payload/FileSystem.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/SystemServices.h"
 
@@ -30,8 +31,7 @@ void TForm1::ToolButton4Click(TComponent*) {
 // Called by Decrypt: the Decrypt dialog for the file selected in the tree.
 void TForm1::ToolButton6Click(TComponent*) {
     std::string path = ShellTreeView1->Path();
-    DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    if (IsFile(path)) {
         OpenDecryptDialog(path);
         return;
     }
@@ -49,13 +49,6 @@ void TForm1::LargeIcons1Click(TComponent*) { ToolButton3->Click(); }
 void TForm1::Removeitem1Click(TComponent*) { ToolButton3->Click(); }
 void TForm1::Unhidefiles2Click(TComponent*) { Unhidefiles1->Click(); }
 void TForm1::Clear2Click(TComponent*) { Clear1->Click(); }
-
-// Carrier commands and web links arrive with their own windows; until then these do nothing.
-void TForm1::Unhidefiles1Click(TComponent*) {}
-void TForm1::Clear1Click(TComponent*) {}
-void TForm1::Help2Click(TComponent*) {}
-void TForm1::HomePage1Click(TComponent*) {}
-void TForm1::TechnicalSupport1Click(TComponent*) {}
 
 void TForm1::Exit1Click(TComponent*) { Close(); }
 void TForm1::About1Click(TComponent*) { Form3->ShowModal(); }

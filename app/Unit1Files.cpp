@@ -1,9 +1,11 @@
 // The file list and folder tree commands: adding files and folders, drops, Remove, Open, sorting, Erase, Refresh.
 #include "app/Unit1.h"
 
-#include "app/payload/PathText.h"
 #include "app/payload/DecimalText.h"
+#include "app/payload/FileSystem.h"
 #include "app/payload/LocaleSizeText.h"
+#include "app/payload/PathText.h"
+#include "app/shared/MessageTexts.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/DropFiles.h"
 #include "toolkit/system/SystemServices.h"
@@ -11,27 +13,10 @@
 
 namespace {
 
-// Longest path the list takes: a dropped path arrives in a buffer of 256 characters.
-constexpr size_t kMaxPathLength = 256;
+// A dropped path arrives in a buffer of 256 characters: a longer one is not taken.
+constexpr size_t kMaxDroppedPath = 256;
 constexpr int kRowImage = 6;
 constexpr int kSortGlyph = 7;
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool DirectoryExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-struct TFindTraits {
-    static void Free(HANDLE h) {
-        if (h != INVALID_HANDLE_VALUE) FindClose(h);
-    }
-};
-using TFindHandle = TScopedHandle<HANDLE, TFindTraits>;
 
 // Holds the list's and the status bar's painting while rows are added or removed.
 class TListBatch {
@@ -59,17 +44,18 @@ int64_t RowSize(const TListRow& row) {
 
 }  // namespace
 
+// The running total stands for the sum over the rows: each row's size is added and taken off with the row.
 void TForm1::UpdateTotals() {
-    StatusBar1->SetPanelText(1, "Total files: " + std::to_string(ListView1->Count()) +
-                                    "     Total size: " + FormatFileSize(totalSize_));
+    StatusBar1->SetPanelText(1, UpdateTotalsText(static_cast<size_t>(ListView1->Count()), totalSize_));
 }
 
+// Any length the ANSI calls accept (a folder walk meets paths of up to 259 characters).
 void TForm1::AddPath(const std::string& path) {
-    if (path.empty() || path.size() > kMaxPathLength) return;
+    if (path.empty()) return;
     TListBatch batch(*ListView1, *StatusBar1);
-    if (FileExists(path)) {
+    if (IsFile(path)) {
         AddFile(path);
-    } else if (DirectoryExists(path)) {
+    } else if (IsFolder(path)) {
         AddFolder(path);
         UpdateTotals();
     }
@@ -78,9 +64,9 @@ void TForm1::AddPath(const std::string& path) {
 void TForm1::AddFile(const std::string& path) {
     TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    if (file.Get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.Get(), &size)) {
+    if (!file || !GetFileSizeEx(file.Get(), &size)) {
         file.Reset();
-        SystemServices().ShowMessageBox(Handle(), "File access denied.\r" + path, nullptr, MB_OK | MB_ICONERROR);
+        ReportAccessDenied(path);
         return;
     }
     file.Reset();
@@ -94,7 +80,7 @@ void TForm1::AddFolder(const std::string& path) {
     std::string folder = path.back() == '\\' ? path : path + "\\";
     WIN32_FIND_DATAA entry{};
     TFindHandle find(FindFirstFileA((folder + "*.*").c_str(), &entry));
-    if (find.Get() == INVALID_HANDLE_VALUE) return;
+    if (!find) return;
     do {
         std::string name = entry.cFileName;
         if (name == "." || name == "..") continue;
@@ -106,7 +92,7 @@ void TForm1::WMDropFiles(TMessage& message) {
     TDroppedFiles drop(reinterpret_cast<HDROP>(message.WParam));
     int count = drop.Count();
     for (int i = 0; i < count; ++i)
-        if (auto path = drop.Path(i, kMaxPathLength)) AddPath(*path);
+        if (auto path = drop.Path(i, kMaxDroppedPath)) AddPath(*path);
     message.Result = 0;
 }
 
@@ -124,7 +110,11 @@ void TForm1::ProcessMessages() {
 }
 
 void TForm1::ReportAccessDenied(const std::string& path) {
-    SystemServices().ShowMessageBox(Handle(), "File access denied.\r" + path, nullptr, MB_OK | MB_ICONERROR);
+    SystemServices().ShowMessageBox(Handle(), AccessDeniedText(path), nullptr, MB_OK | MB_ICONERROR);
+}
+
+void TForm1::ReportWriteFailure(const std::string&, const std::string& text) {
+    SystemServices().ShowMessageBox(Handle(), text, nullptr, MB_OK | MB_ICONERROR);
 }
 
 // Called by Refresh: reads the tree again from the desktop.
@@ -171,13 +161,13 @@ void TForm1::ListView1DragDrop(TComponent*, TComponent*, int, int) { ToolButton2
 
 // Called on a double-click in the tree: a file is added, a folder only opens or closes.
 void TForm1::ShellTreeView1DblClick(TComponent*) {
-    if (FileExists(ShellTreeView1->Path())) ToolButton2->Click();
+    if (IsFile(ShellTreeView1->Path())) ToolButton2->Click();
 }
 
 // Called by Erase: asks, erases the tree's selected file and reads the tree again.
 void TForm1::Erase1Click(TComponent*) {
     std::string path = ShellTreeView1->Path();
-    if (path.empty() || !FileExists(path)) return;
+    if (!IsFile(path)) return;
     if (ShowCaptionedMessage("Are you sure you want to erase (delete) the selected file:\r" + path,
                              MB_YESNO | MB_ICONWARNING) == IDNO)
         return;

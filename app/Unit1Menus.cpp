@@ -1,4 +1,4 @@
-// The main window's menu bar and the popup menus of the folder tree and the file list.
+// The main window's menu bar, the popup menus of the folder tree and the file list, and their flat look.
 #include "app/Unit1.h"
 
 namespace {
@@ -85,4 +85,38 @@ void TForm1::CreatePopupMenus() {
                {{&Open1, "Open", VK_RETURN, MethodOf<&TForm1::Open1Click>(this), 0},
                 {&Removeitem1, "Remove", VK_DELETE, MethodOf<&TForm1::Removeitem1Click>(this), 0},
                 {&SelectAll1, "Select All", scCtrl | 'A', MethodOf<&TForm1::SelectAll1Click>(this), 0}});
+}
+
+// The flat menu style (made active when the window is created) and the Alt-key repaint fix.
+void TForm1::CreateAppearance() {
+    FlatStyle1 = new TFlatStyle(this);
+    FlatStyle1->SetName("FlatStyle1");
+    FlatStyle1->SetDimLevel(30);
+    FlatStyle1->SetGrayLevel(10);
+    FlatStyle1->Font().SetName("Tahoma");
+    FlatStyle1->Font().SetHeight(-11);
+    FlatStyle1->Font().SetColor(clMenuText);
+    FlatStyle1->SetColor(clBtnFace);
+    FlatStyle1->SetDrawMenuBar(false);
+    FlatStyle1->SetIconBackColor(clBtnFace);
+    FlatStyle1->SetMenuBarColor(clBtnFace);
+    FlatStyle1->SetSelectColor(clHighlight);
+    FlatStyle1->SetSelectBorderColor(clHighlight);
+    FlatStyle1->SetSelectFontColor(clMenuText);
+    FlatStyle1->SetDisabledColor(clInactiveCaption);
+    FlatStyle1->SetSeparatorColor(clBtnFace);
+    FlatStyle1->SetCheckedColor(clHighlight);
+    FlatStyle1->SetIconWidth(24);
+    FlatStyle1->SetDrawSelect(true);
+    FlatStyle1->SetUseSystemColors(true);
+    FlatStyle1->SetUseDimColor(false);
+    FlatStyle1->SetOverrideOwnerDraw(false);
+    FlatStyle1->SetGradient(false);
+    FlatStyle1->SetFlatMenu(false);
+    FlatStyle1->SetAutoDetect(true);
+    FlatStyle1->SetXPContainers(0);
+    FlatStyle1->SetXPControls(XPBit(xcMainMenu) | XPBit(xcPopupMenu));
+
+    AltKeyFix1 = new TAltKeyFix(this);
+    AltKeyFix1->SetName("AltKeyFix1");
 }

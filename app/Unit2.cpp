@@ -2,6 +2,7 @@
 #include "app/Unit2.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/payload/FileSystem.h"
 #include "app/shared/MessageBoxes.h"
@@ -11,8 +12,10 @@
 #include "app/MainWindowFiles.h"
 #include "app/payload/BufferedStream.h"
 #include "app/payload/CarrierTrailer.h"
+#include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadWriter.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/WriteFailure.h"
 
 TForm2* Form2 = nullptr;
 bool EncryptStopFlag = true;
@@ -36,6 +39,9 @@ const TModeTexts& TextsOf(TEncryptMode mode) { return kModes[std::clamp(static_c
 TFileListRow Row(int index) { return MainWindowFiles->FileRow(index); }
 
 int RowCount() { return MainWindowFiles != nullptr ? MainWindowFiles->FileRowCount() : 0; }
+
+// The package stub that packages and carriers begin with, beside the program.
+std::string StubPath() { return ProgramFolder() + "QVL.dat"; }
 
 std::string AsciiLower(std::string text) {
     for (char& c : text)
@@ -196,7 +202,7 @@ void TForm2::ShowInfo(const std::string& text, TWinControl* focus) {
 bool TForm2::InputsValid() {
     const std::string destination = Edit3->Text();
     if (Edit1->Text().empty()) {
-        ShowInfo("Please enter the password.", Edit1);
+        ShowInfo(kEnterPassword, Edit1);
     } else if (Edit1->Text() != Edit2->Text()) {
         ShowInfo("Passwords must be identical.", Edit2);
     } else if (destination.empty()) {
@@ -210,19 +216,20 @@ bool TForm2::InputsValid() {
 }
 
 // Measures every source now, so that the header records the sizes that are then copied, and refuses
-// before anything is written when a source is the destination, cannot be measured, or the header
-// would not fit.
+// before anything is written when a source cannot be measured, the header would not fit, or the
+// destination is one of the files the run reads.
 bool TForm2::SourcesUsable(std::vector<THeaderEntry>& entries) {
-    const std::string destination = Edit3->Text();
+    std::vector<std::string> inputs;
     for (int i = 0; i < RowCount(); ++i) {
         const std::string path = ItemFullPath(i);
         int64_t size = 0;
-        if (SameFile(path, destination) || !MeasureFile(path, size) ||
+        if (!MeasureFile(path, size) ||
             CheckHeadEntries({{Row(i).Caption, std::to_string(size)}}) != TPayloadResult::prOk) {
             ShowAccessDenied(*this, path, nullptr);
             return false;
         }
         entries.push_back({Row(i).Caption, std::to_string(size)});
+        inputs.push_back(path);
     }
     if (CheckHeadEntries(entries) != TPayloadResult::prOk) {
         ShowDialogMessage(*this,
@@ -231,6 +238,25 @@ bool TForm2::SourcesUsable(std::vector<THeaderEntry>& entries) {
                           kProductCaption, MB_OK | MB_ICONERROR);
         return false;
     }
+    if (Mode() != emStandard) inputs.push_back(StubPath());
+    return !DestinationIsAnInput(inputs);
+}
+
+// Creating or appending to the destination must not touch a file the run reads, whatever name
+// reaches it (hard or symbolic link, another drive letter); a file that cannot be identified is
+// refused too.
+bool TForm2::DestinationIsAnInput(const std::vector<std::string>& inputs) {
+    const std::string destination = Edit3->Text();
+    const TAlias alias = FindAlias(destination, inputs);
+    if (alias.result == TAliasResult::arNone) return false;
+    if (alias.result == TAliasResult::arSame) {
+        const std::string role = AsciiLower(DropLast(Label4->Caption(), 1));
+        const std::string why = "\rThe " + role + " \"" + destination + "\" is this same file.";
+        ShowDialogMessage(*this, AccessDeniedText(alias.path) + why, nullptr, MB_OK | MB_ICONERROR);
+    } else {
+        ShowAccessDenied(*this, alias.path, alias.input < inputs.size() ? nullptr : kProductCaption);
+    }
+    Edit3->SetFocus();
     return true;
 }
 
@@ -252,8 +278,19 @@ void TForm2::Button1Click(TComponent*) {
     Run(entries);
 }
 
+std::unique_ptr<TByteStream> TForm2::OpenDestination(const std::string& path, TFileMode mode) {
+    auto file = std::make_unique<TWin32FileStream>(path, mode);
+    if (!file->IsOpen()) return nullptr;
+    return file;
+}
+
+void TForm2::ReportWriteFailure(const TByteStream& destination) {
+    ShowDialogMessage(*this, WriteFailureText(Edit3->Text(), destination.LastError()), kProductCaption,
+                      MB_OK | MB_ICONERROR);
+}
+
 bool TForm2::CopyStub(TByteStream& destination) {
-    const std::string stubPath = ProgramFolder() + "QVL.dat";
+    const std::string stubPath = StubPath();
     TWin32FileStream stub(stubPath, TFileMode::fmOpenRead);
     if (!stub.IsOpen()) {
         ShowAccessDenied(*this, stubPath, nullptr);
@@ -262,7 +299,7 @@ bool TForm2::CopyStub(TByteStream& destination) {
     TPieceHooks hooks;
     hooks.pieceDone = [](int64_t, int64_t) { LetPendingMessagesRun(); };
     if (CopyBytes(stub, destination, -1, kPieceSize, hooks) != TPayloadResult::prOk) {
-        ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
+        ReportWriteFailure(destination);
         return false;
     }
     return true;
@@ -271,7 +308,7 @@ bool TForm2::CopyStub(TByteStream& destination) {
 bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry>& entries, bool& stopped) {
     TPayloadWriter writer(*QC_blowfish1, destination);
     if (writer.WriteHead(Edit1->Text(), this, entries) != TPayloadResult::prOk) {
-        ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
+        ReportWriteFailure(destination);
         return false;
     }
     const TPieceHooks hooks = RunHooks(EncryptStopFlag, *ProgressBar1);
@@ -299,7 +336,7 @@ bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry
             return false;
         }
         if (result != TPayloadResult::prOk) {
-            ShowAccessDenied(*this, Edit3->Text(), kProductCaption);
+            ReportWriteFailure(destination);
             return false;
         }
         LetPendingMessagesRun();
@@ -313,17 +350,37 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
     bool stopped = false;
     bool written = false;
     {
-        TWin32FileStream file(destinationPath, mode == emCarrier ? TFileMode::fmOpenWrite : TFileMode::fmCreate);
-        TBufferedStream destination(file);
-        const int64_t carrierLength = destination.Size();
-        if (!file.IsOpen() || !destination.Seek(carrierLength)) {
+        const std::unique_ptr<TByteStream> file =
+            OpenDestination(destinationPath, mode == emCarrier ? TFileMode::fmOpenWrite : TFileMode::fmCreate);
+        std::optional<TBufferedStream> buffer;  // gathers the pieces into large writes
+        if (file) buffer.emplace(*file);
+        TByteStream* const destination = buffer ? &*buffer : nullptr;
+        const int64_t carrierLength = destination ? destination->Size() : -1;
+        if (!destination || !destination->Seek(carrierLength)) {
             ShowAccessDenied(*this, destinationPath, kProductCaption);
-        } else if ((mode == emStandard || CopyStub(destination)) && WriteFiles(destination, entries, stopped)) {
-            written = (mode != emCarrier || WriteCarrierTrailer(destination, carrierLength)) && destination.Flush();
-            if (!written) ShowAccessDenied(*this, destinationPath, kProductCaption);
+        } else if (mode == emCarrier && !CarrierLengthFits(carrierLength)) {
+            ShowDialogMessage(*this,
+                              "The carrier file is too large: files can be hidden only in a file of less than "
+                              "10,000,000,000 bytes.\r" + destinationPath,
+                              kProductCaption, MB_OK | MB_ICONERROR);
+        } else {
+            written = (mode == emStandard || CopyStub(*destination)) && WriteFiles(*destination, entries, stopped);
+            if (written && mode == emCarrier && !WriteCarrierTrailer(*destination, carrierLength)) {
+                written = false;
+                ReportWriteFailure(*destination);
+            }
+            if (written && !buffer->Flush()) {
+                written = false;
+                ReportWriteFailure(*destination);
+            }
+            // A carrier is the user's own file: a run that ends early cuts off what it appended.
+            if (!written && mode == emCarrier && !destination->SetSize(carrierLength)) {
+                ShowDialogMessage(*this,
+                                  "The carrier file could not be cut back to its own length: it still holds part "
+                                  "of a package.\r" + destinationPath,
+                                  kProductCaption, MB_OK | MB_ICONERROR);
+            }
         }
-        // A carrier is the user's own file: a run that ends early cuts off what it appended.
-        if (!written && mode == emCarrier && file.IsOpen()) destination.SetSize(carrierLength);
     }
     LetPendingMessagesRun();
     if (!written) {

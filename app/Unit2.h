@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/payload/ByteStream.h"
 #include "app/payload/Header.h"
 #include "cipher/Blowfish.h"
 #include "toolkit/controls/BitBtn.h"
@@ -17,8 +19,6 @@
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/forms/SaveDialog.h"
-
-class TByteStream;
 
 // Encryption modes, the item indexes of ComboBox1.
 enum TEncryptMode { emStandard = 0, emPackage = 1, emCarrier = 2 };
@@ -74,12 +74,17 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
+    // Opens the file the run writes into; nullptr when it cannot be opened. Tests put their own stream here.
+    virtual std::unique_ptr<TByteStream> OpenDestination(const std::string& path, TFileMode mode);
 
 private:
     bool InputsValid();
     bool SourcesUsable(std::vector<THeaderEntry>& entries);
+    bool DestinationIsAnInput(const std::vector<std::string>& inputs);
     bool OverwriteConfirmed();
     void Run(const std::vector<THeaderEntry>& entries);
+    // "File access denied." and the destination, or the system's reason when its disk is full.
+    void ReportWriteFailure(const TByteStream& destination);
     bool CopyStub(TByteStream& destination);
     bool WriteFiles(TByteStream& destination, const std::vector<THeaderEntry>& entries, bool& stopped);
     void OfferErase();

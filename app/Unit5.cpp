@@ -9,15 +9,15 @@
 #include "app/shared/RunHooks.h"
 #include "app/payload/BufferedStream.h"
 #include "app/payload/DecimalText.h"
+#include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/WriteFailure.h"
 
 TForm5* Form5 = nullptr;
 bool DecryptStopFlag = true;
 
 namespace {
-
-constexpr const char* kWrongPassword = "Incorrect password. Please retype it.";
 
 template <class T>
 T* Place(TForm5* form, int left, int top, int width, int height) {
@@ -115,7 +115,7 @@ void TForm5::Edit3KeyDown(TComponent*, std::uint16_t& key, TShiftState) {
 void TForm5::CheckBox1Click(TComponent*) { Edit3->SetPasswordChar(CheckBox1->Checked() ? '\0' : '*'); }
 
 void TForm5::Button1Click(TComponent*) {
-    if (auto folder = SystemServices().BrowseForFolder(Handle(), "Select destination folder:")) Edit2->SetText(*folder);
+    if (auto folder = SystemServices().BrowseForFolder(Handle(), kSelectDestinationFolder)) Edit2->SetText(*folder);
 }
 
 void TForm5::Button3Click(TComponent*) {
@@ -140,7 +140,7 @@ void TForm5::EndRun(const std::string& text, const char* caption) {
 void TForm5::Button2Click(TComponent*) {
     const std::string password = Edit3->Text();
     if (TrimBlanks(password).empty()) {
-        ShowDialogMessage(*this, "Please enter the password.", kProductCaption, MB_OK | MB_ICONINFORMATION);
+        ShowDialogMessage(*this, kEnterPassword, kProductCaption, MB_OK | MB_ICONINFORMATION);
         Edit3->SetFocus();
         return;
     }
@@ -149,7 +149,7 @@ void TForm5::Button2Click(TComponent*) {
         const std::string source = Edit1->Text();
         TWin32FileStream container(source, TFileMode::fmOpenRead);
         if (!container.IsOpen()) {
-            ShowDialogMessage(*this, "File access denied.\r" + source, kProductCaption, MB_OK | MB_ICONERROR);
+            ShowAccessDenied(*this, source, kProductCaption);
             return;
         }
         TBufferedStream buffered(container);
@@ -200,7 +200,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
         Label4->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + entries[i].name);
         // A name that would leave the folder, or a size that is no byte count, is never written.
         if (!reader.CanExtract(i)) {
-            EndRun("File access denied.\r" + path, kProductCaption);
+            EndRun(AccessDeniedText(path), kProductCaption);
             return false;
         }
         if (IsFile(path)) {
@@ -213,12 +213,23 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
                 return false;
             }
         }
+        // Emptying a file that is the container under another name would destroy what is being read.
+        const TAlias alias = FindAlias(path, {Edit1->Text()});
+        if (alias.result != TAliasResult::arNone) {
+            EndRun(alias.result == TAliasResult::arSame
+                       ? AccessDeniedText(path) + "\rThe source file \"" + alias.path + "\" is this same file."
+                       : AccessDeniedText(alias.path),
+                   kProductCaption);
+            return false;
+        }
         TPayloadResult result = TPayloadResult::prWriteFailed;
+        uint32_t error = 0;
         {
             TWin32FileStream output(path, TFileMode::fmCreate);
             TBufferedStream buffered(output);
             if (output.IsOpen()) result = reader.Extract(i, buffered, hooks);
             if (result == TPayloadResult::prOk && !buffered.Flush()) result = TPayloadResult::prWriteFailed;
+            error = output.LastError();
         }
         if (result == TPayloadResult::prStopped) {
             EnableControls(true);
@@ -230,7 +241,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
             return false;
         }
         if (result != TPayloadResult::prOk) {
-            EndRun("File access denied.\r" + path, kProductCaption);
+            EndRun(WriteFailureText(path, error), kProductCaption);
             return false;
         }
         LetPendingMessagesRun();

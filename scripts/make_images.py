@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the main program's pictures: the eight 16x16 tool bar and list images (one .bmp strip, magenta
-for the transparent parts) and the program icon (16x16 and 32x32 in one .ico). No packages needed."""
+for the transparent parts), the program icon (16x16, 32x32 and 48x48 in one .ico) and the About window's
+60x55 product picture (magenta for the transparent parts). No packages needed."""
 import math
 import os
 import struct
@@ -139,7 +140,8 @@ def icon_layers():
 
 
 def bmp_strip(pictures, path):
-    w, h = 16 * len(pictures), 16
+    """Pictures of one height side by side in a 24-bit .bmp, magenta where they are transparent."""
+    w, h = sum(len(pic[0]) for pic in pictures), len(pictures[0])
     stride = (w * 3 + 3) & ~3
     pixels = bytearray()
     for y in reversed(range(h)):
@@ -184,10 +186,18 @@ def ico(sizes, path):
         f.write(head + b''.join(entries) + b''.join(blobs))
 
 
+def product_picture():
+    """The program icon at 55x55, centred in a picture 60 wide."""
+    square = render(icon_layers(), 55)
+    clear = [(0.0, 0.0, 0.0, 0.0)]
+    return [clear * 2 + row + clear * 3 for row in square]
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..', 'app', 'resources')
     bmp_strip([render(layers, 16) for layers in images()], os.path.join(out, 'ImageList1.bmp'))
     ico([16, 32, 48], os.path.join(out, 'QVL.ico'))
+    bmp_strip([product_picture()], os.path.join(out, 'Image1.bmp'))
 
 
 if __name__ == '__main__':

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds the Windows programs and starts the main program under Wine.
+# Without a display there is nothing to watch: the program starts on a virtual display, a picture of the main
+# window is saved into the build tree, and the script ends.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -11,6 +13,13 @@ if [ ! -f "$exe" ]; then
 fi
 export WINEPREFIX="$root/build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$exe" "$@"
+  shot="$root/build/screenshots/main-window.png"
+  mkdir -p "${shot%/*}"
+  echo "No display: starting QVL.exe on a virtual display for a picture of its main window ..."
+  "$root/scripts/screenshot.sh" "$shot" "$exe" "$@" >/dev/null
+  [ -f "$shot" ] || { echo "run.sh: no picture was saved" >&2; exit 1; }
+  echo "Main window: $shot"
+  echo "To use the program, run this script where a display is set (DISPLAY=:0 scripts/run.sh, or over ssh -X)."
+  exit 0
 fi
 exec wine "$exe" "$@"

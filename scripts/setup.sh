@@ -1,21 +1,35 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks for building and testing, and creates the Wine prefix once.
+# Every step it relies on is checked afterwards: a step that did not happen stops the setup with a message.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+fail() { echo "setup.sh: $*" >&2; exit 1; }
+
+# fonts-wine holds Wine's own fonts (Marlett, MS Sans Serif, Tahoma): without them Wine draws caption buttons
+# as letters and clips captions.
 packages=(cmake make g++ clang g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
+          wine wine32:i386 fonts-wine xvfb xauth x11-utils xdotool imagemagick
           googletest libgtest-dev libbenchmark-dev libssl-dev openssl)
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || fail "missing packages (${missing[*]}) and no sudo: run this as root once"
+    sudo="sudo"
+  fi
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  for p in "${missing[@]}"; do
+    installed "$p" || fail "package $p did not install"
+  done
 fi
 
 # One Wine prefix for the project, inside the build tree.
@@ -25,17 +39,43 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating the Wine prefix in $WINEPREFIX ..."
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1 || true
   wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || fail "wineboot did not create the Wine prefix in $WINEPREFIX"
 fi
-# Wine draws the caption buttons with Marlett; without a copy in the prefix they show as letters.
+
+# Wine's fonts in the prefix's Fonts folder, where Wine loads them from at its next start; an existing prefix
+# without them gets them too.
+wine_fonts=/usr/share/wine/fonts
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
-  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+needed=(marlett.ttf ms_sans_serif.ttf tahoma.ttf)
+for f in "${needed[@]}"; do
+  [ -f "$wine_fonts/$f" ] || fail "$wine_fonts/$f is missing: is the package fonts-wine installed?"
+done
+mkdir -p "$fonts"
+copied=0
+for f in "$wine_fonts"/*; do
+  name=$(basename "$f")
+  if [ ! -f "$fonts/$name" ]; then
+    cp "$f" "$fonts/$name"
+    copied=1
+  fi
+done
+for f in "${needed[@]}"; do
+  [ -f "$fonts/$f" ] || fail "$f did not reach $fonts"
+done
+# A running server keeps the fonts it loaded at its start: end it so that the next program sees the new ones.
+if [ "$copied" -eq 1 ]; then
+  echo "Placed Wine's fonts in $fonts"
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
 fi
+
 # Windows open inside Wine's own desktop window: no window manager is needed, and hiding a window does not
 # wait for one (a test run of many windows is seconds instead of minutes).
 if [ ! -f "$WINEPREFIX/.qvl-desktop" ]; then
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1 ||
+    fail "could not set Wine's desktop size in the prefix"
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 ||
+    fail "could not make Wine's own desktop the default"
   wineserver -w
   touch "$WINEPREFIX/.qvl-desktop"
 fi

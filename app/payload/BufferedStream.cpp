@@ -93,8 +93,11 @@ int64_t TBufferedStream::Size() const {
     return below < 0 || pending_ == 0 ? below : std::max(below, inner_.Position() + pending_);
 }
 
+// Answers for the cut alone: a failed write before it stays reported by Flush.
 bool TBufferedStream::SetSize(int64_t size) {
-    const bool flushed = Flush();
+    Flush();
     const bool positioned = DropReadAhead();
-    return inner_.SetSize(size) && flushed && positioned;
+    return inner_.SetSize(size) && positioned;
 }
+
+uint32_t TBufferedStream::LastError() const { return inner_.LastError(); }

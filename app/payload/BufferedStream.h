@@ -27,6 +27,8 @@ public:
     int64_t Position() const override;
     int64_t Size() const override;
     bool SetSize(int64_t size) override;
+    // The stream below's: a failed transfer happened there.
+    uint32_t LastError() const override;
 
 private:
     // Leaves the read-ahead, putting the stream below back at the caller's position.

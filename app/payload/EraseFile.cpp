@@ -3,24 +3,33 @@
 
 #include <windows.h>
 
+#include "app/payload/FileSystem.h"
 #include "app/payload/Wipe.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/WriteFailure.h"
 
-void EraseFile(const std::string& path, TEraseHost& host) {
-    EraseFileWith(path, host, [](TByteStream& file) { return WipeContents(file); });
-}
+void EraseFile(const std::string& path, TEraseHost& host) { EraseFileWith(path, host, nullptr); }
 
-void EraseFileWith(const std::string& path, TEraseHost& host, const std::function<bool(TByteStream&)>& wipe) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
+void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamWrap& wrap) {
+    if (!IsFile(path)) return;
     bool wiped = false;
+    uint32_t error = 0;
     // Windows refuses to open a read-only file for writing; say so before trying, on every host.
-    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+    if ((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) == 0) {
         TWin32FileStream file(path, TFileMode::fmOpenWrite);
-        wiped = file.IsOpen() && wipe(file);
+        if (file.IsOpen()) {
+            const std::unique_ptr<TByteStream> wrapped = wrap ? wrap(file) : nullptr;
+            TByteStream& through = wrapped ? *wrapped : file;
+            wiped = WipeContents(through);
+            error = through.LastError();
+        }
     }
     if (!wiped) {
-        host.ReportAccessDenied(path);
+        if (IsDiskFull(error)) {
+            host.ReportWriteFailure(path, WriteFailureText(path, error));
+        } else {
+            host.ReportAccessDenied(path);
+        }
         return;
     }
     host.ProcessMessages();

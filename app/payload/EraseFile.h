@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/payload/ByteStream.h"
@@ -18,11 +19,20 @@ public:
     virtual void ProcessMessages() = 0;
     // The file could not be opened exclusively or not be overwritten; it was not deleted.
     virtual void ReportAccessDenied(const std::string& path) = 0;
+    // Overwriting stopped for a reason the system names (a full disk); text holds that reason and the
+    // path (WriteFailureText). The file was not deleted. Reported as access denied unless overridden.
+    virtual void ReportWriteFailure(const std::string& path, const std::string& text) {
+        static_cast<void>(text);
+        ReportAccessDenied(path);
+    }
 };
 
 // Does nothing for a missing path or a folder. Otherwise opens the file for writing without
 // sharing, overwrites it (WipeContents), closes it, lets messages run and deletes it. Never raises.
 void EraseFile(const std::string& path, TEraseHost& host);
 
-// EraseFile with the overwrite step given: tests put a failing stream between it and the file.
-void EraseFileWith(const std::string& path, TEraseHost& host, const std::function<bool(TByteStream&)>& wipe);
+// Puts a stream of the caller's between the wipe and the opened file (tests make it fail).
+using TWipeStreamWrap = std::function<std::unique_ptr<TByteStream>(TByteStream& file)>;
+
+// EraseFile with the overwrite going through the stream that wrap puts around the file.
+void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamWrap& wrap);

@@ -66,6 +66,9 @@ std::string UpdateTotalsText(const std::vector<std::string>& sizeTexts, TTotalsV
             throw Exception("'" + text + "' is not a valid integer value");
         }
     }
-    return "Total files: " + std::to_string(sizeTexts.size()) + "     Total size: " +
-           FormatFileSize(sum, decimalSymbol);
+    return UpdateTotalsText(sizeTexts.size(), sum, decimalSymbol);
+}
+
+std::string UpdateTotalsText(size_t fileCount, int64_t totalSize, char decimalSymbol) {
+    return "Total files: " + std::to_string(fileCount) + "     Total size: " + FormatFileSize(totalSize, decimalSymbol);
 }

@@ -19,3 +19,5 @@ enum class TTotalsVariant {
 // "Total files: %d     Total size: %s" for rows with these size texts (blanks and control
 // characters around them are ignored).
 std::string UpdateTotalsText(const std::vector<std::string>& sizeTexts, TTotalsVariant variant, char decimalSymbol);
+// The same line for a file count and the sum of their sizes already known (a running total).
+std::string UpdateTotalsText(size_t fileCount, int64_t totalSize, char decimalSymbol);

@@ -63,13 +63,17 @@ void CreateFolderPath(const std::string& path) {
     }
 }
 
-std::string ProgramFolder() {
+std::string ProgramPath() {
     std::vector<char> buffer(MAX_PATH);
     DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     while (length == buffer.size()) {
         buffer.resize(buffer.size() * 2);
         length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     }
-    const std::string module(buffer.data(), length);
+    return std::string(buffer.data(), length);
+}
+
+std::string ProgramFolder() {
+    const std::string module = ProgramPath();
     return module.substr(0, module.rfind('\\') + 1);
 }

@@ -18,5 +18,8 @@ bool SameFile(const std::string& a, const std::string& b);
 // that cannot be created. An empty path does nothing.
 void CreateFolderPath(const std::string& path);
 
+// The program's own executable file.
+std::string ProgramPath();
+
 // The program's own folder with its trailing "\".
 std::string ProgramFolder();

@@ -3,6 +3,13 @@
 
 namespace {
 
+// The digits Windows takes after COM and LPT: 0 to 9 and the superscripts one, two and three of the
+// ANSI code page.
+bool IsPortDigit(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u >= '0' && u <= '9') || u == 0xB9 || u == 0xB2 || u == 0xB3;
+}
+
 // Windows opens a device instead of a file for these names, with or without an extension.
 bool IsDeviceName(const std::string& name) {
     std::string base = name.substr(0, name.find('.'));
@@ -11,8 +18,8 @@ bool IsDeviceName(const std::string& name) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$")
         return true;
-    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) && base[3] >= '1' &&
-           base[3] <= '9';
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           IsPortDigit(base[3]);
 }
 
 }  // namespace

@@ -18,5 +18,5 @@ std::vector<THeaderEntry> ParseHeader(const std::string& header);
 
 // False for a name that could reach outside the folder it is written into or that no file of the
 // platform can bear: empty, holding "\", "/", ":" or a control character, or ending in "." or " "
-// (which covers "." and ".."), or naming a device such as "NUL" or "COM1.txt".
+// (which covers "." and ".."), or naming a device such as "NUL", "COM1.txt", "LPT0" or "COM\xB9" (superscript one).
 bool IsSafeEntryName(const std::string& name);

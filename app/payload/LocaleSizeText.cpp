@@ -14,3 +14,7 @@ std::string FormatFileSize(int64_t size) { return FormatFileSize(size, LocaleDec
 std::string UpdateTotalsText(const std::vector<std::string>& sizeTexts, TTotalsVariant variant) {
     return UpdateTotalsText(sizeTexts, variant, LocaleDecimalSymbol());
 }
+
+std::string UpdateTotalsText(size_t fileCount, int64_t totalSize) {
+    return UpdateTotalsText(fileCount, totalSize, LocaleDecimalSymbol());
+}

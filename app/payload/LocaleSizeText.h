@@ -12,3 +12,4 @@ char LocaleDecimalSymbol();
 
 std::string FormatFileSize(int64_t size);
 std::string UpdateTotalsText(const std::vector<std::string>& sizeTexts, TTotalsVariant variant);
+std::string UpdateTotalsText(size_t fileCount, int64_t totalSize);

@@ -26,7 +26,9 @@ bool MoveTo(HANDLE handle, int64_t offset) {
 TWin32FileStream::TWin32FileStream(const std::string& path, TFileMode mode)
     : handle_(CreateFileA(path.c_str(), DesiredAccess(mode), 0, nullptr,
                           mode == TFileMode::fmCreate ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                          nullptr)) {}
+                          nullptr)) {
+    if (!IsOpen()) Failed();
+}
 
 TWin32FileStream::~TWin32FileStream() {
     if (IsOpen()) CloseHandle(handle_);
@@ -34,20 +36,32 @@ TWin32FileStream::~TWin32FileStream() {
 
 bool TWin32FileStream::IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
 
+bool TWin32FileStream::Failed() {
+    error_ = GetLastError();
+    return false;
+}
+
 int32_t TWin32FileStream::Read(void* buffer, int32_t count) {
     DWORD done = 0;
-    if (!IsOpen() || count <= 0 || !ReadFile(handle_, buffer, static_cast<DWORD>(count), &done, nullptr)) return 0;
+    if (!IsOpen() || count <= 0) return 0;
+    if (!ReadFile(handle_, buffer, static_cast<DWORD>(count), &done, nullptr)) Failed();
     return static_cast<int32_t>(done);
 }
 
 int32_t TWin32FileStream::Write(const void* buffer, int32_t count) {
     DWORD done = 0;  // a failed write still tells how much it stored
-    if (IsOpen() && count > 0) WriteFile(handle_, buffer, static_cast<DWORD>(count), &done, nullptr);
+    if (!IsOpen() || count <= 0) return 0;
+    if (!WriteFile(handle_, buffer, static_cast<DWORD>(count), &done, nullptr)) {
+        Failed();
+    } else if (done < static_cast<DWORD>(count)) {
+        error_ = ERROR_DISK_FULL;  // a file takes all it is given unless its volume has no room left
+    }
     return static_cast<int32_t>(done);
 }
 
 bool TWin32FileStream::Seek(int64_t offset) {
-    return IsOpen() && offset >= 0 && MoveTo(handle_, offset);
+    if (!IsOpen() || offset < 0) return false;
+    return MoveTo(handle_, offset) || Failed();
 }
 
 int64_t TWin32FileStream::Position() const {
@@ -66,6 +80,6 @@ int64_t TWin32FileStream::Size() const {
 bool TWin32FileStream::SetSize(int64_t size) {
     const int64_t position = Position();
     if (position < 0 || size < 0 || !MoveTo(handle_, size)) return false;
-    const bool cut = SetEndOfFile(handle_) != 0;
+    const bool cut = SetEndOfFile(handle_) != 0 || Failed();
     return MoveTo(handle_, position) && cut;
 }

@@ -18,7 +18,12 @@ public:
     int64_t Position() const override;
     int64_t Size() const override;
     bool SetSize(int64_t size) override;
+    uint32_t LastError() const override { return error_; }
 
 private:
+    // Keeps the system's error code of a failed call for LastError; returns false.
+    bool Failed();
+
     void* handle_;  // a HANDLE; INVALID_HANDLE_VALUE when the open failed
+    uint32_t error_ = 0;
 };

@@ -5,10 +5,9 @@
 
 #include <string>
 
+#include "app/shared/MessageTexts.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/system/SystemServices.h"
-
-constexpr const char* kProductCaption = "Quiverlock";
 
 // caption nullptr leaves the system's default title. Returns the button chosen (IDOK, IDYES, ...).
 inline int ShowDialogMessage(TForm& owner, const std::string& text, const char* caption, UINT flags) {
@@ -17,5 +16,5 @@ inline int ShowDialogMessage(TForm& owner, const std::string& text, const char* 
 
 // The system's "File access denied." box for a path.
 inline void ShowAccessDenied(TForm& owner, const std::string& path, const char* caption) {
-    ShowDialogMessage(owner, "File access denied.\r" + path, caption, MB_OK | MB_ICONERROR);
+    ShowDialogMessage(owner, AccessDeniedText(path), caption, MB_OK | MB_ICONERROR);
 }

@@ -223,15 +223,19 @@ TEST_F(DecryptDialog, CancelYesStopsTheRunAndClosesTheDialog) {
     const std::string container = Container("big.qvl", {{"big.bin", RandomBytes(48 << 20, 10)}});
     const std::string big = scratch / "big.bin";
     form->Edit1->SetText(container);
-    scripted.services.AnswerMessageBox(IDNO);
+    const auto position = [&] { return form->ProgressBar1->Position(); };
+    int progressAtNo = -1;
+    scripted.services.AnswerMessageBox(IDNO, [&] { progressAtNo = position(); });
     scripted.services.AnswerMessageBox(IDYES);
     harness::ShowModalWith(*form, {[&] {
                                        form->Edit2->SetText(Folder());
                                        form->Edit3->SetText(kPassword);
                                        harness::ClickButton(*form->Button2);
                                    },
-                                   [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); }, [] {}, [] {},
-                                   [&] { harness::ClickButton(*form->Button3); }});
+                                   harness::When([&] { return position() > 0; },
+                                                 [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); }),
+                                   harness::When([&] { return progressAtNo >= 0 && position() > progressAtNo; },
+                                                 [&] { harness::ClickButton(*form->Button3); })});
     const std::vector<std::string> texts = scripted.services.MessageTexts();
     ASSERT_EQ(texts.size(), 2u) << "the run ended before both questions";
     EXPECT_EQ(texts[0], "Do you want to stop the decryption process?");

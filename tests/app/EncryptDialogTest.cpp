@@ -261,11 +261,13 @@ TEST_F(EncryptDialog, SourceThatIsTheDestinationIsRefusedBeforeAnythingIsTouched
     AddSource(list, source, bytes);
     std::string otherCase = source;
     for (char& c : otherCase) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    for (TEncryptMode mode : {emStandard, emCarrier}) {
+    for (const auto& [mode, role] : {std::pair{emStandard, "destination"}, std::pair{emCarrier, "carrier"}}) {
         scripted.services = TScriptedServices();
         form = std::make_unique<TForm2>(nullptr);
         EXPECT_FALSE(Encrypt(mode, otherCase));
-        ASSERT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + source});
+        ASSERT_EQ(scripted.services.MessageTexts(),
+                  std::vector<std::string>{"File access denied.\r" + source + "\rThe " + role + " file \"" + otherCase +
+                                           "\" is this same file."});
         EXPECT_FALSE(scripted.services.Calls()[0].Caption.has_value());
         EXPECT_EQ(FileBytes(source), bytes);
     }
@@ -297,7 +299,7 @@ TEST_F(EncryptDialog, CarrierOfARunThatEndsEarlyGetsItsOwnLengthBack) {
     }
     EXPECT_EQ(FileBytes(carrier), picture);
 
-    // Too long for the trailer: everything was appended before the trailer was refused.
+    // Too long for the trailer: refused when opened, before anything is appended.
     constexpr int64_t kTooLong = 10000000000LL;
     const std::string big = scratch / "big.img";
     {
@@ -343,12 +345,15 @@ TEST_F(EncryptDialog, CancelAnsweredNoContinuesAndTheCloseBoxAnsweredYesStops) {
     int progressAtYes = -1;
     scripted.services.AnswerMessageBox(IDNO, [&] { progressAtNo = form->ProgressBar1->Position(); });
     scripted.services.AnswerMessageBox(IDYES, [&] { progressAtYes = form->ProgressBar1->Position(); });
+    const auto position = [&] { return form->ProgressBar1->Position(); };
     harness::ShowModalWith(*form, {[&] {
                                        Fill(emStandard, kPassword, kPassword, destination);
                                        harness::ClickButton(*form->Button1);
                                    },
-                                   [&] { harness::ClickButton(*form->Button2); }, [] {}, [] {}, [] {}, [] {}, [] {},
-                                   [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); }});
+                                   harness::When([&] { return position() > 0; },
+                                                 [&] { harness::ClickButton(*form->Button2); }),
+                                   harness::When([&] { return position() > progressAtNo; },
+                                                 [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); })});
     const std::vector<std::string> texts = scripted.services.MessageTexts();
     ASSERT_EQ(texts.size(), 2u) << "the run ended before both questions";
     EXPECT_EQ(texts[0], "Do you want to stop the encryption process?");

@@ -4,7 +4,7 @@
 namespace {
 
 // Five rows named r0 .. r4, one byte each.
-void AddFiveRows(TForm1& window, TScratchTree& tree) {
+void AddFiveRows(TForm1& window, TScratchFolder& tree) {
     for (int i = 0; i < 5; ++i) window.AddPath(tree.File("r" + std::to_string(i), 1));
 }
 
@@ -23,7 +23,7 @@ TEST_F(MainWindowTest, RemoveDeletesSelectedRowsAndSelectsTheRowInTheFirstOnesPl
         {{}, {"r0", "r1", "r2", "r3", "r4"}, {}},
     };
     for (const auto& c : cases) {
-        TScratchTree tree("remove");
+        TScratchFolder tree("qvl_remove");
         TForm1& window = Window();
         AddFiveRows(window, tree);
         for (int row : c.selected) window.ListView1->SetSelected(row, true);
@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, RemoveDeletesSelectedRowsAndSelectsTheRowInTheFirstOnesPl
 }
 
 TEST_F(MainWindowTest, NameSortPlacesLaterRowsAndTurningItOffKeepsTheOrder) {
-    TScratchTree tree("sort");
+    TScratchFolder tree("qvl_sort");
     TForm1& window = Window();
     for (const char* name : {"b", "C", "a"}) window.AddPath(tree.File(name, 1));
     window.ListView1->SetSelected(0, true);
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, NameSortPlacesLaterRowsAndTurningItOffKeepsTheOrder) {
 }
 
 TEST_F(MainWindowTest, OpenLaunchesOnlyTheFirstSelectedRowInItsFolder) {
-    TScratchTree tree("open");
+    TScratchFolder tree("qvl_open");
     TForm1& window = Window();
     AddFiveRows(window, tree);
     window.Open1->Click();
@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, OpenLaunchesOnlyTheFirstSelectedRowInItsFolder) {
 }
 
 TEST_F(MainWindowTest, EraseAsksThenErasesTheTreeFileAndRefreshesLeavingTheList) {
-    TScratchTree tree("erase");
+    TScratchFolder tree("qvl_erase");
     std::string file = tree.File("secret.txt", 700);
     TForm1& window = ShownWindow();
     window.AddPath(file);
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, EraseAsksThenErasesTheTreeFileAndRefreshesLeavingTheList)
 }
 
 TEST_F(MainWindowTest, DelRemovesRowsInTheListAndAsksToEraseInTheTree) {
-    TScratchTree tree("keys");
+    TScratchFolder tree("qvl_keys");
     std::string file = tree.File("keep.txt", 5);
     TForm1& window = ShownWindow();
     window.AddPath(file);
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, DelRemovesRowsInTheListAndAsksToEraseInTheTree) {
 }
 
 TEST_F(MainWindowTest, EncryptAndDecryptExplainWhatIsMissing) {
-    TScratchTree tree("missing");
+    TScratchFolder tree("qvl_missing");
     TForm1& window = ShownWindow();
     window.Encrypt1->Click();
     ASSERT_TRUE(window.ShellTreeView1->SelectPath(tree.Root()));

@@ -15,72 +15,8 @@
 #include "app/Unit5.h"
 #include "app/payload/TempDir.h"
 #include "tests/toolkit/Harness.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/toolkit/ScriptedServices.h"
-
-// Removes a file or a folder with everything below it.
-inline void RemoveTree(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        DeleteFileA(path.c_str());
-        return;
-    }
-    WIN32_FIND_DATAA entry{};
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-// A folder under the temp folder for one test, removed with its contents.
-class TScratchTree {
-public:
-    explicit TScratchTree(const std::string& name)
-        : root_(GetTempDir() + "qvl_" + name + std::to_string(GetCurrentProcessId())) {
-        RemoveTree(root_);
-        CreateDirectoryA(root_.c_str(), nullptr);
-    }
-    ~TScratchTree() { RemoveTree(root_); }
-    TScratchTree(const TScratchTree&) = delete;
-    TScratchTree& operator=(const TScratchTree&) = delete;
-
-    const std::string& Root() const { return root_; }
-    // Creates the folders on the way and a file of `size` bytes; returns its full path.
-    std::string File(const std::string& relative, size_t size, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-        size_t cut = relative.find_last_of('\\');
-        if (cut != std::string::npos) Folder(relative.substr(0, cut));
-        std::string path = root_ + "\\" + relative;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
-        std::string bytes(size, 'x');
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(size), &written, nullptr);
-        CloseHandle(file);
-        SetFileAttributesA(path.c_str(), attributes);
-        return path;
-    }
-    std::string Folder(const std::string& relative) {
-        std::string path = root_;
-        size_t start = 0;
-        while (start < relative.size()) {
-            size_t end = relative.find('\\', start);
-            if (end == std::string::npos) end = relative.size();
-            path += "\\" + relative.substr(start, end - start);
-            CreateDirectoryA(path.c_str(), nullptr);
-            start = end + 1;
-        }
-        return path;
-    }
-
-private:
-    std::string root_;
-};
 
 // Runs `step` inside the next modal loop of `form` (the first timer tick that finds it modal).
 class TWhenModal {
@@ -128,7 +64,6 @@ protected:
     // Builds the four windows; the main one is not shown yet.
     void CreateForms() {
         Form1 = new TForm1(&harness::TestApplication());
-        Form1->SetStartFile("");
         Form2 = new TForm2(&harness::TestApplication());
         Form3 = new TForm3(&harness::TestApplication());
         Form5 = new TForm5(&harness::TestApplication());

@@ -1,10 +1,11 @@
-// Hex conversion and repeatable pseudo-random bytes for the cipher tests.
+// Hex conversion for the cipher tests, and the tests' pseudo-random bytes.
 #pragma once
 
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "tests/support/RandomBytes.h"
 
 using Bytes = std::vector<uint8_t>;
 
@@ -25,10 +26,3 @@ inline std::string ToHex(const uint8_t* data, size_t size) {
 }
 
 inline std::string ToHex(const Bytes& data) { return ToHex(data.data(), data.size()); }
-
-inline Bytes RandomBytes(size_t size, uint32_t seed) {
-    std::mt19937 gen(seed);
-    Bytes out(size);
-    for (auto& b : out) b = static_cast<uint8_t>(gen());
-    return out;
-}

@@ -3,6 +3,7 @@
 
 #include "app/payload/EraseFile.h"
 #include "app/payload/Wipe.h"
+#include "app/payload/WriteFailure.h"
 #include "tests/payload/PayloadTestSupport.h"
 #include "tests/payload/WinFileSupport.h"
 
@@ -18,10 +19,15 @@ public:
         fileThereDuringMessages = FileExists(watched_);
     }
     void ReportAccessDenied(const std::string& path) override { reported.push_back(path); }
+    void ReportWriteFailure(const std::string& path, const std::string& text) override {
+        reported.push_back(path);
+        reasons.push_back(text);
+    }
 
     int messageRuns = 0;
     bool fileThereDuringMessages = false;
     std::vector<std::string> reported;
+    std::vector<std::string> reasons;
 
 private:
     std::string watched_;
@@ -79,17 +85,23 @@ TEST(EraseFile, FoldersAndMissingPathsAreIgnoredSilently) {
     EXPECT_TRUE(FileExists(subfolder));
 }
 
-TEST(EraseFile, FullVolumeIsReportedAndTheFileIsNotDeleted) {
+TEST(EraseFile, FullVolumeIsReportedWithTheSystemsReasonAndTheFileIsNotDeleted) {
     TScratchFolder folder("qvl_full_");
     const std::string path = folder / "big.bin";
-    PutFile(path, RandomBytes(1000, 7));
-    TRecordingHost host;
-    EraseFileWith(path, host, [](TByteStream& file) {
-        TFullVolume full(file, 800);
-        return WipeContents(full);
-    });
-    EXPECT_EQ(host.reported, std::vector<std::string>{path});
-    EXPECT_TRUE(FileExists(path));
+    for (const uint32_t error : {uint32_t{ERROR_DISK_FULL}, uint32_t{0}}) {
+        PutFile(path, RandomBytes(1000, 7));
+        TRecordingHost host;
+        EraseFileWith(path, host,
+                      [error](TByteStream& file) { return std::make_unique<TFullVolume>(file, 800, error); });
+        EXPECT_EQ(host.reported, std::vector<std::string>{path});
+        if (error != 0) {
+            EXPECT_EQ(host.reasons, std::vector<std::string>{SystemErrorText(error) + "\r" + path});
+            EXPECT_FALSE(SystemErrorText(error).empty());
+        } else {
+            EXPECT_TRUE(host.reasons.empty());  // a short write with no reason given is access denied
+        }
+        EXPECT_TRUE(FileExists(path));
+    }
 }
 
 }  // namespace

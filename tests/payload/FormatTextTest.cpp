@@ -46,10 +46,11 @@ TEST(Header, ParsingStopsAtShortOrUnfinishedRemaindersWithoutMisaligningEntries)
 
 TEST(Header, NamesThatLeaveTheFolderOrCannotBeFilesAreUnsafe) {
     const char* unsafe[] = {"", ".", "..", "...", ".. ", "a\\b", "..\\x", "/etc", "c:x", "a.txt:s", "x.", "x ", "a\nb",
-                            "NUL", "con", "Aux.txt", "prn.tar.gz", "nul .log", "COM1", "lpt9.doc", "CONOUT$"};
+                            "NUL", "con", "Aux.txt", "prn.tar.gz", "nul .log", "COM1", "lpt9.doc", "CONOUT$",
+                            "COM0", "lpt0", "COM\xB9", "com\xB2.txt", "LPT\xB3", "lpt\xB9.doc.zip"};
     for (const char* name : unsafe) EXPECT_FALSE(IsSafeEntryName(name)) << name;
     const char* safe[] = {"a.txt", ".profile", "x..y", "name with blanks.doc", "\xe4\xf6.txt",
-                          "console.txt", "nullify", "COM10", "lpt0", "x.nul", "con-fig"};
+                          "console.txt", "nullify", "COM10", "x.nul", "con-fig", "COM\xB4", "LPT\xB9\xB9"};
     for (const char* name : safe) EXPECT_TRUE(IsSafeEntryName(name)) << name;
 }
 

@@ -86,6 +86,18 @@ TEST(PayloadReader, ScrubbedCipherRefusesBeforeWritingAndShortContainerIsTruncat
     EXPECT_EQ(untouched.Size(), 0);
 }
 
+TEST(PayloadReaderAndWriter, PortNamesWindowsReservesAreRefusedWithOrWithoutExtension) {
+    for (const char* name : {"COM0", "LPT0.txt", "COM\xB9", "COM\xB2.txt", "COM\xB3", "LPT\xB9.doc", "lpt\xB2",
+                                     "Lpt\xB3.tar.gz"}) {
+        EXPECT_EQ(CheckHeadEntries({{name, "1"}}), TPayloadResult::prBadEntry) << name;
+        const std::string header = std::string(name) + "?1?";
+        TOpenedReader opened(CraftPayload(kPassword, PadDecimal10(static_cast<int64_t>(header.size())), header, {7}));
+        ASSERT_EQ(opened.reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
+        ASSERT_EQ(opened.reader.ReadHeader(), TPayloadResult::prOk);
+        EXPECT_FALSE(opened.reader.CanExtract(0)) << name;
+    }
+}
+
 TEST(PayloadWriter, OversizeHeaderAndUnstorableEntriesWriteNothing) {
     const std::vector<std::vector<THeaderEntry>> refused = {
         {{std::string(20478, 'n'), "10"}}, {{"a?b", "1"}}, {{"..", "1"}}, {{"a", "12a"}}, {{"a", "-1"}}, {{"a", ""}}};

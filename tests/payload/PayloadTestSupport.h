@@ -11,24 +11,21 @@
 #include "app/payload/MemoryStream.h"
 #include "app/payload/PayloadWriter.h"
 #include "cipher/Blowfish.h"
+#include "tests/support/RandomBytes.h"
 
-inline std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed) {
-    std::mt19937 generator(seed);
-    std::vector<uint8_t> bytes(size);
-    for (uint8_t& b : bytes) b = static_cast<uint8_t>(generator());
-    return bytes;
-}
-
-// Passes everything to another stream but stores only the first `room` bytes written (a full volume).
+// Passes everything to another stream but stores only the first `room` bytes written (a full volume);
+// a write cut short leaves `error` as the stream's LastError.
 class TFullVolume : public TByteStream {
 public:
-    TFullVolume(TByteStream& inner, int64_t room) : inner_(inner), room_(room) {}
+    TFullVolume(TByteStream& inner, int64_t room, uint32_t error = 0) : inner_(inner), room_(room), error_(error) {}
     int32_t Read(void* buffer, int32_t count) override { return inner_.Read(buffer, count); }
     int32_t Write(const void* buffer, int32_t count) override {
         const int32_t n = static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(count, room_)));
         room_ -= n;
+        if (n < count) full_ = true;
         return inner_.Write(buffer, n);
     }
+    uint32_t LastError() const override { return full_ ? error_ : 0; }
     bool Seek(int64_t offset) override { return inner_.Seek(offset); }
     int64_t Position() const override { return inner_.Position(); }
     int64_t Size() const override { return inner_.Size(); }
@@ -37,6 +34,8 @@ public:
 private:
     TByteStream& inner_;
     int64_t room_;
+    uint32_t error_;
+    bool full_ = false;
 };
 
 struct TPackedFile {

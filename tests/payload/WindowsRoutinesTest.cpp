@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/payload/LocaleSizeText.h"
+#include "app/payload/TempDir.h"
 #include "tests/payload/PayloadTestSupport.h"
 #include "tests/payload/WinFileSupport.h"
 

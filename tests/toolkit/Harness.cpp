@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace harness {
 
 namespace {
 
 struct TModalScript {
     TForm* Form = nullptr;
-    std::vector<std::function<void()>> Steps;
+    std::vector<TStep> Steps;
     size_t Next = 0;
     int IdleTicks = 0;
 };
@@ -21,17 +24,32 @@ constexpr int kGraceTicks = 200;
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
     if (g_script == nullptr) return;
     if (g_script->Next < g_script->Steps.size()) {
-        auto step = g_script->Steps[g_script->Next++];
-        step();
-        return;
+        const TStep step = g_script->Steps[g_script->Next];
+        if (!step.Ready || step.Ready()) {
+            ++g_script->Next;
+            g_script->IdleTicks = 0;
+            step.Run();
+            return;
+        }
     }
     if (++g_script->IdleTicks == kGraceTicks) {
-        ADD_FAILURE() << "the modal form stayed open after its scripted steps";
+        ADD_FAILURE() << (g_script->Next < g_script->Steps.size() ? "a scripted step waited in vain for its condition"
+                                                                   : "the modal form stayed open after its scripted steps");
         g_script->Form->SetModalResult(mrAbort);
     }
 }
 
 }  // namespace
+
+LRESULT SendMenuDrawItem(HWND owner, const void* item, HDC dc, RECT rect, UINT state) {
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemData = reinterpret_cast<ULONG_PTR>(item);
+    draw.hDC = dc;
+    draw.rcItem = rect;
+    draw.itemState = state;
+    return SendMessageA(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+}
 
 TApplication& TestApplication() {
     static TApplication application;
@@ -82,7 +100,23 @@ void PressKey(WORD virtualKey) {
     ProcessMessages();
 }
 
-TModalResult ShowModalWith(TForm& form, std::vector<std::function<void()>> steps) {
+void PressKey(WORD virtualKey, TShiftState shift) {
+    BYTE saved[256] = {};
+    GetKeyboardState(saved);
+    BYTE held[256];
+    std::copy(std::begin(saved), std::end(saved), std::begin(held));
+    const struct {
+        TShiftState flag;
+        int key;
+    } modifiers[] = {{ssShift, VK_SHIFT}, {ssCtrl, VK_CONTROL}, {ssAlt, VK_MENU}};
+    for (const auto& m : modifiers)
+        if (shift & m.flag) held[m.key] |= 0x80;
+    SetKeyboardState(held);
+    PressKey(virtualKey);
+    SetKeyboardState(saved);
+}
+
+TModalResult ShowModalWith(TForm& form, std::vector<TStep> steps) {
     TModalScript script{&form, std::move(steps)};
     TModalScript* outer = g_script;
     g_script = &script;

@@ -33,6 +33,8 @@ public:
     void AnswerShellExecute(INT_PTR result);
     // Settings keys are placed under this path instead of their own (a scratch key for tests).
     void SetSettingsBase(const std::string& base) { settingsBase_ = base; }
+    // The system language the code under test sees; English (United States) unless set.
+    void SetSystemLanguage(LANGID language) { language_ = language; }
 
     const std::vector<TServiceCall>& Calls() const { return calls_; }
     std::vector<TServiceCall> CallsOf(TServiceKind kind) const;
@@ -45,6 +47,7 @@ public:
     INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& directory, int show) override;
     TRegistryLocation SettingsKey(const std::string& path) override;
+    LANGID SystemDefaultLanguage() override { return language_; }
 
 private:
     template <class T>
@@ -61,6 +64,7 @@ private:
     std::deque<std::optional<std::string>> folderAnswers_;
     std::deque<INT_PTR> shellAnswers_;
     std::string settingsBase_;
+    LANGID language_ = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 };
 
 // Puts scripted services in place for the scope.

@@ -1,4 +1,4 @@
-// Combo box; this program uses the drop-down list style (no free text). OnChange follows the user's choice.
+// Combo box in the drop-down, simple or drop-down list style (the last without free text); OnChange follows the user.
 #pragma once
 
 #include "toolkit/controls/ItemsControl.h"

@@ -7,6 +7,7 @@
 #include "toolkit/core/Exception.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/controls/WinControl.h"
+#include "toolkit/controls/WindowProcHook.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     WindowProc = MethodOf<&TControl::WndProc>(this);
@@ -14,6 +15,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+    for (TWindowProcHook* link : std::vector<TWindowProcHook*>(procHooks_)) link->ControlGone();
     RemoveFromParent();
     if (Application != nullptr) Application->ControlDestroyed(this);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "toolkit/graphics/Color.h"
 #include "toolkit/core/Component.h"
@@ -14,6 +15,7 @@
 class TWinControl;
 class TForm;
 class TPopupMenu;
+class TWindowProcHook;
 
 using TCursor = int;
 constexpr TCursor crDefault = 0;
@@ -131,6 +133,8 @@ private:
     void FontChanged();
 
     friend class TWinControl;
+    friend class TWindowProcHook;
+    std::vector<TWindowProcHook*> procHooks_;  // links of WindowProc's chain, in hooking order
     TWinControl* parent_ = nullptr;
     TColor color_ = clBtnFace;
     bool parentColor_ = true;

@@ -1,4 +1,5 @@
-// Cool bar (rebar) across the top of a form: each child control sits in a band of its own.
+// Cool bar (rebar) across the top of a form: each child window sits in a band of its own; graphic children
+// such as speed buttons sit on the bar itself.
 #include "toolkit/controls/CoolBar.h"
 
 #include <commctrl.h>
@@ -33,4 +34,15 @@ void TCoolBar::CreateWnd() {
         band.cx = child->Width();
         SendMessageA(Handle(), RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
     }
+}
+
+void TCoolBar::WndProc(TMessage& message) {
+    if (message.Msg == WM_ERASEBKGND) {
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, Brush().Handle());
+        message.Result = 1;
+        return;
+    }
+    TWinControl::WndProc(message);
 }

@@ -1,4 +1,5 @@
-// Cool bar (rebar) across the top of a form: each child control sits in a band of its own.
+// Cool bar (rebar) across the top of a form: each child window sits in a band of its own; graphic children
+// such as speed buttons sit on the bar itself.
 #pragma once
 
 #include "toolkit/controls/WinControl.h"
@@ -15,6 +16,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
     // Creates the window and its children, then puts each child window into a band.
     void CreateWnd() override;
+    // Graphic children (speed buttons) sit on the bar itself, which paints its background under them.
+    void WndProc(TMessage& message) override;
 
 private:
     bool bandBorders_ = true;

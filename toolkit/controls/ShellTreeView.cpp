@@ -17,24 +17,6 @@ struct TShellTreeView::TNode {
 
 namespace {
 
-// Holds a COM interface pointer and releases it.
-template <class T>
-class TComRef {
-public:
-    TComRef() = default;
-    ~TComRef() {
-        if (p_ != nullptr) p_->Release();
-    }
-    TComRef(const TComRef&) = delete;
-    TComRef& operator=(const TComRef&) = delete;
-    T* Get() const { return p_; }
-    T** Out() { return &p_; }
-    T* operator->() const { return p_; }
-
-private:
-    T* p_ = nullptr;
-};
-
 bool EqualNoCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 // True when `path` lies below the folder `folder`.
@@ -68,19 +50,13 @@ TShellTreeView::TShellTreeView(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
     SetParentColor(false);
     SetColor(clWindow);
-    comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
-    if (FAILED(SHGetDesktopFolder(&desktop_))) throw Exception("Cannot open the desktop folder");
+    if (FAILED(SHGetDesktopFolder(desktop_.Out())) || !desktop_) throw Exception("Cannot open the desktop folder");
     ITEMIDLIST* drives = nullptr;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives))) drivesPidl_.reset(drives);
+    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives))) drivesPidl_.Reset(drives);
 }
 
-TShellTreeView::~TShellTreeView() {
-    DestroyHandle();
-    nodes_.clear();
-    drivesPidl_.reset();
-    desktop_->Release();
-    if (comInitialized_) CoUninitialize();
-}
+// The window goes first; the nodes, the desktop folder and COM follow as members.
+TShellTreeView::~TShellTreeView() { DestroyHandle(); }
 
 void TShellTreeView::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
@@ -113,10 +89,10 @@ void TShellTreeView::InsertRoot() {
 HTREEITEM TShellTreeView::InsertNode(HTREEITEM parent, TPidl pidl, bool hasChildren) {
     std::string name;
     if (parent == TVI_ROOT) {
-        name = DisplayName(desktop_, pidl.get());
+        name = DisplayName(desktop_.Get(), pidl.Get());
     } else {
         SHFILEINFOA info{};
-        SHGetFileInfoA(reinterpret_cast<LPCSTR>(pidl.get()), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_DISPLAYNAME);
+        SHGetFileInfoA(reinterpret_cast<LPCSTR>(pidl.Get()), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_DISPLAYNAME);
         name = info.szDisplayName;
     }
     auto node = std::make_unique<TNode>();
@@ -126,8 +102,8 @@ HTREEITEM TShellTreeView::InsertNode(HTREEITEM parent, TPidl pidl, bool hasChild
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_PARAM;
     insert.item.pszText = const_cast<char*>(name.c_str());
-    insert.item.iImage = SystemIcon(node->Absolute.get(), 0);
-    insert.item.iSelectedImage = SystemIcon(node->Absolute.get(), SHGFI_OPENICON);
+    insert.item.iImage = SystemIcon(node->Absolute.Get(), 0);
+    insert.item.iSelectedImage = SystemIcon(node->Absolute.Get(), SHGFI_OPENICON);
     insert.item.cChildren = hasChildren ? 1 : 0;
     insert.item.lParam = reinterpret_cast<LPARAM>(node.get());
     nodes_.push_back(std::move(node));
@@ -149,11 +125,10 @@ bool TShellTreeView::Populate(HTREEITEM item) {
     if (node->Populated) return SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)) != 0;
     node->Populated = true;
     TComRef<IShellFolder> folder;
-    bool isDesktop = node->Absolute->mkid.cb == 0;
+    bool isDesktop = node->Absolute.Get()->mkid.cb == 0;
     if (isDesktop) {
-        desktop_->AddRef();
-        *folder.Out() = desktop_;
-    } else if (FAILED(desktop_->BindToObject(node->Absolute.get(), nullptr, IID_IShellFolder,
+        folder.Share(desktop_.Get());
+    } else if (FAILED(desktop_->BindToObject(node->Absolute.Get(), nullptr, IID_IShellFolder,
                                              reinterpret_cast<void**>(folder.Out())))) {
         return false;
     }
@@ -170,7 +145,7 @@ bool TShellTreeView::Populate(HTREEITEM item) {
     while (list->Next(1, &child, nullptr) == S_OK) {
         TPidl relative(child);
         ULONG attributes = SFGAO_FOLDER | SFGAO_STREAM;
-        LPCITEMIDLIST query = relative.get();
+        LPCITEMIDLIST query = relative.Get();
         if (FAILED(folder->GetAttributesOf(1, &query, &attributes))) attributes = 0;
         bool isFolder = (attributes & SFGAO_FOLDER) != 0 && (attributes & SFGAO_STREAM) == 0;
         children.push_back(TChild{std::move(relative), isFolder});
@@ -178,10 +153,10 @@ bool TShellTreeView::Populate(HTREEITEM item) {
     IShellFolder* f = folder.Get();
     std::stable_sort(children.begin(), children.end(), [f](const TChild& a, const TChild& b) {
         if (a.Folder != b.Folder) return a.Folder;
-        return static_cast<short>(HRESULT_CODE(f->CompareIDs(0, a.Relative.get(), b.Relative.get()))) < 0;
+        return static_cast<short>(HRESULT_CODE(f->CompareIDs(0, a.Relative.Get(), b.Relative.Get()))) < 0;
     });
     for (TChild& c : children)
-        InsertNode(item, TPidl(ILCombine(node->Absolute.get(), c.Relative.get())), c.Folder);
+        InsertNode(item, TPidl(ILCombine(node->Absolute.Get(), c.Relative.Get())), c.Folder);
     if (children.empty()) {
         TVITEMA tv{};
         tv.mask = TVIF_CHILDREN;
@@ -196,7 +171,7 @@ std::string TShellTreeView::NodePath(HTREEITEM item) {
     TNode* node = NodeOf(item);
     if (node == nullptr) return "";
     char buffer[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(node->Absolute.get(), buffer)) return "";
+    if (!SHGetPathFromIDListA(node->Absolute.Get(), buffer)) return "";
     return buffer;
 }
 
@@ -221,7 +196,7 @@ HTREEITEM TShellTreeView::FindPath(HTREEITEM item, const std::string& path, bool
         }
         TNode* node = NodeOf(child);
         if (throughVirtual && childPath.empty() && node != nullptr && drivesPidl_ &&
-            desktop_->CompareIDs(0, node->Absolute.get(), drivesPidl_.get()) == 0)
+            desktop_->CompareIDs(0, node->Absolute.Get(), drivesPidl_.Get()) == 0)
             virtualDrives = child;
     }
     return virtualDrives != nullptr ? FindPath(virtualDrives, path, false) : nullptr;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "toolkit/controls/WinControl.h"
+#include "toolkit/system/WinGuards.h"
 
 class TShellTreeView : public TWinControl {
 public:
@@ -36,10 +37,6 @@ protected:
 
 private:
     struct TNode;
-    struct TPidlFree {
-        void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
-    };
-    using TPidl = std::unique_ptr<ITEMIDLIST, TPidlFree>;
 
     void InsertRoot();
     // Adds the children of a node once; false when it has none.
@@ -50,8 +47,9 @@ private:
     HTREEITEM FindPath(HTREEITEM item, const std::string& path, bool throughVirtual);
     void HandleNotify(TMessage& message);
 
-    bool comInitialized_ = false;
-    IShellFolder* desktop_ = nullptr;
+    // Declared in the order they are needed: COM, then what lives in it; they go in reverse.
+    TComInitialization com_;
+    TComRef<IShellFolder> desktop_;
     TPidl drivesPidl_;
     std::vector<std::unique_ptr<TNode>> nodes_;
     std::string savedPath_;

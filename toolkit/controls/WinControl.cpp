@@ -263,13 +263,14 @@ void TWinControl::PaintControls(HDC dc) {
     }
 }
 
-void TWinControl::HandlePaint(TMessage& message) {
+// Called when the window needs painting: the control's own drawing (or the system's), then its graphic children.
+bool TWinControl::HandlePaint(TMessage& message) {
     bool hasGraphicChildren = std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
         return dynamic_cast<TGraphicControl*>(c) != nullptr;
     });
     if (!OwnWindowClass() && !hasGraphicChildren) {
         DefaultHandler(message);
-        return;
+        return true;
     }
     auto paintInto = [&](HDC dc) {
         if (OwnWindowClass()) {
@@ -287,8 +288,11 @@ void TWinControl::HandlePaint(TMessage& message) {
         paintInto(dc.Get());
     }
     message.Result = 0;
+    return true;
 }
 
+// Called when the mouse moves or a button goes up or down in the client area: the enabled graphic child under
+// the mouse (or the one that holds it since a press) takes the message in its own coordinates.
 bool TWinControl::RouteMouse(TMessage& message) {
     POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
     TControl* target = captureControl_ != nullptr ? captureControl_ : ControlAtPos(p);
@@ -330,29 +334,32 @@ bool TWinControl::HandleSetCursor(TMessage& message) {
     return true;
 }
 
-// Tab, Enter and Esc go to the form first unless the control wants them itself.
-void TWinControl::HandleDialogKey(TMessage& message) {
+// Called when the message loop offers a key before dispatching it: Tab, Enter and Esc go to the form first
+// unless the control wants them itself.
+bool TWinControl::HandleDialogKey(TMessage& message) {
     message.Result = 0;
     auto key = static_cast<std::uint16_t>(message.WParam);
     LRESULT wanted = 0;
     if (key == VK_TAB) wanted = DLGC_WANTTAB;
     if (key == VK_RETURN || key == VK_ESCAPE) wanted = DLGC_WANTALLKEYS;
-    if (wanted == 0 || (Perform(WM_GETDLGCODE) & (wanted | DLGC_WANTMESSAGE)) != 0) return;
+    if (wanted == 0 || (Perform(WM_GETDLGCODE) & (wanted | DLGC_WANTMESSAGE)) != 0) return true;
     TForm* form = ParentForm();
     if (form != nullptr && form->DialogKey(key)) message.Result = 1;
+    return true;
 }
 
-// The form's key preview first, then the control's own handler; either may swallow the key.
+// Called when a key goes down in the window: the form's key preview first, then the control's own handler;
+// either may swallow the key. A key left over reaches the system (changed, if a handler changed it).
 bool TWinControl::HandleKeyDown(TMessage& message) {
     auto key = static_cast<std::uint16_t>(message.WParam);
     TShiftState shift = KeyboardShiftState();
     TForm* form = ParentForm();
-    if (form != nullptr && form != this && form->KeyPreview()) {
-        form->KeyDown(key, shift);
-        if (key == 0) return true;
+    if (form != nullptr && form != this && form->KeyPreview()) form->KeyDown(key, shift);
+    if (key != 0) KeyDown(key, shift);
+    if (key == 0) {
+        message.Result = 0;
+        return true;
     }
-    KeyDown(key, shift);
-    if (key == 0) return true;
     message.WParam = key;
     return false;
 }
@@ -370,125 +377,173 @@ bool TWinControl::ReflectToChild(TMessage& message, HWND child) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
+    if (!HandleMessage(message)) TControl::WndProc(message);
+}
+
+// One named handler per message; a handler that returns false passes the message on to TControl.
+bool TWinControl::HandleMessage(TMessage& message) {
     switch (message.Msg) {
-    case WM_SETFOCUS:
-        DefaultHandler(message);
-        FocusArrived();
-        return;
-    case WM_KILLFOCUS:
-        DefaultHandler(message);
-        Perform(CM_EXIT);
-        return;
+    case WM_SETFOCUS: return WMSetFocus(message);
+    case WM_KILLFOCUS: return WMKillFocus(message);
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-        if (message.LParam != 0 && ReflectToChild(message, reinterpret_cast<HWND>(message.LParam))) return;
-        break;
-    case WM_NOTIFY:
-        if (ReflectToChild(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom)) return;
-        break;
-    case WM_DRAWITEM: {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-        if (item->CtlType != ODT_MENU && ReflectToChild(message, item->hwndItem)) return;
-        break;
-    }
-    case WM_MEASUREITEM: {
-        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-        if (item->CtlType != ODT_MENU && ReflectToChild(message, GetDlgItem(handle_, static_cast<int>(item->CtlID))))
-            return;
-        break;
-    }
-    case WM_DELETEITEM:
-        if (ReflectToChild(message, reinterpret_cast<DELETEITEMSTRUCT*>(message.LParam)->hwndItem)) return;
-        break;
-    case WM_COMPAREITEM:
-        if (ReflectToChild(message, reinterpret_cast<COMPAREITEMSTRUCT*>(message.LParam)->hwndItem)) return;
-        break;
-    case WM_PARENTNOTIFY:
-        if (LOWORD(message.WParam) == WM_CREATE || LOWORD(message.WParam) == WM_DESTROY) {
-            TMessage reflected = message;
-            ReflectToChild(reflected, reinterpret_cast<HWND>(message.LParam));
-        }
-        break;
+    case WM_CTLCOLORSTATIC: return ReflectFromChild(message);
+    case WM_NOTIFY: return WMNotify(message);
+    case WM_DRAWITEM: return WMDrawItem(message);
+    case WM_MEASUREITEM: return WMMeasureItem(message);
+    case WM_DELETEITEM: return WMDeleteItem(message);
+    case WM_COMPAREITEM: return WMCompareItem(message);
+    case WM_PARENTNOTIFY: return WMParentNotify(message);
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORBTN:
-    case CN_CTLCOLORSTATIC: {
-        auto dc = reinterpret_cast<HDC>(message.WParam);
-        SetTextColor(dc, ColorToRGB(Font().Color()));
-        SetBkColor(dc, ColorToRGB(Color()));
-        message.Result = reinterpret_cast<LRESULT>(brush_.Handle());
-        return;
-    }
-    case CN_COMMAND:
-        CommandNotify(HIWORD(message.WParam));
-        message.Result = 0;
-        return;
+    case CN_CTLCOLORSTATIC: return CNCtlColor(message);
+    case CN_COMMAND: return CNCommand(message);
     case CN_KEYDOWN:
-    case CN_SYSKEYDOWN:
-        HandleDialogKey(message);
-        return;
+    case CN_SYSKEYDOWN: return HandleDialogKey(message);
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (HandleKeyDown(message)) {
-            message.Result = 0;
-            return;
-        }
-        break;
-    case WM_PAINT:
-        HandlePaint(message);
-        return;
-    case WM_ERASEBKGND:
-        if (OwnWindowClass()) {
-            RECT r{};
-            GetClientRect(handle_, &r);
-            ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, brush_.Handle());
-            message.Result = 1;
-            return;
-        }
-        break;
+    case WM_SYSKEYDOWN: return HandleKeyDown(message);
+    case WM_PAINT: return HandlePaint(message);
+    case WM_ERASEBKGND: return WMEraseBkgnd(message);
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-        if (RouteMouse(message)) return;
-        break;
-    case WM_MOUSELEAVE:
-        trackingMouse_ = false;
-        if (Application != nullptr && Application->MouseControl() != nullptr &&
-            (Application->MouseControl() == this || Application->MouseControl()->Parent() == this))
-            Application->SetMouseControl(nullptr);
-        break;
-    case WM_SETTEXT:
-        DefaultHandler(message);
-        text_ = message.LParam != 0 ? reinterpret_cast<const char*>(message.LParam) : "";
-        Perform(CM_TEXTCHANGED);
-        return;
-    case WM_WINDOWPOSCHANGED:
-        DefaultHandler(message);
-        UpdateBoundsFromWindow();
-        return;
-    case WM_SETCURSOR:
-        if (HandleSetCursor(message)) return;
-        break;
-    case CM_INVALIDATE:
-        if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);
-        message.Result = 0;
-        return;
-    case CM_CTL3DCHANGED:
-        Ctl3DLookChanged();
-        message.Result = 0;
-        return;
-    default:
-        break;
+    case WM_RBUTTONUP: return RouteMouse(message);
+    case WM_MOUSELEAVE: return WMMouseLeave(message);
+    case WM_SETTEXT: return WMSetText(message);
+    case WM_WINDOWPOSCHANGED: return WMWindowPosChanged(message);
+    case WM_SETCURSOR: return HandleSetCursor(message);
+    case CM_INVALIDATE: return CMInvalidate(message);
+    case CM_CTL3DCHANGED: return CMCtl3DChanged(message);
+    default: return false;
     }
-    TControl::WndProc(message);
+}
+
+// Called when the window gets the keyboard focus: the form learns which control has it.
+bool TWinControl::WMSetFocus(TMessage& message) {
+    DefaultHandler(message);
+    FocusArrived();
+    return true;
+}
+
+// Called when the window loses the keyboard focus.
+bool TWinControl::WMKillFocus(TMessage& message) {
+    DefaultHandler(message);
+    Perform(CM_EXIT);
+    return true;
+}
+
+// Called when a child window reports to this one with its own handle in LParam (commands, scrolling, colours):
+// the child's control answers.
+bool TWinControl::ReflectFromChild(TMessage& message) {
+    return message.LParam != 0 && ReflectToChild(message, reinterpret_cast<HWND>(message.LParam));
+}
+
+// Called when a common control child sends a notification.
+bool TWinControl::WMNotify(TMessage& message) {
+    return ReflectToChild(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
+}
+
+// Called when an owner-drawn child is to be drawn; menu items are the menu's business.
+bool TWinControl::WMDrawItem(TMessage& message) {
+    auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+    return item->CtlType != ODT_MENU && ReflectToChild(message, item->hwndItem);
+}
+
+// Called when an owner-drawn child is measured (the child is known by its id only).
+bool TWinControl::WMMeasureItem(TMessage& message) {
+    auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+    return item->CtlType != ODT_MENU &&
+           ReflectToChild(message, GetDlgItem(handle_, static_cast<int>(item->CtlID)));
+}
+
+// Called when an item of an owner-drawn list child goes.
+bool TWinControl::WMDeleteItem(TMessage& message) {
+    return ReflectToChild(message, reinterpret_cast<DELETEITEMSTRUCT*>(message.LParam)->hwndItem);
+}
+
+// Called when a sorted owner-drawn list child compares two items.
+bool TWinControl::WMCompareItem(TMessage& message) {
+    return ReflectToChild(message, reinterpret_cast<COMPAREITEMSTRUCT*>(message.LParam)->hwndItem);
+}
+
+// Called when a child window is created or destroyed: the child hears of it too; the system sees it as well.
+bool TWinControl::WMParentNotify(TMessage& message) {
+    if (LOWORD(message.WParam) == WM_CREATE || LOWORD(message.WParam) == WM_DESTROY) {
+        TMessage reflected = message;
+        ReflectToChild(reflected, reinterpret_cast<HWND>(message.LParam));
+    }
+    return false;
+}
+
+// Called when the parent asks for this control's colours: its font colour on its own brush.
+bool TWinControl::CNCtlColor(TMessage& message) {
+    auto dc = reinterpret_cast<HDC>(message.WParam);
+    SetTextColor(dc, ColorToRGB(Font().Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+    message.Result = reinterpret_cast<LRESULT>(brush_.Handle());
+    return true;
+}
+
+// Called when the parent passes on a WM_COMMAND notification of this control.
+bool TWinControl::CNCommand(TMessage& message) {
+    CommandNotify(HIWORD(message.WParam));
+    message.Result = 0;
+    return true;
+}
+
+// Called when the toolkit's own window class needs its background: the control's brush.
+bool TWinControl::WMEraseBkgnd(TMessage& message) {
+    if (!OwnWindowClass()) return false;
+    RECT r{};
+    GetClientRect(handle_, &r);
+    ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, brush_.Handle());
+    message.Result = 1;
+    return true;
+}
+
+// Called when the mouse has left the window: a graphic child under it is left too; the system sees it as well.
+bool TWinControl::WMMouseLeave(TMessage&) {
+    trackingMouse_ = false;
+    if (Application != nullptr && Application->MouseControl() != nullptr &&
+        (Application->MouseControl() == this || Application->MouseControl()->Parent() == this))
+        Application->SetMouseControl(nullptr);
+    return false;
+}
+
+// Called when the window's text changes, by code or by the system: the control keeps a copy and tells of it.
+bool TWinControl::WMSetText(TMessage& message) {
+    DefaultHandler(message);
+    text_ = message.LParam != 0 ? reinterpret_cast<const char*>(message.LParam) : "";
+    Perform(CM_TEXTCHANGED);
+    return true;
+}
+
+// Called when the window was moved or sized: the bounds follow it.
+bool TWinControl::WMWindowPosChanged(TMessage& message) {
+    DefaultHandler(message);
+    UpdateBoundsFromWindow();
+    return true;
+}
+
+// Called when the control is about to be invalidated: the whole window is repainted.
+bool TWinControl::CMInvalidate(TMessage& message) {
+    if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);
+    message.Result = 0;
+    return true;
+}
+
+// Called when the control's 3-D look changed.
+bool TWinControl::CMCtl3DChanged(TMessage& message) {
+    Ctl3DLookChanged();
+    message.Result = 0;
+    return true;
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {

@@ -115,12 +115,31 @@ private:
     void Detach();
     void UpdateBoundsFromWindow();
     bool ReflectToChild(TMessage& message, HWND child);
-    void HandlePaint(TMessage& message);
-    bool RouteMouse(TMessage& message);
-    bool HandleSetCursor(TMessage& message);
-    void HandleDialogKey(TMessage& message);
-    bool HandleKeyDown(TMessage& message);
     void FocusArrived();
+    // The message handlers of WndProc: true when the message is done, false to pass it on to TControl.
+    bool HandleMessage(TMessage& message);
+    bool WMSetFocus(TMessage& message);
+    bool WMKillFocus(TMessage& message);
+    bool ReflectFromChild(TMessage& message);
+    bool WMNotify(TMessage& message);
+    bool WMDrawItem(TMessage& message);
+    bool WMMeasureItem(TMessage& message);
+    bool WMDeleteItem(TMessage& message);
+    bool WMCompareItem(TMessage& message);
+    bool WMParentNotify(TMessage& message);
+    bool CNCtlColor(TMessage& message);
+    bool CNCommand(TMessage& message);
+    bool HandleDialogKey(TMessage& message);
+    bool HandleKeyDown(TMessage& message);
+    bool HandlePaint(TMessage& message);
+    bool WMEraseBkgnd(TMessage& message);
+    bool RouteMouse(TMessage& message);
+    bool WMMouseLeave(TMessage& message);
+    bool WMSetText(TMessage& message);
+    bool WMWindowPosChanged(TMessage& message);
+    bool HandleSetCursor(TMessage& message);
+    bool CMInvalidate(TMessage& message);
+    bool CMCtl3DChanged(TMessage& message);
     static LRESULT CALLBACK StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
 

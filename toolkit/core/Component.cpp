@@ -25,9 +25,17 @@ void TComponent::InsertComponent(TComponent* component) {
     components_.push_back(component);
     component->owner_ = this;
     if (IsLoading()) component->BeginLoading();
+    NotifyInsertion(component);
+}
+
+void TComponent::NotifyInsertion(TComponent* component) {
     for (TComponent* other : std::vector<TComponent*>(components_))
         if (other != component) other->NotifyTree(component, TOperation::opInsert);
     Notification(component, TOperation::opInsert);
+}
+
+void TComponent::AnnounceInsertion() {
+    if (owner_ != nullptr) owner_->NotifyInsertion(this);
 }
 
 void TComponent::NotifyTree(TComponent* component, TOperation operation) {

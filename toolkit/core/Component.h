@@ -40,7 +40,7 @@ public:
         state_ = designing ? (state_ | csDesigning) : (state_ & ~static_cast<unsigned>(csDesigning));
     }
 
-    // Class name as text ("TQC_blowfish") and "is a" test along the class chain.
+    // Class name as text ("TButton") and "is a" test along the class chain.
     virtual const char* ClassName() const { return "TComponent"; }
     template <class T> bool Is() const { return dynamic_cast<const T*>(this) != nullptr; }
 
@@ -59,6 +59,10 @@ public:
     virtual void Notification(TComponent* component, TOperation operation);
 
 protected:
+    // Tells the owner's tree again that this component was inserted. The first notice comes from the base
+    // constructor, before the derived class exists; a class that listeners look for (forms) repeats it
+    // once its own constructor has run.
+    void AnnounceInsertion();
     // Called once the layout that created this component has been built.
     virtual void Loaded() {}
     // Frees every owned component, last created first. Derived destructors that need their children
@@ -67,6 +71,7 @@ protected:
 
 private:
     void NotifyTree(TComponent* component, TOperation operation);
+    void NotifyInsertion(TComponent* component);
 
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;

@@ -1,11 +1,15 @@
 // The system's general exception type: an error carrying a message text.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
-class Exception : public std::runtime_error {
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(const std::string& message) : message_(message) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+    std::string Message() const { return message_; }
+
+private:
+    std::string message_;
 };

@@ -57,7 +57,7 @@ struct MemberSignature<R (C::*)(Args...)> {
 };
 }  // namespace method_detail
 
-// MethodOf<&TForm2::Button1Click>(this): the signature and class come from the member.
+// MethodOf<&TMyForm::OkClick>(this): the signature and class come from the member.
 template <auto Member>
 TMethod<typename method_detail::MemberSignature<decltype(Member)>::Type> MethodOf(
     typename method_detail::MemberSignature<decltype(Member)>::Class* object) {

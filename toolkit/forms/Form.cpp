@@ -8,6 +8,7 @@
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/system/Screen.h"
+#include "toolkit/system/WinGuards.h"
 
 namespace {
 
@@ -38,9 +39,12 @@ TForm::TForm(TComponent* owner) : TWinControl(owner), canvas_(this) {
     height_ = 240;
     if (Screen != nullptr) Screen->AddForm(this);
     BeginLoading();
+    AnnounceInsertion();
 }
 
 TForm::~TForm() {
+    // The owner's tree hears of the form going while it still is one.
+    if (Owner() != nullptr) Owner()->RemoveComponent(this);
     canvas_.FreeHandle();
     DestroyComponents();
     DestroyHandle();
@@ -154,12 +158,14 @@ void TForm::SetVisible(bool visible) {
     visible_ = visible;
     if (!visible) {
         if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+        // A hidden form is no longer the active one: its next showing activates it again.
+        if (Screen != nullptr && Screen->ActiveForm() == this) Screen->SetActiveForm(nullptr);
         return;
     }
     HandleNeeded();
     if (icon_ != nullptr) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     OnShow(this);
-    // The show handler may have closed the form, or ended the program through the main form.
+    // The show handler may have closed the form, or ended the application by closing the main form.
     if (!visible_ || (Application != nullptr && Application->Terminated())) return;
     PlaceOnShow();
     ShowWindow(Handle(), SW_SHOWNORMAL);
@@ -240,13 +246,11 @@ void TForm::DoClose(TCloseAction& action) { OnClose(this, action); }
 TModalResult TForm::ShowModal() {
     if (visible_ || modal_ || !enabled_) throw Exception("Cannot make a visible window modal");
     HWND previousActive = GetActiveWindow();
-    std::vector<HWND> disabled;
+    TDisabledWindows others;
     if (Screen != nullptr) {
         for (int i = 0; i < Screen->FormCount(); ++i) {
             TForm* other = Screen->Forms(i);
-            if (other == this || !other->HandleAllocated() || !IsWindowEnabled(other->Handle())) continue;
-            EnableWindow(other->Handle(), FALSE);
-            disabled.push_back(other->Handle());
+            if (other != this && other->HandleAllocated()) others.Disable(other->Handle());
         }
     }
     modal_ = true;
@@ -254,27 +258,30 @@ TModalResult TForm::ShowModal() {
     try {
         Show();
         SetActiveWindow(Handle());
-        while (modalResult_ == mrNone) {
-            Application->HandleMessage();
-            if (Application->Terminated()) {
-                modalResult_ = mrCancel;
-            } else if (modalResult_ != mrNone) {
-                TCloseAction action = caHide;
-                DoClose(action);
-                if (action == caNone) modalResult_ = mrNone;
-            }
-        }
+        RunModalLoop();
     } catch (...) {
         modal_ = false;
-        for (HWND w : disabled) EnableWindow(w, TRUE);
-        throw;
+        throw;  // the other windows are enabled again on the way out
     }
     modal_ = false;
-    for (HWND w : disabled)
-        if (IsWindow(w)) EnableWindow(w, TRUE);
+    // Enabled before this one hides, so that the activation goes back to one of them.
+    others.Restore();
     if (previousActive != nullptr && IsWindow(previousActive)) SetActiveWindow(previousActive);
     Hide();
     return modalResult_;
+}
+
+void TForm::RunModalLoop() {
+    while (modalResult_ == mrNone) {
+        Application->HandleMessage();
+        if (Application->Terminated()) {
+            modalResult_ = mrCancel;
+        } else if (modalResult_ != mrNone) {
+            TCloseAction action = caHide;
+            DoClose(action);
+            if (action == caNone) modalResult_ = mrNone;
+        }
+    }
 }
 
 void TForm::Close() {

@@ -43,7 +43,7 @@ public:
     // Shows the form and runs its own message loop until ModalResult is set or the form is closed;
     // every other form is disabled meanwhile.
     TModalResult ShowModal();
-    // Modal: ends the loop with mrCancel. Otherwise OnClose decides; closing the main form ends the program.
+    // Modal: ends the loop with mrCancel. Otherwise OnClose decides; closing the main form ends the application.
     void Close();
     bool Active() const;
 
@@ -82,6 +82,8 @@ private:
     void ControlLeaving(TControl* control);
     void FocusActiveControl();
     void DoClose(TCloseAction& action);
+    // Handles messages until ModalResult is set and OnClose lets the form go.
+    void RunModalLoop();
     void PlaceOnShow();
     DWORD WindowStyle() const;
     DWORD WindowExStyle() const;

@@ -77,6 +77,48 @@ void TMenuItem::SetEnabled(bool enabled) {
     Changed();
 }
 
+void TMenuItem::SetChecked(bool checked) {
+    checked_ = checked;
+    Changed();
+}
+
+void TMenuItem::SetRadioItem(bool radioItem) {
+    radioItem_ = radioItem;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool isDefault) {
+    default_ = isDefault;
+    Changed();
+}
+
+void TMenuItem::SetImageIndex(int index) {
+    imageIndex_ = index;
+    Changed();
+}
+
+TBitmap& TMenuItem::Bitmap() {
+    if (bitmap_ == nullptr) bitmap_ = std::make_unique<TBitmap>();
+    return *bitmap_;
+}
+
+void TMenuItem::SetSubMenuImages(TImageList* images) {
+    subMenuImages_ = images;
+    Changed();
+}
+
+int TMenuItem::MenuIndex() const {
+    if (parent_ == nullptr) return -1;
+    const auto& siblings = parent_->items_;
+    return static_cast<int>(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* root = this;
+    while (root->parent_ != nullptr) root = root->parent_;
+    return root->menu_;
+}
+
 void TMenuItem::Add(TMenuItem* item) {
     if (item->parent_ != nullptr) throw Exception("Menu item inserted twice");
     item->parent_ = this;
@@ -100,24 +142,49 @@ void TMenuItem::Changed() {
     if (root->menu_ != nullptr && !root->menu_->IsDestroying()) root->menu_->ItemsChanged();
 }
 
-void TMenuItem::AppendTo(HMENU menu) const {
-    for (const TMenuItem* item : items_) {
-        if (item->IsLine()) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
+void TMenuItem::AppendTo(HMENU menu, bool ownerDraw) {
+    handle_ = menu;
+    for (TMenuItem* item : items_) {
         std::string text = item->caption_;
         std::string keys = ShortCutToText(item->shortCut_);
         if (!keys.empty()) text += "\t" + keys;
-        UINT flags = MF_STRING | (item->enabled_ ? MF_ENABLED : MF_GRAYED);
-        if (item->items_.empty()) {
-            AppendMenuA(menu, flags, item->command_, text.c_str());
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        info.wID = item->command_;
+        // The item's address, looked up in the tree before use: a stale value finds nothing.
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+        info.fState = (item->enabled_ ? MFS_ENABLED : MFS_GRAYED) | (item->checked_ ? MFS_CHECKED : 0u) |
+                      (item->default_ ? MFS_DEFAULT : 0u);
+        if (ownerDraw) {
+            info.fType = MFT_OWNERDRAW;
+        } else if (item->IsLine()) {
+            info.fType = MFT_SEPARATOR;
         } else {
-            HMENU sub = CreatePopupMenu();
-            item->AppendTo(sub);
-            AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text.c_str());
+            info.fType = MFT_STRING;
+            info.fMask |= MIIM_STRING;
+            info.dwTypeData = text.data();
         }
+        if (item->radioItem_) info.fType |= MFT_RADIOCHECK;
+        if (!item->items_.empty() && !item->IsLine()) {
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = CreatePopupMenu();
+            item->AppendTo(info.hSubMenu, ownerDraw);
+        }
+        InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
     }
+}
+
+void TMenuItem::ClearHandles() {
+    handle_ = nullptr;
+    for (TMenuItem* item : items_) item->ClearHandles();
+}
+
+const TMenuItem* TMenuItem::Find(const TMenuItem* item) const {
+    if (this == item) return this;
+    for (const TMenuItem* child : items_)
+        if (const TMenuItem* found = child->Find(item)) return found;
+    return nullptr;
 }
 
 TMenuItem* TMenuItem::FindCommand(UINT command) {
@@ -150,32 +217,49 @@ bool TMenu::IsShortCut(TShortCut shortCut) {
     return true;
 }
 
-TMenuHandle TMenu::BuildHandle(bool popup) const {
+void TMenu::SetOwnerDraw(bool ownerDraw) {
+    if (ownerDraw == ownerDraw_) return;
+    ownerDraw_ = ownerDraw;
+    ItemsChanged();
+}
+
+void TMenu::SetImages(TImageList* images) {
+    images_ = images;
+    ItemsChanged();
+}
+
+void TMenu::SetBiDiMode(TBiDiMode mode) {
+    biDiMode_ = mode;
+    ItemsChanged();
+}
+
+TMenuHandle TMenu::BuildHandle(bool popup) {
     TMenuHandle menu(popup ? CreatePopupMenu() : CreateMenu());
     if (!menu) throw Exception("Cannot create a menu");
-    root_->AppendTo(menu.Get());
+    root_->AppendTo(menu.Get(), ownerDraw_);
     return menu;
 }
 
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 TMainMenu::~TMainMenu() {
-    if (form_ == nullptr) return;
+    if (form_ == nullptr || !hook_.Hooked()) return;
     if (form_->HandleAllocated()) ::SetMenu(form_->Handle(), nullptr);
-    if (form_->WindowProc == MethodOf<&TMainMenu::FormWndProc>(this)) form_->WindowProc = savedProc_;
+    hook_.Unhook();
 }
 
 void TMainMenu::AttachTo(TForm* form) {
     if (form_ != nullptr) throw Exception("Main menu attached twice");
     form_ = form;
-    savedProc_ = form->WindowProc;
-    form->WindowProc = MethodOf<&TMainMenu::FormWndProc>(this);
+    hook_.Hook(*form, MethodOf<&TMainMenu::FormWndProc>(this));
     if (form->HandleAllocated()) Install();
 }
 
 void TMainMenu::Install() {
-    handle_ = BuildHandle(false);
-    ::SetMenu(form_->Handle(), handle_.Get());
+    ForgetHandles();
+    TMenuHandle menu = BuildHandle(false);
+    ::SetMenu(form_->Handle(), menu.Get());
+    handle_ = std::move(menu);
 }
 
 void TMainMenu::ItemsChanged() {
@@ -187,7 +271,11 @@ void TMainMenu::ItemsChanged() {
 
 // Called for every message of the form: attaches the menu bar to new windows and runs menu commands.
 void TMainMenu::FormWndProc(TMessage& message) {
-    if (message.Msg == WM_DESTROY) ::SetMenu(form_->Handle(), nullptr);
+    if (message.Msg == WM_DESTROY) {
+        ::SetMenu(form_->Handle(), nullptr);
+        ForgetHandles();
+    }
+    if (DispatchOwnerDraw(message)) return;
     if (message.Msg == WM_COMMAND && message.LParam == 0 && HIWORD(message.WParam) == 0) {
         if (TMenuItem* item = FindCommand(LOWORD(message.WParam))) {
             item->Click();
@@ -195,22 +283,34 @@ void TMainMenu::FormWndProc(TMessage& message) {
             return;
         }
     }
-    savedProc_(message);
+    hook_.CallSaved(message);
     if (message.Msg == WM_CREATE) Install();
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 
 void TPopupMenu::Popup(int x, int y) {
-    TMenuHandle menu = BuildHandle(true);
-    HWND owner = nullptr;
-    for (TComponent* c = Owner(); c != nullptr && owner == nullptr; c = c->Owner())
-        if (auto* form = dynamic_cast<TForm*>(c)) owner = form->Handle();
-    if (owner != nullptr) SetForegroundWindow(owner);
-    auto command = static_cast<UINT>(
-        TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
+    TForm* ownerForm = nullptr;
+    for (TComponent* c = Owner(); c != nullptr && ownerForm == nullptr; c = c->Owner()) ownerForm = dynamic_cast<TForm*>(c);
+    HWND owner = ownerForm != nullptr ? ownerForm->Handle() : nullptr;
+    UINT command = 0;
+    {
+        TMenuHandle menu = BuildHandle(true);
+        if (ownerForm != nullptr) ownerHook_.Hook(*ownerForm, MethodOf<&TPopupMenu::OwnerWndProc>(this));
+        if (owner != nullptr) SetForegroundWindow(owner);
+        UINT flags = TPM_RIGHTBUTTON | TPM_RETURNCMD | (IsRightToLeft() ? TPM_RIGHTALIGN | TPM_LAYOUTRTL : TPM_LEFTALIGN);
+        command = static_cast<UINT>(TrackPopupMenu(menu.Get(), flags, x, y, 0, owner, nullptr));
+        ownerHook_.Unhook();
+        ForgetHandles();
+    }
     if (command == 0) return;
     if (TMenuItem* item = FindCommand(command)) item->Click();
+}
+
+// Called for every message of the owner form while the menu shows: its items' measure and draw requests.
+void TPopupMenu::OwnerWndProc(TMessage& message) {
+    if (DispatchOwnerDraw(message)) return;
+    ownerHook_.CallSaved(message);
 }
 
 bool ShowContextPopup(TControl& control, TMessage& message) {

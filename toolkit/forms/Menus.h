@@ -4,17 +4,28 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Events.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/controls/WindowProcHook.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/system/Messages.h"
 #include "toolkit/system/WinGuards.h"
 
 class TControl;
 class TForm;
+class TImageList;
 class TMenu;
+
+// An owner-drawn item is measured (width and height come in as 0 and are set by the handler) and painted on
+// the canvas in its rectangle; selected is the highlighted state.
+using TMenuMeasureItemEvent = TMethod<void(TComponent* sender, TCanvas& canvas, int& width, int& height)>;
+using TMenuDrawItemEvent = TMethod<void(TComponent* sender, TCanvas& canvas, RECT rect, bool selected)>;
 
 // A key and its modifiers in one number: the virtual key in the low byte.
 using TShortCut = std::uint16_t;
@@ -41,23 +52,52 @@ public:
     void SetShortCut(TShortCut shortCut);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    // A checked radio item shows a dot instead of a tick.
+    bool RadioItem() const { return radioItem_; }
+    void SetRadioItem(bool radioItem);
+    // The item drawn in bold that a double click on its menu runs.
+    bool Default() const { return default_; }
+    void SetDefault(bool isDefault);
+    // Picture from the menu's (or the parent's SubMenuImages) image list; -1 for none.
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
+    // A picture of the item's own, used when no image list picture applies; created on first use.
+    TBitmap& Bitmap();
+    bool HasBitmap() const { return bitmap_ != nullptr && bitmap_->Width() > 0; }
+    // Image list for the pictures of this item's sub-items (not owned).
+    TImageList* SubMenuImages() const { return subMenuImages_; }
+    void SetSubMenuImages(TImageList* images);
 
     // Sub-items in order; the item does not own them (their owner does).
     void Add(TMenuItem* item);
     int Count() const { return static_cast<int>(items_.size()); }
     TMenuItem* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
     TMenuItem* Parent() const { return parent_; }
+    // Position among the parent's sub-items, -1 without parent.
+    int MenuIndex() const;
+    // The menu whose tree holds the item, or nullptr.
+    TMenu* GetParentMenu() const;
+    // The system menu holding this item's sub-items while one is built (a menu bar, a shown pop-up or one
+    // of their sub-menus); nullptr otherwise.
+    HMENU Handle() const { return handle_; }
     // The number the item is known by in WM_COMMAND.
     UINT Command() const { return command_; }
 
     // Runs OnClick when the item and every parent are enabled.
     void Click();
     TNotifyEvent OnClick;
+    // Used while the menu is owner-drawn; kept across every rebuild of the system menu.
+    TMenuDrawItemEvent OnDrawItem;
+    TMenuMeasureItemEvent OnMeasureItem;
 
 private:
     friend class TMenu;
     void Changed();
-    void AppendTo(HMENU menu) const;
+    void AppendTo(HMENU menu, bool ownerDraw);
+    void ClearHandles();
+    const TMenuItem* Find(const TMenuItem* item) const;
     TMenuItem* FindCommand(UINT command);
     TMenuItem* FindShortCut(TShortCut shortCut);
     bool EnabledWithParents() const;
@@ -65,6 +105,13 @@ private:
     std::string caption_;
     TShortCut shortCut_ = scNone;
     bool enabled_ = true;
+    bool checked_ = false;
+    bool radioItem_ = false;
+    bool default_ = false;
+    int imageIndex_ = -1;
+    std::unique_ptr<TBitmap> bitmap_;
+    TImageList* subMenuImages_ = nullptr;
+    HMENU handle_ = nullptr;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item only
@@ -83,15 +130,37 @@ public:
     bool IsShortCut(TShortCut shortCut);
     TMenuItem* FindCommand(UINT command) { return root_->FindCommand(command); }
 
+    // Items are drawn by their OnDrawItem / OnMeasureItem (or plainly when unassigned) instead of the system.
+    bool OwnerDraw() const { return ownerDraw_; }
+    void SetOwnerDraw(bool ownerDraw);
+    // Pictures of the top-level items (not owned).
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* images);
+    // Right-to-left reading.
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool IsRightToLeft() const { return biDiMode_ != bdLeftToRight; }
+    // The root's system menu while one is built, else nullptr.
+    HMENU Handle() const { return root_->handle_; }
+
+    // WM_MEASUREITEM / WM_DRAWITEM of one of this menu's items: runs its event (or the plain look) and
+    // marks the message handled. False for other messages and other menus' items.
+    bool DispatchOwnerDraw(TMessage& message);
+
 protected:
     friend class TMenuItem;
-    // An item's caption, shortcut, enabled state or sub-items changed.
+    // An item's caption, shortcut, state, pictures or sub-items changed.
     virtual void ItemsChanged() {}
-    // A new system menu (menu bar or pop-up) built from the items.
-    TMenuHandle BuildHandle(bool popup) const;
+    // A new system menu (menu bar or pop-up) built from the items; items know their handles until
+    // ForgetHandles.
+    TMenuHandle BuildHandle(bool popup);
+    void ForgetHandles() { root_->ClearHandles(); }
 
 private:
     TMenuItem* root_;
+    bool ownerDraw_ = false;
+    TImageList* images_ = nullptr;
+    TBiDiMode biDiMode_ = bdLeftToRight;
 };
 
 // The menu bar of a form; it hooks the form's window procedure for its commands.
@@ -102,7 +171,7 @@ public:
     const char* ClassName() const override { return "TMainMenu"; }
 
     void AttachTo(TForm* form);
-    HMENU Handle() const { return handle_.Get(); }
+    TForm* Form() const { return form_; }
 
 protected:
     void ItemsChanged() override;
@@ -112,7 +181,7 @@ private:
     void Install();
 
     TForm* form_ = nullptr;
-    TWndMethod savedProc_;
+    TWindowProcHook hook_;
     TMenuHandle handle_;
 };
 
@@ -121,8 +190,13 @@ public:
     explicit TPopupMenu(TComponent* owner);
     const char* ClassName() const override { return "TPopupMenu"; }
 
-    // Shows the menu at a screen point and runs the chosen item.
+    // Shows the menu at a screen point and runs the chosen item. While it shows, the items know their
+    // system menus and owner-drawn items are measured and drawn through the owner form.
     void Popup(int x, int y);
+
+private:
+    void OwnerWndProc(TMessage& message);
+    TWindowProcHook ownerHook_;
 };
 
 // WM_CONTEXTMENU of a control: shows its popup menu (at the mouse, or at the control's top-left corner

@@ -102,6 +102,14 @@ SIZE TCanvas::TextExtent(const std::string& text) {
     return size;
 }
 
+int TCanvas::DrawText(const std::string& text, RECT& rect, UINT flags) {
+    PrepareText();
+    HDC dc = Handle();
+    TSelectObject font(dc, font_.Handle());
+    std::string buffer = text;  // DrawTextExA may write into the text with some flags
+    return DrawTextExA(dc, buffer.data(), static_cast<int>(buffer.size()), &rect, flags, nullptr);
+}
+
 TColor TCanvas::Pixel(int x, int y) { return static_cast<TColor>(GetPixel(Handle(), x, y)); }
 
 void TCanvas::SetPixel(int x, int y, TColor color) { ::SetPixel(Handle(), x, y, ColorToRGB(color)); }

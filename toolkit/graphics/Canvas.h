@@ -48,6 +48,10 @@ public:
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
+    // DrawTextExA in the font's colour with the brush's background rule; flags DT_RIGHT, DT_VCENTER,
+    // DT_EXPANDTABS, DT_RTLREADING, DT_CALCRECT (which writes the measured size into rect) and so on.
+    int DrawText(const std::string& text, RECT& rect, UINT flags);
+
     TColor Pixel(int x, int y);
     void SetPixel(int x, int y, TColor color);
 

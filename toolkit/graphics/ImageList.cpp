@@ -2,6 +2,7 @@
 #include "toolkit/graphics/ImageList.h"
 
 #include "toolkit/core/Exception.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/system/WinGuards.h"
 
 TImageList::TImageList(TComponent* owner, int width, int height)
@@ -17,7 +18,12 @@ int TImageList::Count() const { return ImageList_GetImageCount(list_); }
 int TImageList::AddFromResource(HINSTANCE module, const char* name, COLORREF mask) {
     TBitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap) return 0;
-    int before = Count();
-    ImageList_AddMasked(list_, bitmap.Get(), mask);
+    const int before = Count();
+    if (ImageList_AddMasked(list_, bitmap.Get(), mask) < 0) return 0;
     return Count() - before;
+}
+
+bool TImageList::Draw(TCanvas& canvas, int x, int y, int index) {
+    if (index < 0 || index >= Count()) return false;
+    return ImageList_DrawEx(list_, index, canvas.Handle(), x, y, 0, 0, CLR_NONE, CLR_NONE, ILD_TRANSPARENT) != FALSE;
 }

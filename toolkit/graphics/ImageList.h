@@ -7,6 +7,9 @@
 
 #include "toolkit/core/Component.h"
 
+class TBitmap;
+class TCanvas;
+
 class TImageList : public TComponent {
 public:
     TImageList(TComponent* owner, int width, int height);
@@ -19,8 +22,12 @@ public:
     HIMAGELIST Handle() const { return list_; }
 
     // Cuts a bitmap resource into pictures of the list's size, left to right; pixels of the mask colour
-    // are left out. Returns the number added (0 when the resource is missing).
+    // are left out. Returns the number added: 0 when the resource is missing or cannot be added.
     int AddFromResource(HINSTANCE module, const char* name, COLORREF mask);
+
+    // Draws picture index with its mask at (x, y) in its natural size; an index outside the list draws nothing
+    // and gives false.
+    bool Draw(TCanvas& canvas, int x, int y, int index);
 
 private:
     int width_;

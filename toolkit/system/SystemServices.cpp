@@ -7,23 +7,11 @@
 
 #include <vector>
 
+#include "toolkit/system/WinGuards.h"
+
 namespace {
 
 const char* NullIfEmpty(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
-
-// COM for the folder browser, released on leaving.
-class TComScope {
-public:
-    TComScope() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ~TComScope() {
-        if (initialized_) CoUninitialize();
-    }
-    TComScope(const TComScope&) = delete;
-    TComScope& operator=(const TComScope&) = delete;
-
-private:
-    bool initialized_;
-};
 
 class TWin32SystemServices : public TSystemServices {
 public:
@@ -55,18 +43,18 @@ public:
     }
 
     std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title) override {
-        TComScope com;
+        TComInitialization com;
         char displayName[MAX_PATH] = {};
         BROWSEINFOA info{};
         info.hwndOwner = owner;
         info.pszDisplayName = displayName;
         info.lpszTitle = title.c_str();
         info.ulFlags = BIF_RETURNONLYFSDIRS;
-        LPITEMIDLIST items = SHBrowseForFolderA(&info);
-        if (items == nullptr) return std::nullopt;
+        const TPidl chosen(SHBrowseForFolderA(&info));
+        if (!chosen) return std::nullopt;
+        // A choice without a file-system path is no folder to write to.
         char path[MAX_PATH] = {};
-        SHGetPathFromIDListA(items, path);
-        CoTaskMemFree(items);
+        if (!SHGetPathFromIDListA(chosen.Get(), path) || path[0] == '\0') return std::nullopt;
         return std::string(path);
     }
 

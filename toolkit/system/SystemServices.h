@@ -1,4 +1,4 @@
-// The one replaceable gate to the system's modal boxes, file and folder choosers, shell launch and settings root.
+// The one replaceable gate to the system's modal boxes, file and folder choosers, shell launch, settings and language.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +35,8 @@ public:
                                      const std::string& parameters, const std::string& directory, int show) = 0;
     // The registry location of a settings key given as a path under HKEY_CURRENT_USER.
     virtual TRegistryLocation SettingsKey(const std::string& path) = 0;
+    // The system's default language identifier; the system's own unless a replacement says otherwise.
+    virtual LANGID SystemDefaultLanguage() { return GetSystemDefaultLangID(); }
 };
 
 // The services in force: the Win32 ones unless a TScopedSystemServices has put others in place.

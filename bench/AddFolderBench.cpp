@@ -1,7 +1,7 @@
-// Times adding a folder of small files to the main window's list, for several folder sizes, so that the
-// growth shows: bench_folder_add.exe <work folder> [file counts, default 5000 10000 20000]
-// Each folder holds its files in subfolders of 1000; the list is emptied before each add. Best of five, with the
-// walk alone (no list) beside it.
+// Times adding a folder of small files (16 bytes each, 1000 to a subfolder) to the main window's list, for
+// several folder sizes so that the growth shows, with the walk alone (no list) beside it; best of five:
+// bench_add_folder.exe [file counts, default 5000 10000 20000]
+// The folders lie in a scratch folder under the temp folder; the list is emptied before each add.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include "app/Unit1.h"
 #include "bench/BenchServices.h"
 #include "bench/WinBenchSupport.h"
+#include "tests/support/ScratchFolder.h"
 #include "toolkit/system/Application.h"
 
 namespace {
@@ -20,18 +21,12 @@ namespace {
 constexpr int kRuns = 5;
 constexpr int kFilesPerFolder = 1000;
 
-// A folder of count files of 16 bytes, in subfolders of kFilesPerFolder.
-std::string MakeFolder(const std::string& work, int count) {
-    const std::string root = work + "\\files" + std::to_string(count);
-    CreateDirectoryA(root.c_str(), nullptr);
-    const std::string bytes(16, 'x');
-    for (int i = 0; i < count; ++i) {
-        const std::string folder = root + "\\d" + std::to_string(i / kFilesPerFolder);
-        if (i % kFilesPerFolder == 0) CreateDirectoryA(folder.c_str(), nullptr);
-        TWin32FileStream file(folder + "\\file" + std::to_string(i), TFileMode::fmCreate);
-        file.Write(bytes.data(), static_cast<int32_t>(bytes.size()));
-    }
-    return root;
+// A folder of count files of 16 bytes, in subfolders of kFilesPerFolder; returns its path.
+std::string MakeFolder(TScratchFolder& scratch, int count) {
+    const std::string root = "files" + std::to_string(count);
+    for (int i = 0; i < count; ++i)
+        scratch.File(root + "\\d" + std::to_string(i / kFilesPerFolder) + "\\file" + std::to_string(i), 16);
+    return scratch / root;
 }
 
 // The file system's share of an add: the same walk, each file opened, measured and closed, no list.
@@ -64,15 +59,10 @@ double WalkOnly(const std::string& folder, bool measure) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_folder_add <work folder> [file counts]\n");
-        return 2;
-    }
-    const std::string work = argv[1];
     std::vector<int> counts;
-    for (int i = 2; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+    for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
     if (counts.empty()) counts = {5000, 10000, 20000};
-    CreateDirectoryA(work.c_str(), nullptr);
+    TScratchFolder scratch("qvl_bench_add_");
 
     TBenchServices services;
     TScopedSystemServices scope(services);
@@ -84,7 +74,7 @@ int main(int argc, char** argv) {
     application.ProcessMessages();
 
     std::vector<std::string> folders;
-    for (int count : counts) folders.push_back(MakeFolder(work, count));
+    for (int count : counts) folders.push_back(MakeFolder(scratch, count));
     // Runs go round the sizes, so that a burst of load elsewhere on the machine does not fall on one size.
     const size_t sizes = counts.size();
     std::vector<double> add(sizes, 1e30), open(sizes, 1e30), measure(sizes, 1e30);

@@ -1,0 +1,24 @@
+// Extracting the package that a carrier holds into a file of its own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/payload/ByteStream.h"
+
+// The carrier is copied in blocks of this size.
+constexpr int32_t kCarrierBlockSize = 20480;
+
+enum class TExtractResult {
+    erDone,        // the file holds every byte from the package's start to the carrier's end
+    erNotCreated,  // the file could not be created (a package of that name still running); nothing written
+    erReadShort,   // the carrier could not be read to its end; the partial file is removed
+    erWriteShort   // the file took fewer bytes than written; the partial file is removed
+};
+
+// Creates `path` (replacing a file of that name) and copies the carrier from `start` to its end into it in
+// kCarrierBlockSize blocks, with `pump` after each block. Never leaves a partial file behind. For erWriteShort,
+// writeError (when given) receives the system's error code of the failed write.
+TExtractResult ExtractCarrierPackage(TByteStream& carrier, int64_t start, const std::string& path,
+                                     const std::function<void()>& pump, uint32_t* writeError = nullptr);

@@ -1,0 +1,373 @@
+// Measuring and painting menu items in the flat style: icon strip, selection, marks, glyph, caption, shortcut.
+#include <algorithm>
+#include <cmath>
+
+#include "appearance/FlatColors.h"
+#include "appearance/FlatStyle.h"
+#include "toolkit/graphics/ImageList.h"
+#include "toolkit/system/Application.h"
+
+namespace {
+
+struct TItemPlace {
+    TMenu* Menu;       // the menu whose tree holds the item, or nullptr
+    bool TopLevel;     // one of a main menu's bar items
+    bool RightToLeft;  // the item's menu reads right to left
+};
+
+TItemPlace PlaceOf(const TMenuItem& item) {
+    TMenu* menu = item.GetParentMenu();
+    bool top = menu != nullptr && menu->Is<TMainMenu>() && item.Parent() == &menu->Items();
+    return TItemPlace{menu, top, menu != nullptr && menu->IsRightToLeft()};
+}
+
+// The image list that holds the item's picture, or nullptr (also for an index outside the list).
+TImageList* ImageSource(const TMenuItem& item, TMenu* menu) {
+    if (item.ImageIndex() == -1) return nullptr;
+    TMenuItem* parent = item.Parent();
+    TMenu* parentMenu = parent != nullptr ? parent->GetParentMenu() : nullptr;
+    TImageList* list = parent != nullptr && parent->SubMenuImages() != nullptr ? parent->SubMenuImages()
+                       : parentMenu != nullptr                                 ? parentMenu->Images()
+                       : menu != nullptr                                       ? menu->Images()
+                                                                               : nullptr;
+    if (list == nullptr || item.ImageIndex() < 0 || item.ImageIndex() >= list->Count()) return nullptr;
+    return list;
+}
+
+int Height(const RECT& r) { return r.bottom - r.top; }
+int Width(const RECT& r) { return r.right - r.left; }
+
+void Fill(TCanvas& canvas, const RECT& r, TColor color) {
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(color);
+    canvas.FillRect(r);
+}
+
+void Line(TCanvas& canvas, std::initializer_list<POINT> points) { canvas.Polyline(points); }
+
+// Filled with fill and outlined one pixel in border.
+void Box(TCanvas& canvas, const RECT& r, TColor fill, TColor border) {
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(fill);
+    canvas.Pen().SetColor(border);
+    canvas.Rectangle(r);
+}
+
+}  // namespace
+
+void TFlatStyle::HandleMeasureItem(TComponent* sender, TCanvas& canvas, int& width, int& height) {
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    if (!active_ || item == nullptr) return;
+    TItemPlace place = PlaceOf(*item);
+    std::string text = item->IsLine() ? "" : item->Caption();
+    std::string keys = ShortCutToText(item->ShortCut());
+    if (!keys.empty()) text += keys + "WWW";
+    canvas.Font().Assign(font_);
+    int w = canvas.TextWidth(text) + 5;
+    if (text.find('&') != std::string::npos) w -= canvas.TextWidth("&");
+    if (!place.TopLevel && item->Count() > 0) w += 6;
+    SIZE image = GetItemImageSize(*item, place.TopLevel ? place.Menu : nullptr);
+    w += image.cx;
+    width = std::max(width, w);
+    if (item->IsLine()) {
+        height = 4;
+        return;
+    }
+    int th = canvas.TextHeight(text);
+    int h = std::max(th + static_cast<int>(std::nearbyint(th * 0.75)), static_cast<int>(image.cy) + 6);
+    height = std::max(height, h);
+}
+
+SIZE TFlatStyle::GetItemImageSize(TMenuItem& item, TMenu* menu) {
+    SIZE size{0, 0};
+    if (TImageList* list = ImageSource(item, menu)) {
+        size = SIZE{list->Width(), list->Height()};
+    } else if (item.HasBitmap()) {
+        size = SIZE{item.Bitmap().Width(), item.Bitmap().Height()};
+    }
+    if (menu == nullptr) size.cx = std::max<LONG>(size.cx, iconWidth_);
+    return size;
+}
+
+void TFlatStyle::HandleDrawItem(TComponent* sender, TCanvas& canvas, RECT rect, bool selected) {
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    if (!active_ || item == nullptr) return;
+    try {
+        PaintMenuItem(*item, canvas, selected, rect);
+    } catch (...) {
+        // The item keeps what the system drew.
+    }
+}
+
+void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, const RECT& rect) {
+    const int W = Width(rect);
+    const int H = Height(rect);
+    if (W <= 0 || H <= 0) return;
+    const TItemPlace place = PlaceOf(item);
+    const bool top = place.TopLevel;
+    const bool rtl = place.RightToLeft;
+    TBitmap picture;
+    RECT R;
+    if (top) {
+        picture.SetSize(W, H);
+        R = RECT{0, 0, W, H};
+    } else {
+        picture.SetSize(W + 4, H);
+        R = RECT{4, 0, W + 4, H + 1};
+    }
+    TCanvas& c = picture.Canvas();
+    if (schemeDirty_) BuildColorScheme(c);
+    c.Font().Assign(font_);
+    const std::string caption = " " + item.Caption();
+
+    TBitmap glyph;
+    bool hasImage = false;
+    if (item.HasBitmap()) {
+        TBitmap& own = item.Bitmap();
+        glyph.SetSize(own.Width(), own.Height());
+        Fill(glyph.Canvas(), RECT{0, 0, own.Width(), own.Height()}, own.Canvas().Pixel(0, own.Height() - 1));
+        own.SetTransparent(true);
+        glyph.Canvas().Draw(0, 0, own);
+        hasImage = true;
+    }
+    if (TImageList* list = ImageSource(item, place.Menu)) {
+        glyph.SetSize(list->Width(), list->Height());
+        Fill(glyph.Canvas(), RECT{0, 0, list->Width(), list->Height()}, glyph.Canvas().Pixel(0, list->Height() - 1));
+        list->Draw(glyph.Canvas(), 0, 0, item.ImageIndex());
+        hasImage = true;
+    }
+    const int gw = hasImage ? glyph.Width() : 0;
+
+    RECT I = rtl ? RECT{R.right - iconWidth_, R.top, R.right, R.bottom} : RECT{R.left, R.top, R.left + iconWidth_, R.bottom};
+    RECT G;
+    if (hasImage) {
+        G = RECT{I.left + 1, I.top + 2, I.right - 3, I.bottom - 2};
+    } else {
+        int left = I.left + (Width(I) - 10) / 2;
+        int topEdge = I.top + (Height(I) - 10) / 2;
+        G = RECT{left, topEdge, left + 10, topEdge + 10};
+    }
+    if (glyph.Width() > iconWidth_) {
+        if (rtl) G.left = G.right - glyph.Width();
+        else G.right = G.left + glyph.Width();
+    }
+    if (top) OffsetRect(&G, 0, -1);
+
+    RECT T{R.left, R.top, R.right, R.bottom};
+    if (!rtl) {
+        T.left = R.left + (top ? 4 : iconWidth_);
+        if (T.left < R.left + gw) T.left = R.left + gw + 4;
+    } else {
+        T.right = R.right - (top ? 4 : iconWidth_);
+        if (T.right > R.right - gw) T.right = R.right - gw - 8;
+    }
+    if (top) {
+        T = R;
+        if (hasImage) {
+            if (rtl) T.right += 5;
+            else T.left -= 5;
+        }
+    }
+
+    if (top) {
+        if (drawMenuBar_) scheme_.SchemeMenuBarColor = menuBarColor_;
+        Fill(c, R, scheme_.SchemeMenuBarColor);
+    } else if (scheme_.HighColor && gradient_) {
+        PaintGradientStrip(c, RECT{R.left, R.top, R.right + 2, R.bottom}, rtl);
+    } else {
+        Fill(c, RECT{0, 0, picture.Width(), picture.Height()}, scheme_.SchemeMenuColor);
+        Fill(c, I, scheme_.SchemeIconBackColor);
+    }
+    c.Font().SetColor(item.Enabled() ? font_.Color() : disabledColor_);
+
+    bool highlighted = false;
+    if (selected && drawSelect_) {
+        if (top) {
+            PaintSelectedTopItem(&item, c, R, menuBarColor_, rtl);
+        } else if (item.Enabled()) {
+            Box(c, RECT{R.left, R.top + 1, R.right - (flatMenu_ ? 1 : 0), R.bottom - 1}, scheme_.SchemeSelectColor,
+                scheme_.SchemeSelectBorderColor);
+        }
+        highlighted = true;
+    } else if (top && item.Enabled() && isNTPlatform_ && CursorInItemRect(ownerForm_, rect)) {
+        Box(c, RECT{R.left, R.top, R.right - 7, R.bottom}, scheme_.SchemeSelectColor, scheme_.SchemeSelectBorderColor);
+        highlighted = true;
+    }
+
+    if (item.Checked() || item.RadioItem()) PaintCheckMark(item, selected, G, c, hasImage, item.Enabled());
+    if (gw > 0)
+        PaintGlyph(c, rtl, top, item.Checked(), item.Enabled(), false, selected || highlighted, I, glyph);
+
+    if (item.IsLine()) {
+        c.Pen().SetColor(scheme_.SchemeSeparatorColor);
+        int y = T.top + static_cast<int>(std::nearbyint(Height(T) / 2.0));
+        if (rtl) Line(c, {{T.left, y}, {T.right - 7, y}});
+        else Line(c, {{T.left + 7, y}, {T.right, y}});
+    } else {
+        UINT flags = 0;
+        if (rtl) {
+            flags = DT_RIGHT | DT_RTLREADING;
+            T.right -= 3;
+        } else {
+            T.left += 3;
+        }
+        T.top += (Height(T) - c.TextHeight("W")) / 2;
+        PaintItemText(caption, flags, rtl, top, item.Default(), item.Enabled(), selected, T, c,
+                      ShortCutToText(item.ShortCut()));
+    }
+
+    const int x = top ? rect.left : rect.left - 4;
+    BitBlt(canvas.Handle(), x, rect.top, picture.Width(), picture.Height(), c.Handle(), 0, 0, SRCCOPY);
+    if (!top) RequestFrame(item, canvas);
+}
+
+void TFlatStyle::PaintSelectedTopItem(TMenuItem* item, TCanvas& c, const RECT& r, TColor colour, bool rtl) {
+    const int L = r.left, T = r.top, Rt = r.right, B = r.bottom;
+    Fill(c, r, scheme_.SchemeSelectColor);
+    c.Pen().SetColor(scheme_.SchemeSelectBorderColor);
+    if (!rtl && scheme_.HighColor && item != nullptr) {
+        const TColor m = scheme_.SchemeMenuBarColor;
+        Line(c, {{L, B - 1}, {L, T}, {Rt - 8, T}, {Rt - 8, B}});
+        Fill(c, RECT{Rt - 7, T, Rt, B}, DarkenColor(m, 10));
+        Fill(c, RECT{Rt - 7, T + 3, Rt - 2, B}, DarkenColor(m, 30));
+        Fill(c, RECT{Rt - 7, T + 5, Rt - 3, B}, DarkenColor(m, 60));
+        Fill(c, RECT{Rt - 7, T + 6, Rt - 5, B}, DarkenColor(m, 100));
+        c.Pen().SetColor(m);
+        Line(c, {{Rt - 5, T + 1}, {Rt - 1, T + 1}, {Rt - 1, T + 6}});
+        Line(c, {{Rt - 3, T + 2}, {Rt - 2, T + 2}, {Rt - 2, T + 3}, {Rt - 3, T + 3}});
+        c.Pen().SetColor(DarkenColor(m, 10));
+        Line(c, {{Rt - 6, T + 3}, {Rt - 3, T + 3}, {Rt - 3, T + 6}, {Rt - 4, T + 6}, {Rt - 4, T + 3}});
+        c.Pen().SetColor(DarkenColor(m, 30));
+        Line(c, {{Rt - 5, T + 5}, {Rt - 4, T + 5}, {Rt - 4, T + 9}});
+        c.Pen().SetColor(DarkenColor(m, 40));
+        Line(c, {{Rt - 6, T + 5}, {Rt - 6, T + 7}});
+        return;
+    }
+    Line(c, {{L, B - 1}, {L, T}, {Rt - 3, T}, {Rt - 3, B}});
+    Fill(c, RECT{Rt - 2, T + 2, Rt, B}, DarkenColor(colour, 70));
+    Fill(c, RECT{Rt - 2, T, Rt, T + 2}, colour);
+}
+
+void TFlatStyle::PaintCheckMark(TMenuItem& item, bool selected, const RECT& g, TCanvas& c, bool hasImage, bool enabled) {
+    const int L = g.left, T = g.top, Rt = g.right, B = g.bottom;
+    c.Brush().SetStyle(bsSolid);
+    c.Pen().SetColor(enabled ? scheme_.SchemeSelectBorderColor : scheme_.SchemeDisabledColor);
+    if (enabled) c.Brush().SetColor(selected ? scheme_.SchemeCheckBackSelectColor : scheme_.SchemeCheckBackColor);
+    if (!item.Checked()) return;
+    if (item.RadioItem()) {
+        if (hasImage) {
+            c.RoundRect(L, T, Rt, B, 6, 6);
+            return;
+        }
+        c.Ellipse(L, T, Rt, B);
+        c.Brush().SetColor(c.Pen().Color());
+        c.Ellipse(L + 2, T + 2, Rt - 2, B - 2);
+        return;
+    }
+    if (hasImage) {
+        c.Rectangle(g);
+        return;
+    }
+    c.Pen().SetColor(enabled ? scheme_.SchemeCheckedColor : scheme_.SchemeDisabledColor);
+    c.Rectangle(g);
+    c.Pen().SetColor(enabled ? clBlack : scheme_.SchemeDisabledColor);
+    Line(c, {{L + 1, T + 5}, {L + 4, B - 2}});
+    Line(c, {{L + 2, T + 5}, {L + 4, B - 3}});
+    Line(c, {{L + 2, T + 4}, {L + 5, B - 3}});
+    Line(c, {{L + 4, B - 3}, {Rt + 2, T - 1}});
+    Line(c, {{L + 4, B - 2}, {Rt - 2, T + 3}});
+}
+
+void TFlatStyle::PaintItemText(const std::string& text, UINT flags, bool rtl, bool top, bool isDefault, bool enabled,
+                               bool selected, RECT t, TCanvas& c, const std::string& shortCut) {
+    c.Font().Assign(font_);
+    TColor colour = font_.Color();
+    if (selected) colour = scheme_.SchemeSelectFontColor;
+    if (!enabled) colour = scheme_.SchemeDisabledColor;
+    if (selected && top && useSystemColors_) colour = ContrastTextColor(scheme_.SchemeIconBackColor);
+    c.Brush().SetStyle(bsClear);
+    const UINT format = flags | DT_EXPANDTABS;
+    if (isDefault && enabled) {
+        struct TPass {
+            int dl, dt, dr, n;
+        };
+        const TPass passes[] = {{1, 0, 0, 30}, {1, 2, 1, 30}, {0, 1, 0, 40}, {1, 1, 1, 60}};
+        for (const TPass& p : passes) {
+            RECT r{t.left + p.dl, t.top + p.dt, t.right + p.dr, t.bottom};
+            c.Font().SetColor(DarkenColor(static_cast<TColor>(c.Pixel(r.left, r.top)), p.n));
+            c.DrawText(text, r, format);
+        }
+    }
+    c.Font().SetColor(colour);
+    RECT captionRect = t;
+    c.DrawText(text, captionRect, format);
+    if (shortCut.empty()) return;
+    if (rtl) {
+        RECT r{t.left + 10, t.top, t.right, t.bottom};
+        c.DrawText(shortCut + " ", r, DT_RTLREADING | DT_EXPANDTABS);
+    } else {
+        RECT r{t.left, t.top, t.right - 10, t.bottom};
+        c.DrawText(shortCut + " ", r, DT_RIGHT | DT_EXPANDTABS);
+    }
+    c.Brush().SetStyle(bsSolid);
+}
+
+void TFlatStyle::PaintGlyph(TCanvas& c, bool rtl, bool top, bool checked, bool enabled, bool pressed, bool selected,
+                            const RECT& r, TBitmap& glyph) {
+    const int gw = glyph.Width();
+    if (gw <= 0 || glyph.Height() <= 0) return;
+    int x = r.left;
+    int y = r.top + 1 + 2;
+    if (gw < iconWidth_) x = r.left + (iconWidth_ - gw) / 2 - 1;
+    else x = rtl ? r.right - gw - 2 : r.left + 2;
+    if (top) x = rtl ? r.right - gw - 5 : r.left + 1;
+    if (selected && top && enabled && !pressed) {
+        x -= 1;
+        y -= 2;
+    } else if (selected && !top && enabled && !checked && !pressed) {
+        x -= 1;
+        y -= 1;
+    }
+    if (!selected && enabled && !checked && scheme_.HighColor) DimBitmap(glyph, dimLevel_);
+    if (!enabled) {
+        GrayBitmap(glyph, grayLevel_);
+        DimBitmap(glyph, 40);
+    }
+    if (selected && enabled && !checked)
+        PaintGlyphShadow(glyph, c, x + 2, y + 2, DarkenColor(scheme_.SchemeSelectColor, 50));
+    glyph.SetTransparent(true);
+    c.Draw(x, y, glyph);
+}
+
+TColor TFlatStyle::ContrastTextColor(TColor colour) {
+    COLORREF rgb = ColorToRGB(colour);
+    if ((GetRValue(rgb) + GetBValue(rgb)) / 2 > 150 || GetGValue(rgb) > 200) return font_.Color();
+    return LightenColor(colour, 90);
+}
+
+void TFlatStyle::PaintGradientStrip(TCanvas& c, const RECT& r, bool rtl) {
+    int percent = 0;
+    const int columns = r.right - r.left + 1;
+    for (int k = 0; k < columns; ++k) {
+        int x = rtl ? r.right - 1 - k : r.left + k;
+        bool fast = rtl ? (r.right - iconWidth_ + 5 < x && x < r.right) : (r.left < x && x < r.left + iconWidth_ + 5);
+        percent = std::min(96, percent + (fast ? 3 : 1));
+        Fill(c, RECT{x, r.top, x + 1, r.bottom}, LightenColor(scheme_.SchemeIconBackColor, percent));
+    }
+}
+
+// Asks the manager, through the application window, to frame the popup window that shows the item.
+void TFlatStyle::RequestFrame(TMenuItem& item, TCanvas& canvas) {
+    if (IsDesigning() || !flatMenu_ || Application == nullptr || Application->Handle() == nullptr) return;
+    HWND app = Application->Handle();
+    MSG waiting;
+    if (PeekMessageA(&waiting, app, FSM_PAINTITEMFRAME, FSM_PAINTWINDOWFRAME, PM_NOREMOVE)) return;
+    HWND window = WindowFromDC(canvas.Handle());
+    if (window == nullptr) {
+        PostMessageA(app, FSM_PAINTITEMFRAME, 0, reinterpret_cast<LPARAM>(&item));
+    } else if (ownerForm_ == nullptr || !ownerForm_->HandleAllocated() || window != ownerForm_->Handle()) {
+        TMenu* menu = item.GetParentMenu();
+        PostMessageA(app, FSM_PAINTWINDOWFRAME, menu != nullptr && menu->IsRightToLeft() ? 1 : 0,
+                     reinterpret_cast<LPARAM>(window));
+    }
+}

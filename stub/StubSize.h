@@ -1,0 +1,11 @@
+// The stub's own file size, where the payload of a package begins. The build pads QVL.dat to exactly this
+// size and fails when the linked program is larger (stub/PadStub.cmake).
+#pragma once
+
+#include <cstdint>
+
+namespace Stub {
+
+constexpr int64_t StubSize = 327680;
+
+}  // namespace Stub

@@ -1,0 +1,148 @@
+// The package window: the packed files of this package, with Launch, Save As, Delete and Exit.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/payload/EraseFile.h"
+#include "app/payload/PayloadReader.h"
+#include "app/payload/Win32FileStream.h"
+#include "cipher/Blowfish.h"
+#include "toolkit/controls/CoolBar.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/controls/ProgressBar.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "toolkit/controls/StatusBar.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/forms/Menus.h"
+#include "toolkit/forms/SaveDialog.h"
+#include "toolkit/graphics/ImageList.h"
+
+namespace Stub {
+
+// Pictures of ImageList1: the four buttons' glyphs, then the image of every row.
+enum TStubImage { kLaunchGlyph, kSaveGlyph, kDeleteGlyph, kExitGlyph, kRowImage };
+
+// The temp folder with its trailing backslash, learnt when the package window is first shown.
+extern std::string TempDir;
+
+class TForm1 : public TForm, private TEraseHost {
+public:
+    explicit TForm1(TComponent* owner);
+    ~TForm1() override;
+    const char* ClassName() const override { return "TForm1"; }
+
+    TCoolBar* CoolBar1 = nullptr;
+    TSpeedButton* SpeedButton1 = nullptr;  // Launch
+    TSpeedButton* SpeedButton2 = nullptr;  // Save As...
+    TSpeedButton* SpeedButton3 = nullptr;  // Delete
+    TSpeedButton* SpeedButton5 = nullptr;  // Exit
+    TListView* ListView1 = nullptr;
+    TProgressBar* ProgressBar1 = nullptr;
+    TStatusBar* StatusBar1 = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* Information1 = nullptr;
+    TMenuItem* SelectAll1 = nullptr;
+    TMenuItem* N2 = nullptr;
+    TMenuItem* N4 = nullptr;
+    TSaveDialog* SaveDialog1 = nullptr;
+    TQC_blowfish* QC_blowfish1 = nullptr;
+    TImageList* ImageList1 = nullptr;
+    // AltKeyFix1: the Alt-key repaint component goes here.
+
+    // The file that holds the package: this program's own executable unless set otherwise.
+    const std::string& PackagePath() const { return packagePath_; }
+    void SetPackagePath(const std::string& path) { packagePath_ = path; }
+    // A package was opened: its file is held open and the cipher keyed until the window closes.
+    bool PackageOpen() const { return reader_ != nullptr; }
+    // A command is running (the others wait for it to end).
+    bool Busy() const { return busy_; }
+    // The program was ended from the prompt or by an unusable package.
+    bool Ended() const { return ended_; }
+
+    // Checks the password against the package and lists its files; the prompt closes on success.
+    void OpenPackage(const std::string& password);
+    // Ends the program before any package was shown: the prompt and the window close.
+    void EndProgram();
+    // Enables or disables the four buttons and the list together.
+    void EnableControls(bool enabled);
+    // Writes the totals of the listed rows into the status bar.
+    void UpdateTotals();
+
+    // Called once, when the window has been built.
+    void FormCreate(TComponent* sender);
+    // Called when the window is shown: the password prompt comes first.
+    void FormShow(TComponent* sender);
+    // Called when the window closes: the package is released and the temp copies erased.
+    void FormClose(TComponent* sender, TCloseAction& action);
+    // Called when Launch is clicked: each selected file is decrypted into the temp folder and opened.
+    void SpeedButton1Click(TComponent* sender);
+    // Called when Save As... is clicked: the selected files are decrypted where the user chooses.
+    void SpeedButton2Click(TComponent* sender);
+    // Called when Delete is clicked: a new package without the selected files replaces this one.
+    void SpeedButton3Click(TComponent* sender);
+    // Called when Exit is clicked.
+    void SpeedButton5Click(TComponent* sender);
+    // Called on a double-click in the list.
+    void ListView1DblClick(TComponent* sender);
+    // Called by the popup menu's items.
+    void N1Click(TComponent* sender);
+    void N3Click(TComponent* sender);
+    void Information1Click(TComponent* sender);
+    void SelectAll1Click(TComponent* sender);
+    void N4Click(TComponent* sender);
+
+protected:
+    void WndProc(TMessage& message) override;
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
+
+private:
+    void CreateControls();
+    void CreateCoolBar();
+    void CreatePopupMenu();
+    void LayoutControls();
+    // Called when files are dropped from the shell.
+    void WMDropFiles(TMessage& message);
+    // Closes now, or once the running command has stopped.
+    void RequestClose();
+
+    // The row was read from the package header (dropped rows come after those).
+    bool PackedRow(int row) const { return row >= 0 && static_cast<size_t>(row) < packedRows_; }
+    // The packed row's bytes can be read: usable name and size, and they lie inside the package file.
+    bool RowInPackage(int row) const;
+    // The temp folder's file of this name is a user's file that was dropped from there: never written or erased.
+    bool UserFileInTemp(const std::string& name) const;
+    // A dropped row has this name, so the temp file of this name is its copy.
+    bool DroppedName(const std::string& name) const;
+    // Decrypts a packed row into a new file; false (reported) when the command must end.
+    bool ExtractRow(int row, const std::string& destination);
+    // Ends a failed command with "File access denied." for the path.
+    void ReportDenied(const std::string& path);
+    std::vector<int> SelectedRows();
+    void LaunchRow(int row);
+    // Writes the new package beside this one; false (reported, nothing left behind) when it could not.
+    bool WriteReducedPackage(const std::string& path, const std::vector<int>& kept);
+
+    // TEraseHost: the stub erases silently.
+    void ProcessMessages() override;
+    void ReportAccessDenied(const std::string&) override {}
+
+    std::string packagePath_;
+    std::unique_ptr<TWin32FileStream> package_;
+    std::unique_ptr<TPayloadReader> reader_;
+    size_t packedRows_ = 0;
+    // Dropped files that lay in the temp folder themselves: the user's files, never overwritten or erased.
+    std::vector<std::string> droppedInTemp_;
+    bool busy_ = false;
+    bool stopRequested_ = false;
+    bool closeRequested_ = false;
+    bool ended_ = false;
+};
+
+extern TForm1* Form1;
+
+}  // namespace Stub

@@ -1,0 +1,24 @@
+// The program block of QVL.dat: the application, the package window and the password prompt, the message loop.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "stub/Unit1.h"
+#include "stub/Unit2.h"
+#include "toolkit/system/Application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    TApplication application;
+    application.Initialize();
+    application.SetTitle("Quiverlock");
+    application.CreateForm(Stub::Form1);
+    application.CreateForm(Stub::Form2);
+    application.Run();
+    return 0;
+}
+
+// An exception that nothing catches ends the program without the text of the standard handler, which would
+// pull the symbol demangler into every package.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { abort(); }
+}  // namespace __gnu_cxx

@@ -1,0 +1,288 @@
+// Unhide files and Clear on carriers written by the Encrypt dialog and on files that only look like carriers.
+#include <optional>
+
+#include "app/CarrierPackage.h"
+#include "app/payload/DecimalText.h"
+#include "tests/app/DialogTestSupport.h"
+#include "tests/app/MainWindowTestSupport.h"
+
+namespace {
+
+const std::string kPassword = "carrier pw";
+using Bytes = std::vector<uint8_t>;
+
+Bytes Joined(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+Bytes Trailer(int64_t length) {
+    const std::string digits = PadDecimal10(length);
+    return Bytes(digits.begin(), digits.end());
+}
+
+// The main window as the program's main form (Unhide files minimises the application through it), shown.
+class CarrierCommands : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        harness::TestApplication().CreateForm(Form1);
+        Form1->SetStartFile("");
+        Form2 = new TForm2(&harness::TestApplication());
+        Form3 = new TForm3(&harness::TestApplication());
+        Form5 = new TForm5(&harness::TestApplication());
+        ShownWindow();
+        package = TempDir + "QVL.exe";
+        DeleteFileA(package.c_str());
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        DeleteFileA(package.c_str());
+    }
+
+    // Hides the file into the carrier through the Encrypt dialog, declining to erase it.
+    void HideInto(const std::string& carrier, const std::string& file) {
+        Form1->ListView1->Clear();
+        Form1->AddPath(file);
+        Services().AnswerMessageBox(IDNO);
+        harness::ShowModalWith(*Form2, {[&] {
+                                   Form2->ComboBox1->SetItemIndex(emCarrier);
+                                   Form2->ComboBox1Change(Form2->ComboBox1);
+                                   Form2->Edit1->SetText(kPassword);
+                                   Form2->Edit2->SetText(kPassword);
+                                   Form2->Edit3->SetText(carrier);
+                                   harness::ClickButton(*Form2->Button1);
+                               }});
+    }
+    void Select(const std::string& path) {
+        // The tree reads a folder once; files made in it since need a refresh.
+        if (!Form1->ShellTreeView1->SelectPath(path)) Form1->ShellTreeView1->Refresh();
+        ASSERT_TRUE(Form1->ShellTreeView1->SelectPath(path));
+    }
+    void Unhide(const std::string& carrier) {
+        Select(carrier);
+        Form1->Unhidefiles2->Click();
+    }
+    void Clear(int answer) {
+        Services().AnswerMessageBox(answer);
+        Form1->Clear2->Click();
+    }
+
+    // Clear items, taken carrier and launches agree with a carrier taken (or not).
+    void ExpectCarrierTaken(const std::string& carrier, size_t launches) {
+        EXPECT_EQ(CarrierFile, carrier);
+        EXPECT_EQ(Form1->Clear1->Enabled(), !carrier.empty());
+        EXPECT_EQ(Form1->Clear2->Enabled(), !carrier.empty());
+        EXPECT_EQ(Services().CallsOf(TServiceKind::ShellExecute).size(), launches);
+    }
+    // The only message so far, with the window caption and the error icon.
+    void ExpectOnlyError(const std::string& text) {
+        ASSERT_EQ(Services().MessageTexts(), std::vector<std::string>{text});
+        EXPECT_EQ(Services().Calls()[0].Caption, std::optional<std::string>("Quiverlock 2.0"));
+        EXPECT_EQ(Services().Calls()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    }
+    // A new file of the scratch folder.
+    std::string Put(const std::string& name, const Bytes& bytes) {
+        const std::string path = scratch / name;
+        PutFile(path, bytes);
+        return path;
+    }
+    // Names of the files packed in the temp package, read with the password behind the stub.
+    std::vector<std::string> PackedNames(size_t stubSize) {
+        std::vector<std::string> names;
+        for (const TPackedFile& file : ReadPayloadFile(package, static_cast<int64_t>(stubSize), kPassword))
+            names.push_back(file.name);
+        return names;
+    }
+
+    TScratchFolder scratch{"qvl-carrier-"};
+    std::string package;
+};
+
+TEST_F(CarrierCommands, UnhideStartsTheCarriersPackageAndClearAfterAYesGivesBackItsOwnBytes) {
+    const TStubFile stub(RandomBytes(3000, 1));
+    const Bytes own = RandomBytes(1234, 3);
+    const std::string carrier = Put("holiday.jpg", own);
+    HideInto(carrier, Put("notes.txt", RandomBytes(30000, 2)));
+    const Bytes hidden = FileBytes(carrier);
+
+    Unhide(carrier);
+    EXPECT_EQ(FileBytes(package), Bytes(hidden.begin() + static_cast<std::ptrdiff_t>(own.size()), hidden.end()));
+    EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{"notes.txt"});
+    EXPECT_TRUE(IsIconic(Form1->Handle()));
+    ExpectCarrierTaken(carrier, 1);
+    const TServiceCall launch = Services().CallsOf(TServiceKind::ShellExecute)[0];
+    EXPECT_EQ(launch.Owner, Application->Handle());
+    EXPECT_EQ(launch.Verb + " " + launch.Text + " in " + launch.Directory, "open QVL.exe in " + TempDir);
+    EXPECT_EQ(launch.Show, SW_SHOWNORMAL);
+
+    Clear(IDNO);
+    EXPECT_EQ(FileBytes(carrier), hidden);
+    EXPECT_TRUE(FileExists(package));
+    ExpectCarrierTaken(carrier, 1);
+    Clear(IDYES);
+    EXPECT_EQ(FileBytes(carrier), own);
+    EXPECT_FALSE(FileExists(package)) << "the temp copy is wiped";
+    ExpectCarrierTaken("", 1);
+    const std::vector<TServiceCall> boxes = Services().CallsOf(TServiceKind::MessageBox);
+    ASSERT_EQ(boxes.size(), 4u);  // erase question, Clear question twice, done
+    EXPECT_EQ(boxes[1].Text, "Are you sure you want to clear the carrier file:\r" + carrier);
+    EXPECT_EQ(boxes[1].Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(boxes[3].Text, "File \"" + carrier + "\" is clear.");
+    EXPECT_EQ(boxes[3].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    Form1->Clear1Click(nullptr);  // nothing taken: nothing asked, even past the disabled items
+    EXPECT_EQ(Services().MessageTexts().size(), 4u);
+}
+
+TEST_F(CarrierCommands, CarrierHiddenIntoTwiceGivesUpItsNewerPackageFirst) {
+    const TStubFile stub(RandomBytes(1500, 7));
+    const Bytes own = RandomBytes(4321, 10);
+    const std::string carrier = Put("twice.doc", own);
+    HideInto(carrier, Put("first.txt", RandomBytes(100, 8)));
+    const Bytes once = FileBytes(carrier);
+    HideInto(carrier, Put("second.txt", RandomBytes(200, 9)));
+    for (const auto& [name, left] : {std::pair{"second.txt", once}, std::pair{"first.txt", own}}) {
+        Unhide(carrier);
+        EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{name});
+        Clear(IDYES);
+        EXPECT_EQ(FileBytes(carrier), left) << name;
+    }
+}
+
+TEST_F(CarrierCommands, BytesFromTheTrailersOffsetOnAreCopiedExactlyAroundWholeBlocks) {
+    const Bytes own = RandomBytes(100, 11);
+    size_t runs = 0;
+    for (size_t after : {size_t{10}, size_t{20479}, size_t{20480}, size_t{20481}, size_t{2 * 20480}}) {
+        const Bytes tail = Joined({RandomBytes(after - 10, static_cast<uint32_t>(after)), Trailer(100)});
+        const std::string carrier = Put("blocks" + std::to_string(after), Joined({own, tail}));
+        Unhide(carrier);
+        EXPECT_EQ(FileBytes(package), tail) << after;
+        ExpectCarrierTaken(carrier, ++runs);
+    }
+    EXPECT_TRUE(Services().MessageTexts().empty());
+}
+
+TEST_F(CarrierCommands, FilesWithoutAUsableTrailerAreInvalidCarriersAndLeaveNoCarrierTaken) {
+    const struct {
+        const char* name;
+        Bytes bytes;
+    } cases[] = {
+        {"letters.txt", Joined({RandomBytes(50, 12), {'0', '0', '0', '0', '0', '0', '0', '0', '1', 'x'}})},
+        {"five.bin", {'0', '0', '0', '0', '5'}},
+        {"beyond.bin", Joined({RandomBytes(20, 13), Trailer(21)})},
+        {"far.bin", Joined({RandomBytes(20, 14), Trailer(9999999999LL)})},
+        {"negative.bin", Joined({RandomBytes(20, 15), {'-', '0', '0', '0', '0', '0', '0', '0', '0', '1'}})},
+    };
+    for (const auto& c : cases) {
+        const std::string path = Put(c.name, c.bytes);
+        Form1->SetClearEnabled(true);
+        CarrierFile = "C:\\earlier.jpg";
+        Services() = TScriptedServices();
+        Unhide(path);
+        ExpectOnlyError("Invalid carrier file.\r" + path);
+        ExpectCarrierTaken("", 0);
+        EXPECT_FALSE(FileExists(package)) << c.name;
+        EXPECT_EQ(FileBytes(path), c.bytes) << c.name;
+    }
+    // A carrier whose trailer came to point beyond its start is not cleared: Clear never lengthens a file.
+    const std::string changed = Put("changed.bin", Joined({RandomBytes(40, 17), RandomBytes(30, 18), Trailer(40)}));
+    Unhide(changed);
+    const Bytes broken = Joined({RandomBytes(15, 19), Trailer(16)});
+    PutFile(changed, broken);
+    Services() = TScriptedServices();
+    Clear(IDYES);
+    EXPECT_EQ(FileBytes(changed), broken);
+    EXPECT_EQ(Services().MessageTexts().back(), "Invalid carrier file.\r" + changed);
+    ExpectCarrierTaken("", 0);
+}
+
+// Runs a step when the application window gets the message posted for it: inside the next run of pending messages.
+struct TPostedStep {
+    std::function<void()> step;
+    bool Hook(TMessage& message) {
+        if (message.Msg != WM_APP + 12) return false;
+        step();
+        return true;
+    }
+};
+
+TEST_F(CarrierCommands, CarrierCommandsWaitWhileAnUnhideCopyLetsMessagesRun) {
+    const Bytes tail = Joined({RandomBytes(3 * 20480, 25), Trailer(10)});
+    const std::string carrier = Put("big.bin", Joined({RandomBytes(10, 26), tail}));
+    bool ranDuringCopy = false;
+    TPostedStep posted{[&] {
+        ranDuringCopy = true;
+        Form1->Unhidefiles1Click(nullptr);
+        Form1->Clear1Click(nullptr);
+    }};
+    const TWindowHook hook = MethodOf<&TPostedStep::Hook>(&posted);
+    Application->HookMainWindow(hook);
+    Select(carrier);
+    harness::ProcessMessages();
+    PostMessageA(Application->Handle(), WM_APP + 12, 0, 0);
+    Form1->Unhidefiles1->Click();
+    Application->UnhookMainWindow(hook);
+    EXPECT_TRUE(ranDuringCopy);
+    EXPECT_TRUE(Services().MessageTexts().empty());
+    EXPECT_EQ(FileBytes(package), tail);
+    ExpectCarrierTaken(carrier, 1);
+}
+
+TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverwritten) {
+    const std::string carrier = Put("valid.bin", Joined({RandomBytes(60, 20), RandomBytes(500, 21), Trailer(60)}));
+    const Bytes running = Joined({RandomBytes(30, 22), RandomBytes(300, 23), Trailer(30)});
+    const std::string link = scratch / "link-to-temp.exe";
+    PutFile(package, running);
+    ASSERT_TRUE(CreateHardLinkA(link.c_str(), package.c_str(), nullptr));
+    for (const auto& [selected, heldOpen] : {std::pair{carrier, true}, std::pair{package, false},
+                                             std::pair{link, false}}) {
+        Services() = TScriptedServices();
+        {
+            std::optional<TWin32FileStream> holder;
+            if (heldOpen) holder.emplace(package, TFileMode::fmOpenRead);
+            Unhide(selected);
+        }
+        ExpectOnlyError("File access denied.\rQVL.exe");
+        EXPECT_EQ(FileBytes(package), running) << selected;
+        ExpectCarrierTaken("", 0);
+    }
+}
+
+// Reads like the bytes it holds until `readable` bytes have been read, then nothing (a failing disk).
+class TReadFailsAfter : public TMemoryStream {
+public:
+    TReadFailsAfter(std::vector<uint8_t> bytes, int64_t readable) : TMemoryStream(std::move(bytes)), readable_(readable) {}
+    int32_t Read(void* buffer, int32_t count) override {
+        const int32_t n = TMemoryStream::Read(buffer, static_cast<int32_t>(std::min<int64_t>(count, readable_)));
+        readable_ -= n;
+        return n;
+    }
+
+private:
+    int64_t readable_;
+};
+
+TEST(ExtractCarrierPackage, CopyThatEndsShortLeavesNoFileAndAWholeCopyPumpsOncePerBlock) {
+    TScratchFolder scratch("qvl-extract-");
+    const std::string path = scratch / "QVL.exe";
+    const Bytes carrier = RandomBytes(100 + 3 * 20480 + 5, 24);
+    const struct {
+        int64_t readable;
+        TExtractResult expected;
+        int pumps;
+    } cases[] = {{INT64_MAX, TExtractResult::erDone, 4}, {30000, TExtractResult::erReadShort, 2},
+                 {0, TExtractResult::erReadShort, 1}};
+    for (const auto& c : cases) {
+        PutFile(path, {1, 2, 3});  // an earlier package is replaced either way
+        TReadFailsAfter stream(carrier, c.readable);
+        int pumps = 0;
+        EXPECT_EQ(ExtractCarrierPackage(stream, 100, path, [&] { ++pumps; }), c.expected) << c.readable;
+        EXPECT_EQ(pumps, c.pumps) << c.readable;
+        const Bytes expected = c.expected == TExtractResult::erDone ? Bytes(carrier.begin() + 100, carrier.end()) : Bytes{};
+        EXPECT_EQ(FileBytes(path), expected) << "a partial package must never be left to start";
+        EXPECT_EQ(FileExists(path), c.expected == TExtractResult::erDone);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+// Launch and Save As: offsets of later rows, edge sizes, destinations, failures and hostile rows.
+#include "tests/stub/StubTestSupport.h"
+
+namespace {
+
+using StubExtract = StubTest;
+
+const std::vector<TPackedFile> kThree = {
+    {"one.bin", RandomBytes(8191, 11)}, {"two.bin", RandomBytes(13, 12)}, {"three.bin", RandomBytes(20000, 13)}};
+
+TEST_F(StubExtract, LaunchDecryptsOnlyTheSelectedRowFromItsOffsetAndOpensItInTheTempFolder) {
+    OpenStub(Package(kThree));
+    const std::string copy = GetTempDir() + "three.bin";
+    DeleteFileA(copy.c_str());
+    Select({2});
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_EQ(FileBytes(copy), kThree[2].contents);
+    EXPECT_FALSE(FileExists(GetTempDir() + "one.bin"));
+    const auto launches = scope.services.CallsOf(TServiceKind::ShellExecute);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].Text, "three.bin");
+    EXPECT_EQ(launches[0].Directory, GetTempDir());
+    EXPECT_EQ(launches[0].Verb, "");
+    EXPECT_EQ(launches[0].Show, SW_SHOWNORMAL);
+    EXPECT_EQ(Window().ProgressBar1->Position(), 0);
+    // The list's double-click, Enter and the popup item launch the selection the same way.
+    scope.services = TScriptedServices();
+    Window().ListView1DblClick(nullptr);
+    Window().ListView1->SetFocus();
+    harness::PressKey(VK_RETURN);
+    Window().N1->Click();
+    EXPECT_EQ(scope.services.CallsOf(TServiceKind::ShellExecute).size(), 3u);
+    Window().Close();
+    EXPECT_FALSE(FileExists(copy)) << "closing erases the temp copies";
+}
+
+TEST_F(StubExtract, SaveAsSeveralRowsWritesEveryEdgeSizeIntoTheChosenFolder) {
+    const std::vector<TPackedFile> files = {
+        {"empty.txt", {}}, {"page.bin", RandomBytes(8192, 14)}, {"odd.bin", RandomBytes(8193 * 2 + 5, 15)}};
+    OpenStub(Package(files));
+    const std::string folder = scratch / "out";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    PutFile(folder + "\\page.bin", RandomBytes(5, 16));  // overwritten without a question
+    scope.services.AnswerFolder(folder);
+    Window().SelectAll1->Click();
+    harness::ClickControl(*Window().SpeedButton2);
+    for (const TPackedFile& file : files) {
+        EXPECT_EQ(FileBytes(folder + "\\" + file.name), file.contents) << file.name;
+        DeleteFileA((folder + "\\" + file.name).c_str());
+    }
+    const auto browse = scope.services.CallsOf(TServiceKind::FolderBrowser);
+    ASSERT_EQ(browse.size(), 1u);
+    EXPECT_EQ(browse[0].Text, "Select destination folder:");
+    EXPECT_TRUE(scope.services.MessageTexts().empty());
+}
+
+TEST_F(StubExtract, SaveAsOneRowAsksBeforeOverwritingAndNoKeepsTheFile) {
+    OpenStub(Package(kThree));
+    const std::string chosen = scratch / "kept.bin";
+    const std::vector<uint8_t> old = RandomBytes(77, 17);
+    PutFile(chosen, old);
+    Select({1});
+    scope.services.AnswerSaveDialog(chosen);
+    scope.services.AnswerMessageBox(IDNO);
+    harness::ClickControl(*Window().SpeedButton2);
+    EXPECT_EQ(FileBytes(chosen), old);
+    const auto saves = scope.services.CallsOf(TServiceKind::SaveDialog);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].Save.FileName, "two.bin");
+    EXPECT_EQ(saves[0].Save.Filter, "Any files (*.*)|*.*");
+    const auto question = scope.services.CallsOf(TServiceKind::MessageBox).at(0);
+    EXPECT_EQ(question.Text, "File \"" + chosen + "\" already exists.\rOverwrite?");
+    EXPECT_EQ(question.Caption, std::optional<std::string>("Quiverlock 2.0"));
+    EXPECT_EQ(question.Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+
+    scope.services.AnswerSaveDialog(chosen);
+    scope.services.AnswerMessageBox(IDYES);
+    Window().N3->Click();
+    EXPECT_EQ(FileBytes(chosen), kThree[1].contents);
+}
+
+TEST_F(StubExtract, FailureOnTheSecondOfThreeKeepsTheFirstAndSkipsTheThird) {
+    OpenStub(Package(kThree));
+    const std::string folder = scratch / "partly";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string blocked = folder + "\\two.bin";
+    CreateDirectoryA(blocked.c_str(), nullptr);  // a folder where the second file would go
+    scope.services.AnswerFolder(folder);
+    Window().SelectAll1->Click();
+    harness::ClickControl(*Window().SpeedButton2);
+    EXPECT_EQ(FileBytes(folder + "\\one.bin"), kThree[0].contents);
+    EXPECT_FALSE(FileExists(folder + "\\three.bin"));
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + blocked});
+    EXPECT_EQ(scope.services.CallsOf(TServiceKind::MessageBox)[0].Caption, std::optional<std::string>("Quiverlock"));
+    DeleteFileA((folder + "\\one.bin").c_str());
+    RemoveDirectoryA(blocked.c_str());
+}
+
+TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing) {
+    // Row 1 claims more bytes than the package holds; row 2 names a file outside the chosen folder.
+    const std::string header = "ok.txt?3?long.bin?5000?..\\up.txt?1?";
+    const std::vector<uint8_t> payload =
+        CraftPayload("pw", PadDecimal10(static_cast<int64_t>(header.size())), header, RandomBytes(200, 18));
+    OpenStub(CraftedPackage(payload), "pw");
+    const std::string folder = scratch / "hostile";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (int row : {1, 2}) {
+        scope.services = TScriptedServices();
+        scope.services.AnswerFolder(folder);
+        Select({0, row});
+        harness::ClickControl(*Window().SpeedButton2);
+        const std::string refused = folder + "\\" + Window().ListView1->Row(row).Caption;
+        EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + refused});
+        EXPECT_FALSE(FileExists(refused));
+        DeleteFileA((folder + "\\ok.txt").c_str());
+    }
+    EXPECT_FALSE(FileExists(scratch / "up.txt"));
+    scope.services = TScriptedServices();
+    Select({1});
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_FALSE(FileExists(GetTempDir() + "long.bin"));
+    EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
+    // Nor is a package rewritten that would keep such a row.
+    const std::string rewritten = scratch / "~crafted.exe";
+    scope.services.AnswerMessageBox(IDYES);
+    Select({2});
+    harness::ClickControl(*Window().SpeedButton3);
+    EXPECT_EQ(scope.services.MessageTexts().back(), "File access denied.\r" + rewritten);
+    EXPECT_FALSE(FileExists(rewritten));
+    EXPECT_TRUE(Window().Visible());
+}
+
+TEST_F(StubExtract, CommandsClickedWhileOneRunsDoNothing) {
+    const std::vector<TPackedFile> files = {{"big.bin", RandomBytes(3 << 20, 20)}};
+    OpenStub(Package(files));
+    const std::string saved = scratch / "big.bin";
+    Select({0});
+    // Delete and Save As clicked while the Save As run lets messages in: neither asks anything.
+    scope.services.AnswerSaveDialog(saved, [] {
+        for (TSpeedButton* button : {Window().SpeedButton3, Window().SpeedButton2}) {
+            const LPARAM middle = MAKELPARAM(button->Left() + 5, button->Top() + 5);
+            PostMessageA(Window().CoolBar1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+            PostMessageA(Window().CoolBar1->Handle(), WM_LBUTTONUP, 0, middle);
+        }
+        Sleep(20);
+    });
+    Window().N3->Click();
+    harness::ProcessMessages();
+    EXPECT_EQ(FileBytes(saved), files[0].contents);
+    EXPECT_EQ(scope.services.CallsOf(TServiceKind::SaveDialog).size(), 1u);
+    EXPECT_TRUE(scope.services.MessageTexts().empty());
+}
+
+TEST_F(StubExtract, SaveAsOverThePackageItselfIsRefusedAndLeavesItWhole) {
+    const std::string package = Package(kThree);
+    const std::vector<uint8_t> before = FileBytes(package);
+    OpenStub(package);
+    Select({0});
+    scope.services.AnswerSaveDialog(package);
+    scope.services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*Window().SpeedButton2);
+    EXPECT_EQ(scope.services.MessageTexts().back(), "File access denied.\r" + package);
+    CloseStub();
+    EXPECT_EQ(FileBytes(package), before);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StubExtract, RowBeyondFourGibibytesOfAPackageIsReachedAndTotalled) {
+    constexpr int64_t kHuge = (int64_t{5} << 30) + 3;
+    const std::vector<uint8_t> small = RandomBytes(1000, 19);
+    TMemoryStream alone;
+    ASSERT_EQ(WritePayload("secret", {{"small.bin", small}}, alone), TPayloadResult::prOk);
+    const std::string package = scratch / "sparse.exe";
+    ASSERT_TRUE(CopyFileA(BuiltStubPath().c_str(), package.c_str(), FALSE));
+    {
+        TWin32FileStream file(package, TFileMode::fmOpenReadWrite);
+        ASSERT_TRUE(file.Seek(file.Size()));
+        TQC_blowfish cipher(nullptr);
+        TPayloadWriter writer(cipher, file);
+        ASSERT_EQ(writer.WriteHead("secret", nullptr, {{"huge.bin", std::to_string(kHuge)}, {"small.bin", "1000"}}),
+                  TPayloadResult::prOk);
+        // The huge row stays a hole; the small one's contents encrypt alike in any payload.
+        ASSERT_TRUE(file.Seek(file.Position() + kHuge));
+        ASSERT_EQ(file.Write(alone.Bytes().data() + alone.Size() - 1000, 1000), 1000);
+    }
+    OpenStub(package);
+    EXPECT_EQ(Totals(), "Total files: 2     Total size: 5.00 GB");
+    const std::string saved = scratch / "small.bin";
+    Select({1});
+    scope.services.AnswerSaveDialog(saved);
+    harness::ClickControl(*Window().SpeedButton2);
+    EXPECT_EQ(FileBytes(saved), small);
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// The password prompt and the opening of a package: retries, refusals, the bare stub, hostile headers.
+#include "tests/stub/StubTestSupport.h"
+
+namespace {
+
+const std::vector<TPackedFile> kTwoFiles = {{"notes.txt", RandomBytes(100, 1)}, {"photo.jpg", RandomBytes(9000, 2)}};
+
+using StubOpening = StubTest;
+
+TEST_F(StubOpening, WrongPasswordIsRetriedThenTheRightOneListsTheFiles) {
+    const std::string package = Package(kTwoFiles);
+    bool promptStayed = false;
+    bool allSelected = false;
+    OpenStub(package, {EnterPassword("Secret"), EnterPassword("wrong again"),
+                       [&] {
+                           promptStayed = Stub::Form2->IsModal() && !Window().PackageOpen();
+                           allSelected = Stub::Form2->Edit1->SelLength() == 11;
+                       },
+                       EnterPassword("secret")});
+    EXPECT_TRUE(promptStayed);
+    EXPECT_TRUE(allSelected) << "a wrong password is selected for retyping";
+    const auto boxes = scope.services.CallsOf(TServiceKind::MessageBox);
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const TServiceCall& box : boxes) {
+        EXPECT_EQ(box.Text, "Incorrect password. Try again.");
+        EXPECT_EQ(box.Caption, std::optional<std::string>("Error"));
+        EXPECT_EQ(box.Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+        EXPECT_EQ(box.Owner, Stub::Form2->Handle());
+    }
+    EXPECT_TRUE(Window().PackageOpen());
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"notes.txt", "photo.jpg"}));
+    EXPECT_EQ(Window().ListView1->Row(1).SubItems.at(0), "9000");
+    EXPECT_EQ(Totals(), "Total files: 2     Total size: 8.89 KB");
+    EXPECT_EQ(Window().Caption(), "Quiverlock 2.0");
+    EXPECT_FALSE(Stub::Form2->Visible());
+}
+
+TEST_F(StubOpening, BlankPasswordIsRefusedAndBlanksAroundAPasswordBelongToIt) {
+    const std::string package = Package(kTwoFiles, "blanks.exe", " pass ");
+    OpenStub(package, {EnterPassword("   "), EnterPassword("pass"), EnterPassword(" pass ")});
+    EXPECT_EQ(scope.services.MessageTexts(),
+              (std::vector<std::string>{"Please enter the password.", "Incorrect password. Try again."}));
+    EXPECT_EQ(scope.services.Calls()[0].Caption, std::optional<std::string>("Error"));
+    EXPECT_TRUE(Window().PackageOpen());
+}
+
+TEST_F(StubOpening, BareStubAndCancelEndTheProgramSilently) {
+    const std::string bare = scratch / "bare.exe";
+    ASSERT_TRUE(CopyFileA(BuiltStubPath().c_str(), bare.c_str(), FALSE));
+    OpenStub(bare, {EnterPassword("anything")});
+    EXPECT_TRUE(Window().Ended());
+    EXPECT_FALSE(Window().Visible());
+    EXPECT_FALSE(Window().PackageOpen());
+
+    OpenStub(Package(kTwoFiles), {[] { harness::ClickButton(*Stub::Form2->Button2); }});
+    EXPECT_TRUE(Window().Ended());
+    EXPECT_FALSE(Window().Visible());
+    EXPECT_TRUE(scope.services.MessageTexts().empty());
+}
+
+TEST_F(StubOpening, EnterAndEscInThePromptAreOkAndCancel) {
+    const std::string package = Package(kTwoFiles);
+    OpenStub(package, {[] {
+                           harness::TypeText(*Stub::Form2->Edit1, "secret");
+                           harness::PressKey(VK_RETURN);
+                       }});
+    EXPECT_TRUE(Window().PackageOpen());
+    OpenStub(package, {[] {
+                           Stub::Form2->Edit1->SetFocus();
+                           harness::PressKey(VK_ESCAPE);
+                       }});
+    EXPECT_TRUE(Window().Ended());
+}
+
+TEST_F(StubOpening, UnreadableOwnFileIsReportedAndEndsTheProgram) {
+    const std::string missing = scratch / "gone.exe";
+    OpenStub(missing, {EnterPassword("secret")});
+    EXPECT_TRUE(Window().Ended());
+    ASSERT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + missing});
+    EXPECT_EQ(scope.services.Calls()[0].Caption, std::optional<std::string>("Error"));
+}
+
+TEST_F(StubOpening, EmptyPackageOpensWithZeroTotals) {
+    OpenStub(Package({}));
+    EXPECT_EQ(Window().ListView1->Count(), 0);
+    EXPECT_EQ(Totals(), "Total files: 0     Total size: 0 byte(s)");
+}
+
+TEST_F(StubOpening, NamesAndSizesAreListedExactlyAsStored) {
+    const std::string header = "r\xE9sum\xE9 & co %1.txt?0007?  lead.txt?12?tail?x9?";
+    OpenStub(CraftedPackage(CraftPayload("pw", PadDecimal10(static_cast<int64_t>(header.size())), header)), "pw");
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"r\xE9sum\xE9 & co %1.txt", "  lead.txt", "tail"}));
+    EXPECT_EQ(Window().ListView1->Row(0).SubItems.at(0), "0007");
+    EXPECT_EQ(Window().ListView1->Row(2).SubItems.at(0), "x9");
+    EXPECT_EQ(Totals(), "Total files: 3     Total size: 19 byte(s)") << "a size that is no number adds nothing";
+}
+
+TEST_F(StubOpening, HeaderLengthsThatNoHeaderCanHaveAreAWrongPassword) {
+    const std::string header = "a.txt?1?";
+    for (const std::string& field : {std::string("-000000008"), std::string("0000020481"), std::string("0000000900"),
+                                     std::string("00000008x "), std::string("+000000008")}) {
+        scope.services = TScriptedServices();
+        OpenStub(CraftedPackage(CraftPayload("pw", field, header, {1})), {EnterPassword("pw"), [] {
+                                                                             Stub::Form2->SetModalResult(mrCancel);
+                                                                         }});
+        EXPECT_FALSE(Window().PackageOpen()) << field;
+        EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"Incorrect password. Please retype it."})
+            << field;
+    }
+}
+
+TEST_F(StubOpening, PromptClosedWithoutAnswerLeavesAWindowWhoseCommandsRefuse) {
+    OpenStub(Package(kTwoFiles), {[] { PostMessageA(Stub::Form2->Handle(), WM_CLOSE, 0, 0); }});
+    EXPECT_FALSE(Window().Ended());
+    EXPECT_FALSE(Window().PackageOpen());
+    EXPECT_EQ(Window().ListView1->Count(), 0);
+    for (TSpeedButton* button : {Window().SpeedButton1, Window().SpeedButton2, Window().SpeedButton3})
+        harness::ClickControl(*button);
+    EXPECT_TRUE(scope.services.Calls().empty()) << "no command may ask, launch or report without a package";
+}
+
+TEST_F(StubOpening, BuiltStubIsExactlyStubSize) {
+    EXPECT_EQ(static_cast<int64_t>(FileBytes(BuiltStubPath()).size()), Stub::StubSize);
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// Owner-drawn menus: item state in the system menu, draw and measure requests routed to the item across rebuilds,
+// popup menus whose items know their system menus while shown.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/toolkit/Harness.h"
+#include "toolkit/forms/Menus.h"
+
+namespace {
+
+struct TEventLog {
+    int draws = 0;
+    int measures = 0;
+    TComponent* sender = nullptr;
+    RECT rect{};
+    bool selected = false;
+    void Draw(TComponent* s, TCanvas& canvas, RECT r, bool sel) {
+        ++draws;
+        sender = s;
+        rect = r;
+        selected = sel;
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(r);
+    }
+    void Measure(TComponent* s, TCanvas&, int& width, int& height) {
+        ++measures;
+        sender = s;
+        width = 77;
+        height = 33;
+    }
+};
+
+MENUITEMINFOA ItemInfo(HMENU menu, int position) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_DATA | MIIM_SUBMENU;
+    EXPECT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info));
+    return info;
+}
+
+struct MenuOwnerDrawTest : ::testing::Test {
+    void SetUp() override {
+        harness::TestApplication();
+        form = std::make_unique<TForm>(nullptr);
+        menu = new TMainMenu(form.get());
+        file = Add(menu->Items(), "File");
+        open = Add(*file, "Open");
+        line = Add(*file, "-");
+        menu->AttachTo(form.get());
+        form->HandleNeeded();
+        open->OnDrawItem = MethodOf<&TEventLog::Draw>(&log);
+        open->OnMeasureItem = MethodOf<&TEventLog::Measure>(&log);
+    }
+    TMenuItem* Add(TMenuItem& parent, const char* caption) {
+        auto* item = new TMenuItem(form.get());
+        item->SetCaption(caption);
+        parent.Add(item);
+        return item;
+    }
+    LRESULT SendDraw(ULONG_PTR data, HDC dc, RECT rect, UINT state) {
+        return harness::SendMenuDrawItem(form->Handle(), reinterpret_cast<const void*>(data), dc, rect, state);
+    }
+    TEventLog log;
+    std::unique_ptr<TForm> form;
+    TMainMenu* menu = nullptr;
+    TMenuItem *file = nullptr, *open = nullptr, *line = nullptr;
+};
+
+TEST_F(MenuOwnerDrawTest, OwnerDrawAndItemStateReachTheSystemMenuAndSurviveRebuilds) {
+    open->SetChecked(true);
+    open->SetRadioItem(true);
+    open->SetDefault(true);
+    menu->SetOwnerDraw(true);
+    file->SetCaption("Files");  // rebuilds the menu bar
+    HMENU bar = GetMenu(form->Handle());
+    ASSERT_EQ(bar, menu->Handle());
+    MENUITEMINFOA top = ItemInfo(bar, 0);
+    EXPECT_TRUE(top.fType & MFT_OWNERDRAW);
+    EXPECT_EQ(top.dwItemData, reinterpret_cast<ULONG_PTR>(file));
+    EXPECT_EQ(top.hSubMenu, file->Handle());
+    MENUITEMINFOA sub = ItemInfo(file->Handle(), 0);
+    EXPECT_TRUE(sub.fType & MFT_OWNERDRAW);
+    EXPECT_TRUE(sub.fType & MFT_RADIOCHECK);
+    EXPECT_TRUE(sub.fState & MFS_CHECKED);
+    EXPECT_TRUE(sub.fState & MFS_DEFAULT);
+    EXPECT_TRUE(open->OnDrawItem);
+    EXPECT_EQ(open->MenuIndex(), 0);
+    EXPECT_EQ(line->MenuIndex(), 1);
+    EXPECT_EQ(line->GetParentMenu(), menu);
+    menu->SetOwnerDraw(false);
+    EXPECT_FALSE(ItemInfo(GetMenu(form->Handle()), 0).fType & MFT_OWNERDRAW);
+    EXPECT_TRUE(ItemInfo(file->Handle(), 1).fType & MFT_SEPARATOR);
+}
+
+TEST_F(MenuOwnerDrawTest, DrawAndMeasureRequestsReachTheItemsEventsAndStaleItemsAreIgnored) {
+    menu->SetOwnerDraw(true);
+    TBitmap target;
+    target.SetSize(40, 20);
+    EXPECT_EQ(SendDraw(reinterpret_cast<ULONG_PTR>(open), target.Canvas().Handle(), RECT{5, 2, 30, 18}, ODS_SELECTED),
+              TRUE);
+    EXPECT_EQ(log.draws, 1);
+    EXPECT_EQ(log.sender, open);
+    EXPECT_TRUE(log.selected);
+    EXPECT_EQ(log.rect.left, 5);
+    EXPECT_EQ(target.Canvas().Pixel(10, 10), static_cast<TColor>(RGB(255, 0, 0)));
+
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemData = reinterpret_cast<ULONG_PTR>(open);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), TRUE);
+    EXPECT_EQ(log.measures, 1);
+    EXPECT_EQ(measure.itemWidth, 77u);
+    EXPECT_EQ(measure.itemHeight, 33u);
+
+    // An item without events gets the plain look; an address that is no item of the menu is not touched.
+    measure.itemData = reinterpret_cast<ULONG_PTR>(line);
+    measure.itemWidth = measure.itemHeight = 0;
+    SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_GT(measure.itemHeight, 0u);
+    int stale = 0;
+    SendDraw(reinterpret_cast<ULONG_PTR>(&stale), target.Canvas().Handle(), RECT{0, 0, 10, 10}, 0);
+    EXPECT_EQ(log.draws, 1);
+    EXPECT_EQ(stale, 0);
+}
+
+// Runs inside TrackPopupMenu's own loop: looks at the shown menu, asks the owner to draw an item, closes it.
+struct TPopupProbe {
+    static TPopupProbe* current;
+    TPopupMenu* popup = nullptr;
+    TMenuItem* item = nullptr;
+    HWND owner = nullptr;
+    HMENU shownHandle = nullptr;
+    HMENU subHandle = nullptr;
+    LRESULT drawResult = 0;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        TPopupProbe& p = *current;
+        p.shownHandle = p.popup->Handle();
+        p.subHandle = p.popup->Items().Items(1)->Handle();
+        TBitmap target;
+        target.SetSize(20, 20);
+        p.drawResult = harness::SendMenuDrawItem(p.owner, p.item, target.Canvas().Handle(), RECT{0, 0, 20, 20}, 0);
+        EndMenu();
+    }
+};
+TPopupProbe* TPopupProbe::current = nullptr;
+
+TEST_F(MenuOwnerDrawTest, ShownPopupRoutesItsItemsDrawingThroughTheOwnerFormAndForgetsHandlesAfterwards) {
+    auto* popup = new TPopupMenu(form.get());
+    TMenuItem* first = Add(popup->Items(), "First");
+    TMenuItem* branch = Add(popup->Items(), "Branch");
+    Add(*branch, "Leaf");
+    popup->SetOwnerDraw(true);
+    first->OnDrawItem = MethodOf<&TEventLog::Draw>(&log);
+    form->Show();
+    TWndMethod before = form->WindowProc;
+    TPopupProbe probe;
+    probe.popup = popup;
+    probe.item = first;
+    probe.owner = form->Handle();
+    TPopupProbe::current = &probe;
+    SetTimer(nullptr, 0, 30, &TPopupProbe::Tick);
+    popup->Popup(10, 10);
+    EXPECT_NE(probe.shownHandle, nullptr);
+    EXPECT_NE(probe.subHandle, nullptr);
+    EXPECT_EQ(probe.drawResult, TRUE);
+    EXPECT_GE(log.draws, 1);
+    EXPECT_EQ(popup->Handle(), nullptr);
+    EXPECT_EQ(branch->Handle(), nullptr);
+    EXPECT_TRUE(form->WindowProc == before);  // the popup's link on its owner is gone again
+    log.draws = 0;
+    TBitmap target;
+    target.SetSize(4, 4);
+    EXPECT_EQ(SendDraw(reinterpret_cast<ULONG_PTR>(first), target.Canvas().Handle(), RECT{0, 0, 4, 4}, 0), FALSE);
+    EXPECT_EQ(log.draws, 0);
+}
+
+}  // namespace
