@@ -16,6 +16,7 @@
 #include "app/payload/PayloadWriter.h"
 #include "app/payload/Win32FileStream.h"
 #include "app/payload/WriteFailure.h"
+#include "toolkit/forms/PlaceControl.h"
 
 TForm2* Form2 = nullptr;
 bool EncryptStopFlag = true;
@@ -49,18 +50,8 @@ std::string AsciiLower(std::string text) {
     return text;
 }
 
-template <class T>
-T* Place(TForm2* form, TWinControl* parent, int left, int top, int width, int height) {
-    auto* control = new T(form);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
 TLabel* PlaceLabel(TForm2* form, TWinControl* parent, int left, int top, const std::string& caption) {
-    auto* label = Place<TLabel>(form, parent, left, top, 65, 13);
-    label->SetCaption(caption);
-    return label;
+    return PlaceControl<TLabel>(form, parent, left, top, 65, 13, caption);
 }
 
 }  // namespace
@@ -76,30 +67,30 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     SetKeyPreview(true);
 
     Label1 = PlaceLabel(this, this, 10, 13, "Encryption mode:");
-    ComboBox1 = Place<TComboBox>(this, this, 122, 10, 249, 21);
+    ComboBox1 = PlaceControl<TComboBox>(this, this, 122, 10, 249, 21);
     ComboBox1->SetStyle(csDropDownList);
     for (const TModeTexts& mode : kModes) ComboBox1->Items().Add(mode.Item);
-    GroupBox1 = Place<TGroupBox>(this, this, 10, 42, 361, 97);
+    GroupBox1 = PlaceControl<TGroupBox>(this, this, 10, 42, 361, 97);
     GroupBox1->SetCaption("Password");
     Label2 = PlaceLabel(this, GroupBox1, 16, 19, "Enter password:");
-    Edit1 = Place<TEdit>(this, GroupBox1, 112, 16, 233, 21);
+    Edit1 = PlaceControl<TEdit>(this, GroupBox1, 112, 16, 233, 21);
     Edit1->SetPasswordChar('*');
     Label3 = PlaceLabel(this, GroupBox1, 16, 47, "Verify password:");
-    Edit2 = Place<TEdit>(this, GroupBox1, 112, 44, 233, 21);
+    Edit2 = PlaceControl<TEdit>(this, GroupBox1, 112, 44, 233, 21);
     Edit2->SetPasswordChar('*');
-    CheckBox1 = Place<TCheckBox>(this, GroupBox1, 112, 72, 129, 17);
+    CheckBox1 = PlaceControl<TCheckBox>(this, GroupBox1, 112, 72, 129, 17);
     CheckBox1->SetCaption("Show password");
     Label4 = PlaceLabel(this, this, 10, 154, "");
-    Edit3 = Place<TEdit>(this, this, 10, 170, 329, 21);
-    BitBtn1 = Place<TBitBtn>(this, this, 347, 169, 23, 23);
+    Edit3 = PlaceControl<TEdit>(this, this, 10, 170, 329, 21);
+    BitBtn1 = PlaceControl<TBitBtn>(this, this, 347, 169, 23, 23);
     BitBtn1->SetCaption("...");
     Label5 = PlaceLabel(this, this, 10, 202, "");
     Label5->SetAutoSize(false);
     Label5->SetWidth(361);
-    ProgressBar1 = Place<TProgressBar>(this, this, 10, 219, 361, 13);
-    Button1 = Place<TButton>(this, this, 216, 243, 75, 23);
+    ProgressBar1 = PlaceControl<TProgressBar>(this, this, 10, 219, 361, 13);
+    Button1 = PlaceControl<TButton>(this, this, 216, 243, 75, 23);
     Button1->SetCaption("Encrypt");
-    Button2 = Place<TButton>(this, this, 296, 243, 75, 23);
+    Button2 = PlaceControl<TButton>(this, this, 296, 243, 75, 23);
     Button2->SetCaption("Cancel");
     SaveDialog1 = new TSaveDialog(this);
     QC_blowfish1 = new TQC_blowfish(this);
@@ -264,7 +255,7 @@ bool TForm2::OverwriteConfirmed() {
     const std::string destination = Edit3->Text();
     if (Mode() == emCarrier || !IsFile(destination)) return true;
     const int answer = ShowDialogMessage(
-        *this, "File \"" + BareFileName(destination) + "\" already exists.\rWould you like to overwrite this file?",
+        *this, AlreadyExistsQuestion(BareFileName(destination), "Would you like to overwrite this file?"),
         kProductCaption, MB_YESNO | MB_ICONWARNING);
     if (answer == IDYES) return true;
     Edit3->SetFocus();

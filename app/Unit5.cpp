@@ -13,24 +13,15 @@
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
 #include "app/payload/WriteFailure.h"
+#include "toolkit/forms/PlaceControl.h"
 
 TForm5* Form5 = nullptr;
 bool DecryptStopFlag = true;
 
 namespace {
 
-template <class T>
-T* Place(TForm5* form, int left, int top, int width, int height) {
-    auto* control = new T(form);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
 TLabel* PlaceLabel(TForm5* form, int left, int top, const std::string& caption) {
-    auto* label = Place<TLabel>(form, left, top, 65, 13);
-    label->SetCaption(caption);
-    return label;
+    return PlaceControl<TLabel>(form, form, left, top, 65, 13, caption);
 }
 
 }  // namespace
@@ -46,29 +37,29 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
     SetKeyPreview(true);
 
     Label1 = PlaceLabel(this, 10, 10, "Source file:");
-    Edit1 = Place<TEdit>(this, 10, 26, 361, 21);
+    Edit1 = PlaceControl<TEdit>(this, this, 10, 26, 361, 21);
     Edit1->SetEnabled(false);
     Edit1->SetTabStop(false);
     Label2 = PlaceLabel(this, 10, 58, "Destination folder:");
-    Edit2 = Place<TEdit>(this, 10, 74, 329, 21);
-    Button1 = Place<TButton>(this, 349, 73, 23, 23);
+    Edit2 = PlaceControl<TEdit>(this, this, 10, 74, 329, 21);
+    Button1 = PlaceControl<TButton>(this, this, 349, 73, 23, 23);
     Button1->SetCaption("...");
     Label3 = PlaceLabel(this, 10, 106, "Password:");
-    Edit3 = Place<TEdit>(this, 10, 122, 361, 21);
+    Edit3 = PlaceControl<TEdit>(this, this, 10, 122, 361, 21);
     Edit3->SetPasswordChar('*');
-    CheckBox1 = Place<TCheckBox>(this, 10, 154, 97, 17);
+    CheckBox1 = PlaceControl<TCheckBox>(this, this, 10, 154, 97, 17);
     CheckBox1->SetCaption("Show password");
     Label4 = PlaceLabel(this, 10, 178, "");
     Label4->SetAutoSize(false);
     Label4->SetWidth(361);
-    ProgressBar1 = Place<TProgressBar>(this, 10, 194, 361, 13);
-    Button2 = Place<TButton>(this, 218, 218, 75, 23);
+    ProgressBar1 = PlaceControl<TProgressBar>(this, this, 10, 194, 361, 13);
+    Button2 = PlaceControl<TButton>(this, this, 218, 218, 75, 23);
     Button2->SetCaption("Decrypt");
-    Button3 = Place<TButton>(this, 298, 218, 75, 23);
+    Button3 = PlaceControl<TButton>(this, this, 298, 218, 75, 23);
     Button3->SetCaption("Cancel");
-    ListBox1 = Place<TListBox>(this, 50, 210, 49, 25);
+    ListBox1 = PlaceControl<TListBox>(this, this, 50, 210, 49, 25);
     ListBox1->SetVisible(false);
-    ListBox2 = Place<TListBox>(this, 106, 210, 57, 25);
+    ListBox2 = PlaceControl<TListBox>(this, this, 106, 210, 57, 25);
     ListBox2->SetVisible(false);
     QC_blowfish1 = new TQC_blowfish(this);
 
@@ -205,7 +196,7 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
         }
         if (IsFile(path)) {
             const int answer = ShowDialogMessage(
-                *this, "File \"" + path + "\" already exists.\rOverwrite the existing file?", kProductCaption,
+                *this, AlreadyExistsQuestion(path, "Overwrite the existing file?"), kProductCaption,
                 MB_YESNOCANCEL | MB_ICONQUESTION);
             if (answer == IDNO) continue;
             if (answer != IDYES) {

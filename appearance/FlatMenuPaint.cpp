@@ -21,19 +21,6 @@ TItemPlace PlaceOf(const TMenuItem& item) {
     return TItemPlace{menu, top, menu != nullptr && menu->IsRightToLeft()};
 }
 
-// The image list that holds the item's picture, or nullptr (also for an index outside the list).
-TImageList* ImageSource(const TMenuItem& item, TMenu* menu) {
-    if (item.ImageIndex() == -1) return nullptr;
-    TMenuItem* parent = item.Parent();
-    TMenu* parentMenu = parent != nullptr ? parent->GetParentMenu() : nullptr;
-    TImageList* list = parent != nullptr && parent->SubMenuImages() != nullptr ? parent->SubMenuImages()
-                       : parentMenu != nullptr                                 ? parentMenu->Images()
-                       : menu != nullptr                                       ? menu->Images()
-                                                                               : nullptr;
-    if (list == nullptr || item.ImageIndex() < 0 || item.ImageIndex() >= list->Count()) return nullptr;
-    return list;
-}
-
 int Height(const RECT& r) { return r.bottom - r.top; }
 int Width(const RECT& r) { return r.right - r.left; }
 
@@ -80,7 +67,7 @@ void TFlatStyle::HandleMeasureItem(TComponent* sender, TCanvas& canvas, int& wid
 
 SIZE TFlatStyle::GetItemImageSize(TMenuItem& item, TMenu* menu) {
     SIZE size{0, 0};
-    if (TImageList* list = ImageSource(item, menu)) {
+    if (TImageList* list = item.ImageSource()) {
         size = SIZE{list->Width(), list->Height()};
     } else if (item.HasBitmap()) {
         size = SIZE{item.Bitmap().Width(), item.Bitmap().Height()};
@@ -130,7 +117,7 @@ void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, 
         glyph.Canvas().Draw(0, 0, own);
         hasImage = true;
     }
-    if (TImageList* list = ImageSource(item, place.Menu)) {
+    if (TImageList* list = item.ImageSource()) {
         glyph.SetSize(list->Width(), list->Height());
         Fill(glyph.Canvas(), RECT{0, 0, list->Width(), list->Height()}, glyph.Canvas().Pixel(0, list->Height() - 1));
         list->Draw(glyph.Canvas(), 0, 0, item.ImageIndex());

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the package stub's pictures: Launch, Save As, Delete and Exit glyphs and the row image, one 16x16
-.bmp strip (magenta for the transparent parts), with the drawing helpers of make_images.py."""
+"""Draws the package stub's pictures: Launch, Save As, Delete and Exit glyphs, the row image and the Select All
+glyph, one 16x16 .bmp strip (magenta for the transparent parts), with the drawing helpers of make_images.py."""
 import os
 import sys
 
@@ -18,7 +18,10 @@ def images():
                        (line(9.7, 9.7, 13.3, 13.3, 1.4), PAPER), (line(13.3, 9.7, 9.7, 13.3, 1.4), PAPER)]
     exit_ = [(rect(2, 1, 11, 15), OUTLINE), (rect(3, 2, 10, 14), (170, 120, 70)), (circle(8.5, 8.5, 0.8), PAPER),
              (poly((9, 7), (13, 7), (13, 5), (16, 8.5), (13, 12), (13, 10), (9, 10)), GREEN)]
-    return [launch, save, delete, exit_, page()]
+    select_all = [(rect(1, 1, 15, 15), OUTLINE), (rect(2, 2, 14, 14), PAPER)]
+    for top in (3, 7, 11):
+        select_all += [(rect(3, top, 13, top + 2), BLUE)]
+    return [launch, save, delete, exit_, page(), select_all]
 
 
 def main():

@@ -6,6 +6,6 @@
 
 namespace Stub {
 
-constexpr int64_t StubSize = 327680;
+constexpr int64_t StubSize = 344064;
 
 }  // namespace Stub

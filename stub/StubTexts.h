@@ -1,22 +1,16 @@
-// Texts that the package stub shows.
+// Texts that only the package stub shows; those both programs show are in app/shared/MessageTexts.h.
 #pragma once
 
 #include <string>
 
+#include "app/shared/MessageTexts.h"
+
 namespace Stub {
 
-constexpr const char* kWindowCaption = "Quiverlock 2.0";
 constexpr const char* kErrorCaption = "Error";
-constexpr const char* kEnterPassword = "Please enter the password.";
 constexpr const char* kTryAgain = "Incorrect password. Try again.";
-constexpr const char* kRetypePassword = "Incorrect password. Please retype it.";
-constexpr const char* kSelectDestinationFolder = "Select destination folder:";
 constexpr const char* kConfirmDelete = "Are you sure you want to delete the selected file(s)?";
 constexpr const char* kSaveFilter = "Any files (*.*)|*.*";
-
-inline std::string OverwriteQuestion(const std::string& path) {
-    return "File \"" + path + "\" already exists.\rOverwrite?";
-}
 
 // A dropped file is listed but its bytes are not in the package.
 inline std::string NotInPackageText(const std::string& name) {

@@ -55,6 +55,8 @@ void TForm1::CreateControls() {
     SaveDialog1->Filter = kSaveFilter;
     CreatePopupMenu();
     CreateCoolBar();
+    AltKeyFix1 = new TAltKeyFix(this);
+    AltKeyFix1->SetName("AltKeyFix1");
 
     ListView1 = new TListView(this);
     ListView1->SetMultiSelect(true);
@@ -105,24 +107,27 @@ void TForm1::CreateCoolBar() {
 
 void TForm1::CreatePopupMenu() {
     PopupMenu1 = new TPopupMenu(this);
+    PopupMenu1->SetImages(ImageList1);
     struct TItemSpec {
         TMenuItem** Field;
         const char* Caption;
         TShortCut Keys;
+        int Glyph;
         TNotifyEvent Click;
     };
     const TItemSpec items[] = {
-        {&N1, "Launch File(s)", VK_RETURN, MethodOf<&TForm1::N1Click>(this)},
-        {&N3, "Save As...", scCtrl | 'S', MethodOf<&TForm1::N3Click>(this)},
-        {&Information1, "Delete File(s)", VK_DELETE, MethodOf<&TForm1::Information1Click>(this)},
-        {&SelectAll1, "Select All", scCtrl | 'A', MethodOf<&TForm1::SelectAll1Click>(this)},
-        {&N2, "-", scNone, {}},
-        {&N4, "Exit", VK_ESCAPE, MethodOf<&TForm1::N4Click>(this)},
+        {&N1, "Launch File(s)", VK_RETURN, kLaunchGlyph, MethodOf<&TForm1::N1Click>(this)},
+        {&N3, "Save As...", scCtrl | 'S', kSaveGlyph, MethodOf<&TForm1::N3Click>(this)},
+        {&Information1, "Delete File(s)", VK_DELETE, kDeleteGlyph, MethodOf<&TForm1::Information1Click>(this)},
+        {&SelectAll1, "Select All", scCtrl | 'A', kSelectAllGlyph, MethodOf<&TForm1::SelectAll1Click>(this)},
+        {&N2, "-", scNone, -1, {}},
+        {&N4, "Exit", VK_ESCAPE, kExitGlyph, MethodOf<&TForm1::N4Click>(this)},
     };
     for (const TItemSpec& spec : items) {
         auto* item = new TMenuItem(this);
         item->SetCaption(spec.Caption);
         item->SetShortCut(spec.Keys);
+        item->SetImageIndex(spec.Glyph);
         item->OnClick = spec.Click;
         *spec.Field = item;
         PopupMenu1->Items().Add(item);

@@ -9,6 +9,7 @@
 #include "app/payload/EraseFile.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
+#include "appearance/AltKeyFix.h"
 #include "cipher/Blowfish.h"
 #include "toolkit/controls/CoolBar.h"
 #include "toolkit/controls/ListView.h"
@@ -22,8 +23,9 @@
 
 namespace Stub {
 
-// Pictures of ImageList1: the four buttons' glyphs, then the image of every row.
-enum TStubImage { kLaunchGlyph, kSaveGlyph, kDeleteGlyph, kExitGlyph, kRowImage };
+// Pictures of ImageList1: the four buttons' glyphs (the popup menu's too), the image of every row, then the
+// Select All item's glyph.
+enum TStubImage { kLaunchGlyph, kSaveGlyph, kDeleteGlyph, kExitGlyph, kRowImage, kSelectAllGlyph };
 
 // The temp folder with its trailing backslash, learnt when the package window is first shown.
 extern std::string TempDir;
@@ -52,7 +54,7 @@ public:
     TSaveDialog* SaveDialog1 = nullptr;
     TQC_blowfish* QC_blowfish1 = nullptr;
     TImageList* ImageList1 = nullptr;
-    // AltKeyFix1: the Alt-key repaint component goes here.
+    TAltKeyFix* AltKeyFix1 = nullptr;
 
     // The file that holds the package: this program's own executable unless set otherwise.
     const std::string& PackagePath() const { return packagePath_; }

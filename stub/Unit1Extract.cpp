@@ -100,7 +100,7 @@ void TForm1::SpeedButton2Click(TComponent*) {
         SaveDialog1->FileName = ListView1->Row(rows[0]).Caption;
         if (!SaveDialog1->Execute()) return;
         const std::string chosen = SaveDialog1->FileName;
-        if (IsFile(chosen) && ShowDialogMessage(*this, OverwriteQuestion(chosen), kWindowCaption,
+        if (IsFile(chosen) && ShowDialogMessage(*this, AlreadyExistsQuestion(chosen, "Overwrite?"), kWindowCaption,
                                                 MB_YESNO | MB_ICONQUESTION) != IDYES) {
             return;
         }

@@ -30,7 +30,7 @@ void TForm1::OpenPackage(const std::string& password) {
     }
     // A length field that is no length of a header inside this file is a wrong password too.
     if (reader->ReadHeader() != TPayloadResult::prOk) {
-        ShowDialogMessage(*Form2, kRetypePassword, kErrorCaption, MB_OK | MB_ICONERROR);
+        ShowDialogMessage(*Form2, kWrongPassword, kErrorCaption, MB_OK | MB_ICONERROR);
         Form2->Edit1->SetFocus();
         return;
     }

@@ -5,23 +5,11 @@
 #include "app/shared/MessageBoxes.h"
 #include "stub/StubTexts.h"
 #include "stub/Unit1.h"
+#include "toolkit/forms/PlaceControl.h"
 
 namespace Stub {
 
 TForm2* Form2 = nullptr;
-
-namespace {
-
-template <class T>
-T* Place(TForm2* form, int left, int top, int width, int height, const std::string& caption) {
-    auto* control = new T(form);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    control->SetCaption(caption);
-    return control;
-}
-
-}  // namespace
 
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
     SetName("Form2");
@@ -33,12 +21,12 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     SetClientHeight(96);
     SetKeyPreview(true);
 
-    Label1 = Place<TLabel>(this, 8, 10, 80, 13, "Enter Password:");
-    Edit1 = Place<TEdit>(this, 8, 28, 265, 21, "");
+    Label1 = PlaceControl<TLabel>(this, this, 8, 10, 80, 13, "Enter Password:");
+    Edit1 = PlaceControl<TEdit>(this, this, 8, 28, 265, 21);
     Edit1->SetPasswordChar('*');
     Edit1->SetTabStop(true);
-    Button1 = Place<TButton>(this, 117, 62, 75, 25, "OK");
-    Button2 = Place<TButton>(this, 198, 62, 75, 25, "Cancel");
+    Button1 = PlaceControl<TButton>(this, this, 117, 62, 75, 25, "OK");
+    Button2 = PlaceControl<TButton>(this, this, 198, 62, 75, 25, "Cancel");
     Edit1->SetTabOrder(0);
     SetActiveControl(Edit1);
 

@@ -14,5 +14,10 @@ constexpr const char* kWrongPassword = "Incorrect password. Please retype it.";
 // Title of the folder browser that picks where files are written.
 constexpr const char* kSelectDestinationFolder = "Select destination folder:";
 
+// A question about a file that is there already: its name quoted, then the question on a line of its own.
+inline std::string AlreadyExistsQuestion(const std::string& name, const char* question) {
+    return "File \"" + name + "\" already exists.\r" + question;
+}
+
 // AccessDeniedText and the text of a write that failed: beside the file routines, which the stub shares.
 #include "app/payload/WriteFailure.h"

@@ -1,5 +1,11 @@
-// The password prompt and the opening of a package: retries, refusals, the bare stub, hostile headers.
+// The password prompt and the opening of a package: retries, refusals, the bare stub, hostile headers; what the
+// package window carries besides its commands.
 #include "tests/stub/StubTestSupport.h"
+
+#include <algorithm>
+
+#include "toolkit/system/Application.h"
+#include "toolkit/system/PlatformInfo.h"
 
 namespace {
 
@@ -117,6 +123,46 @@ TEST_F(StubOpening, PromptClosedWithoutAnswerLeavesAWindowWhoseCommandsRefuse) {
     for (TSpeedButton* button : {Window().SpeedButton1, Window().SpeedButton2, Window().SpeedButton3})
         harness::ClickControl(*button);
     EXPECT_TRUE(scope.services.Calls().empty()) << "no command may ask, launch or report without a package";
+}
+
+// Themed Windows 6, where the Alt-key fix is at work.
+struct TThemedVista : TPlatformInfo {
+    bool Version(OSVERSIONINFOA& info) override {
+        info = OSVERSIONINFOA{};
+        info.dwMajorVersion = 6;
+        return true;
+    }
+    bool ThemesEnabled() override { return true; }
+};
+
+TEST_F(StubOpening, WindowCarriesAnAltKeyFixTrackingBothWindowsAndMenuItemsShowTheirButtonsGlyphs) {
+    TThemedVista platform;
+    TScopedPlatformInfo themed(platform);
+    OpenStub(Package(kTwoFiles));
+    TAltKeyFix* fix = Window().AltKeyFix1;
+    ASSERT_NE(fix, nullptr);
+    EXPECT_EQ(fix->Owner(), &Window());
+    EXPECT_TRUE(fix->RepaintAll);
+    ASSERT_FALSE(fix->Inert());
+    Application->Idle();
+    std::vector<TForm*> tracked;
+    for (const auto& tracker : fix->Trackers()) tracked.push_back(tracker->TrackedForm());
+    for (TForm* form : {static_cast<TForm*>(Stub::Form1), static_cast<TForm*>(Stub::Form2)})
+        EXPECT_NE(std::find(tracked.begin(), tracked.end(), form), tracked.end()) << form->Name();
+
+    Stub::TForm1& w = Window();
+    const std::pair<TMenuItem*, TSpeedButton*> commands[] = {
+        {w.N1, w.SpeedButton1}, {w.N3, w.SpeedButton2}, {w.Information1, w.SpeedButton3}, {w.N4, w.SpeedButton5}};
+    EXPECT_EQ(w.PopupMenu1->Images(), w.ImageList1);
+    for (const auto& [item, button] : commands) EXPECT_EQ(item->ImageIndex(), button->GlyphIndex()) << item->Caption();
+    EXPECT_EQ(w.N2->ImageIndex(), -1);
+    // The tests carry no pictures of their own: the built program's strip must hold the Select All glyph too.
+    std::unique_ptr<HINSTANCE__, decltype(&FreeLibrary)> stub(
+        LoadLibraryExA(BuiltStubPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), &FreeLibrary);
+    ASSERT_NE(stub, nullptr);
+    TImageList strip(nullptr, 16, 16);
+    EXPECT_GT(strip.AddFromResource(stub.get(), "IMAGELIST1", RGB(255, 0, 255)), w.SelectAll1->ImageIndex());
+    EXPECT_GE(w.SelectAll1->ImageIndex(), 0);
 }
 
 TEST_F(StubOpening, BuiltStubIsExactlyStubSize) {

@@ -1,12 +1,14 @@
 // Owner-drawn menus: item state in the system menu, draw and measure requests routed to the item across rebuilds,
-// popup menus whose items know their system menus while shown.
+// popup menus whose items know their system menus while shown; pictures beside items of system-drawn menus.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/toolkit/Harness.h"
 #include "toolkit/forms/Menus.h"
+#include "toolkit/graphics/ImageList.h"
 
 namespace {
 
@@ -125,6 +127,61 @@ TEST_F(MenuOwnerDrawTest, DrawAndMeasureRequestsReachTheItemsEventsAndStaleItems
     EXPECT_EQ(stale, 0);
 }
 
+// A list of 4 x 4 pictures, one of each colour (0x00RRGGBB).
+TImageList* SolidPictures(TComponent* owner, std::initializer_list<DWORD> colours) {
+    auto* list = new TImageList(owner, 4, 4);
+    for (DWORD colour : colours) {
+        std::vector<DWORD> pixels(16, colour);
+        TBitmapHandle picture(CreateBitmap(4, 4, 1, 32, pixels.data()));
+        ImageList_Add(list->Handle(), picture.Get(), nullptr);
+    }
+    return list;
+}
+
+TEST_F(MenuOwnerDrawTest, SystemDrawnItemsShowThePictureOfTheirIndexFromTheListThatApplies) {
+    TImageList* menuImages = SolidPictures(form.get(), {0x00FF0000, 0x000000FF});
+    TMenuItem* plain = Add(*file, "Plain");
+    TMenuItem* outside = Add(*file, "Outside");
+    open->OnDrawItem = {};
+    open->OnMeasureItem = {};
+    open->SetImageIndex(1);
+    outside->SetImageIndex(2);
+    menu->SetImages(menuImages);
+    auto bitmapOf = [&](int position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_BITMAP | MIIM_FTYPE;
+        EXPECT_TRUE(GetMenuItemInfoA(file->Handle(), static_cast<UINT>(position), TRUE, &info));
+        EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
+        return info.hbmpItem;
+    };
+    EXPECT_EQ(bitmapOf(open->MenuIndex()), HBMMENU_CALLBACK);
+    EXPECT_EQ(bitmapOf(plain->MenuIndex()), nullptr) << "no index, no picture";
+    EXPECT_EQ(bitmapOf(outside->MenuIndex()), nullptr) << "an index past the list's end draws nothing";
+
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemData = reinterpret_cast<ULONG_PTR>(open);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), TRUE);
+    EXPECT_GT(measure.itemWidth, 4u) << "the picture with room beside it";
+    EXPECT_EQ(measure.itemHeight, 4u);
+    auto drawnColour = [&](const TMenuItem* item) {
+        TBitmap target;
+        target.SetSize(20, 20);
+        target.Canvas().Brush().SetColor(clWhite);
+        target.Canvas().FillRect(RECT{0, 0, 20, 20});
+        SendDraw(reinterpret_cast<ULONG_PTR>(item), target.Canvas().Handle(), RECT{0, 0, 20, 20}, 0);
+        EXPECT_EQ(target.Canvas().Pixel(2, 2), static_cast<TColor>(RGB(255, 255, 255))) << "the picture is centred";
+        return target.Canvas().Pixel(9, 9);
+    };
+    EXPECT_EQ(drawnColour(open), static_cast<TColor>(RGB(0, 0, 255)));
+    EXPECT_EQ(drawnColour(plain), static_cast<TColor>(RGB(255, 255, 255)));
+    // The parent's own list comes before the menu's.
+    file->SetSubMenuImages(SolidPictures(form.get(), {0x0000FF00, 0x0000FF00}));
+    EXPECT_EQ(drawnColour(open), static_cast<TColor>(RGB(0, 255, 0)));
+    EXPECT_EQ(log.draws, 0);
+}
+
 // Runs inside TrackPopupMenu's own loop: looks at the shown menu, asks the owner to draw an item, closes it.
 struct TPopupProbe {
     static TPopupProbe* current;
@@ -175,6 +232,43 @@ TEST_F(MenuOwnerDrawTest, ShownPopupRoutesItsItemsDrawingThroughTheOwnerFormAndF
     target.SetSize(4, 4);
     EXPECT_EQ(SendDraw(reinterpret_cast<ULONG_PTR>(first), target.Canvas().Handle(), RECT{0, 0, 4, 4}, 0), FALSE);
     EXPECT_EQ(log.draws, 0);
+}
+
+// Inside TrackPopupMenu's loop: looks for a colour on screen inside the shown first item, then closes the menu.
+struct TScreenProbe {
+    static TScreenProbe* current;
+    TPopupMenu* popup = nullptr;
+    HMENU menu = nullptr;
+    COLORREF wanted = 0;
+    bool found = false;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        TScreenProbe& p = *current;
+        p.menu = p.popup->Handle();
+        RECT item{};
+        if (GetMenuItemRect(nullptr, p.menu, 0, &item)) {  // no window: the shown menu's own, in screen pixels
+            TWindowDC screen(nullptr);
+            for (int y = item.top; y < item.bottom && !p.found; ++y)
+                for (int x = item.left; x < item.right && !p.found; ++x) p.found = GetPixel(screen.Get(), x, y) == p.wanted;
+        }
+        EndMenu();
+    }
+};
+TScreenProbe* TScreenProbe::current = nullptr;
+
+TEST_F(MenuOwnerDrawTest, ShownSystemDrawnPopupShowsItsItemsPictureOnScreen) {
+    auto* popup = new TPopupMenu(form.get());
+    popup->SetImages(SolidPictures(form.get(), {0x00FF0000}));
+    Add(popup->Items(), "Pictured")->SetImageIndex(0);
+    form->Show();
+    TScreenProbe probe;
+    probe.popup = popup;
+    probe.wanted = RGB(255, 0, 0);
+    TScreenProbe::current = &probe;
+    SetTimer(nullptr, 0, 300, &TScreenProbe::Tick);
+    popup->Popup(40, 40);
+    ASSERT_NE(probe.menu, nullptr);
+    EXPECT_TRUE(probe.found) << "the picture's colour appears inside the item";
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
-// Owner-drawn menu items: measure and draw requests routed to the item's events, or the plain look.
+// Owner-drawn menu items: measure and draw requests routed to the item's events, or the plain look; in
+// system-drawn menus, the pictures beside the captions.
 #include <algorithm>
 
 #include "toolkit/forms/Menus.h"
+#include "toolkit/graphics/ImageList.h"
 #include "toolkit/system/Screen.h"
 
 namespace {
 
 constexpr int kTextMargin = 8;
+// Room on each side of a system-drawn item's picture: the caption begins right after the measured width.
+constexpr int kPictureMargin = 4;
 
 // The caption and shortcut of an item as the plain look shows them.
 std::string ShortCutText(const TMenuItem& item) { return ShortCutToText(item.ShortCut()); }
@@ -43,9 +47,20 @@ void DrawPlain(const TMenuItem& item, TCanvas& canvas, RECT rect, bool selected)
     if (!keys.empty()) canvas.DrawText(keys, text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
 }
 
+// The picture of a system-drawn item, centred in the place the system gives it.
+void DrawPicture(TImageList& list, int index, HDC dc, const RECT& rect) {
+    TSavedDCState saved(dc);
+    TCanvas canvas;
+    canvas.SetHandle(dc);
+    list.Draw(canvas, rect.left + (rect.right - rect.left - list.Width()) / 2,
+              rect.top + (rect.bottom - rect.top - list.Height()) / 2, index);
+    canvas.SetHandle(nullptr);
+}
+
 }  // namespace
 
 bool TMenu::DispatchOwnerDraw(TMessage& message) {
+    if (!ownerDraw_) return DispatchPicture(message);
     if (message.Msg == WM_MEASUREITEM) {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
         if (measure == nullptr || measure->CtlType != ODT_MENU) return false;
@@ -89,4 +104,25 @@ bool TMenu::DispatchOwnerDraw(TMessage& message) {
         return true;
     }
     return false;
+}
+
+bool TMenu::DispatchPicture(TMessage& message) {
+    if (message.Msg != WM_MEASUREITEM && message.Msg != WM_DRAWITEM) return false;
+    const bool measuring = message.Msg == WM_MEASUREITEM;
+    auto* measure = measuring ? reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam) : nullptr;
+    auto* draw = measuring ? nullptr : reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+    if (measuring ? measure == nullptr || measure->CtlType != ODT_MENU : draw == nullptr || draw->CtlType != ODT_MENU)
+        return false;
+    const ULONG_PTR data = measuring ? measure->itemData : draw->itemData;
+    const TMenuItem* item = root_->Find(reinterpret_cast<const TMenuItem*>(data));
+    TImageList* list = item != nullptr ? item->ImageSource() : nullptr;
+    if (list == nullptr) return false;
+    if (measuring) {
+        measure->itemWidth = static_cast<UINT>(list->Width() + 2 * kPictureMargin);
+        measure->itemHeight = static_cast<UINT>(list->Height());
+    } else {
+        DrawPicture(*list, item->ImageIndex(), draw->hDC, draw->rcItem);
+    }
+    message.Result = TRUE;
+    return true;
 }

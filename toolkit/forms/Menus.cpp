@@ -5,6 +5,7 @@
 
 #include "toolkit/core/Exception.h"
 #include "toolkit/forms/Form.h"
+#include "toolkit/graphics/ImageList.h"
 
 namespace {
 
@@ -107,6 +108,15 @@ void TMenuItem::SetSubMenuImages(TImageList* images) {
     Changed();
 }
 
+TImageList* TMenuItem::ImageSource() const {
+    if (imageIndex_ < 0 || parent_ == nullptr) return nullptr;
+    const TMenu* menu = GetParentMenu();
+    TImageList* list = parent_->subMenuImages_ != nullptr ? parent_->subMenuImages_
+                       : menu != nullptr                  ? menu->Images()
+                                                          : nullptr;
+    return list != nullptr && imageIndex_ < list->Count() ? list : nullptr;
+}
+
 int TMenuItem::MenuIndex() const {
     if (parent_ == nullptr) return -1;
     const auto& siblings = parent_->items_;
@@ -164,6 +174,11 @@ void TMenuItem::AppendTo(HMENU menu, bool ownerDraw) {
             info.fType = MFT_STRING;
             info.fMask |= MIIM_STRING;
             info.dwTypeData = text.data();
+            // The system asks the owner window to measure and draw the picture (TMenu::DispatchOwnerDraw).
+            if (item->ImageSource() != nullptr) {
+                info.fMask |= MIIM_BITMAP;
+                info.hbmpItem = HBMMENU_CALLBACK;
+            }
         }
         if (item->radioItem_) info.fType |= MFT_RADIOCHECK;
         if (!item->items_.empty() && !item->IsLine()) {

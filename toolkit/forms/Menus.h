@@ -69,6 +69,9 @@ public:
     // Image list for the pictures of this item's sub-items (not owned).
     TImageList* SubMenuImages() const { return subMenuImages_; }
     void SetSubMenuImages(TImageList* images);
+    // The list that holds the item's picture (the parent's SubMenuImages, else the menu's Images), or nullptr
+    // when there is none or the index lies outside it.
+    TImageList* ImageSource() const;
 
     // Sub-items in order; the item does not own them (their owner does).
     void Add(TMenuItem* item);
@@ -143,8 +146,9 @@ public:
     // The root's system menu while one is built, else nullptr.
     HMENU Handle() const { return root_->handle_; }
 
-    // WM_MEASUREITEM / WM_DRAWITEM of one of this menu's items: runs its event (or the plain look) and
-    // marks the message handled. False for other messages and other menus' items.
+    // WM_MEASUREITEM / WM_DRAWITEM of one of this menu's items: runs its event (or the plain look), or in a
+    // system-drawn menu sizes or draws the item's picture, and marks the message handled. False for other
+    // messages and other menus' items.
     bool DispatchOwnerDraw(TMessage& message);
 
 protected:
@@ -157,6 +161,9 @@ protected:
     void ForgetHandles() { root_->ClearHandles(); }
 
 private:
+    // WM_MEASUREITEM / WM_DRAWITEM for the picture beside an item of a system-drawn menu.
+    bool DispatchPicture(TMessage& message);
+
     TMenuItem* root_;
     bool ownerDraw_ = false;
     TImageList* images_ = nullptr;
