@@ -2,6 +2,7 @@
 #include "app/Unit2.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/payload/FileSystem.h"
 #include "app/shared/MessageBoxes.h"
@@ -9,6 +10,7 @@
 #include "app/payload/PathText.h"
 #include "app/shared/RunHooks.h"
 #include "app/MainWindowFiles.h"
+#include "app/payload/BufferedStream.h"
 #include "app/payload/CarrierTrailer.h"
 #include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadWriter.h"
@@ -312,7 +314,8 @@ bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry
                 ShowAccessDenied(*this, path, nullptr);
                 return false;
             }
-            result = writer.WriteContents(source, hooks);
+            TBufferedStream buffered(source);
+            result = writer.WriteContents(buffered, hooks);
         }
         if (result == TPayloadResult::prStopped) {
             stopped = true;
@@ -338,8 +341,11 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
     bool stopped = false;
     bool written = false;
     {
-        const std::unique_ptr<TByteStream> destination =
+        const std::unique_ptr<TByteStream> file =
             OpenDestination(destinationPath, mode == emCarrier ? TFileMode::fmOpenWrite : TFileMode::fmCreate);
+        std::optional<TBufferedStream> buffer;  // gathers the pieces into large writes
+        if (file) buffer.emplace(*file);
+        TByteStream* const destination = buffer ? &*buffer : nullptr;
         const int64_t carrierLength = destination ? destination->Size() : -1;
         if (!destination || !destination->Seek(carrierLength)) {
             ShowAccessDenied(*this, destinationPath, kProductCaption);
@@ -351,6 +357,10 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
         } else {
             written = (mode == emStandard || CopyStub(*destination)) && WriteFiles(*destination, entries, stopped);
             if (written && mode == emCarrier && !WriteCarrierTrailer(*destination, carrierLength)) {
+                written = false;
+                ReportWriteFailure(*destination);
+            }
+            if (written && !buffer->Flush()) {
                 written = false;
                 ReportWriteFailure(*destination);
             }

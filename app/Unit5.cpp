@@ -7,6 +7,7 @@
 #include "app/shared/MessageBoxes.h"
 #include "app/payload/PathText.h"
 #include "app/shared/RunHooks.h"
+#include "app/payload/BufferedStream.h"
 #include "app/payload/DecimalText.h"
 #include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadReader.h"
@@ -142,7 +143,8 @@ void TForm5::Button2Click(TComponent*) {
             ShowAccessDenied(*this, source, kProductCaption);
             return;
         }
-        TPayloadReader reader(*QC_blowfish1, container, 0);  // scrubs the cipher on every way out
+        TBufferedStream buffered(container);
+        TPayloadReader reader(*QC_blowfish1, buffered, 0);  // scrubs the cipher on every way out
         if (reader.CheckPassword(password, this) != TPayloadResult::prOk) {
             ShowDialogMessage(*this, kWrongPassword, kProductCaption, MB_OK | MB_ICONERROR);
             Edit3->SetFocus();
@@ -215,7 +217,9 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
         uint32_t error = 0;
         {
             TWin32FileStream output(path, TFileMode::fmCreate);
-            if (output.IsOpen()) result = reader.Extract(i, output, hooks);
+            TBufferedStream buffered(output);
+            if (output.IsOpen()) result = reader.Extract(i, buffered, hooks);
+            if (result == TPayloadResult::prOk && !buffered.Flush()) result = TPayloadResult::prWriteFailed;
             error = output.LastError();
         }
         if (result == TPayloadResult::prStopped) {

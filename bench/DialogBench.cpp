@@ -1,15 +1,15 @@
 // Times the Encrypt and Decrypt dialogs over one set of files, driven through their own controls:
 // bench_dialogs.exe <work folder> [MiB, default 256] [files, default 4]
 // Writes the sources into <work folder>\src, the container beside it, the decrypted files into
-// <work folder>\out, and prints one line per run and the best of three runs. Questions are answered No,
-// notices OK.
+// <work folder>\out, and prints one line per run with the program's working set, and the best of three
+// runs. Questions are answered No, notices OK.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,29 +17,14 @@
 #include "app/MainWindowFiles.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
+#include "bench/BenchServices.h"
 #include "bench/WinBenchSupport.h"
 #include "toolkit/system/Application.h"
-#include "toolkit/system/SystemServices.h"
 
 namespace {
 
 const std::string kPassword = "bench password";
 constexpr int kRuns = 3;
-
-class TAnsweringServices : public TSystemServices {
-public:
-    int ShowMessageBox(HWND, const std::string& text, const char*, UINT flags) override {
-        std::printf("  message: %s\n", text.substr(0, text.find('\r')).c_str());
-        return (flags & MB_TYPEMASK) == MB_OK ? IDOK : IDNO;
-    }
-    bool ShowSaveDialog(HWND, TSaveFileRequest&) override { return false; }
-    std::optional<std::string> BrowseForFolder(HWND, const std::string&) override { return std::nullopt; }
-    INT_PTR ShellExecuteFile(HWND, const std::string&, const std::string&, const std::string&, const std::string&,
-                             int) override {
-        return 0;
-    }
-    TRegistryLocation SettingsKey(const std::string& path) override { return {HKEY_CURRENT_USER, path}; }
-};
 
 class TBenchFiles : public TMainWindowFiles {
 public:
@@ -54,6 +39,16 @@ std::function<void()> g_start;
 void CALLBACK StartOnce(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     if (g_start) std::exchange(g_start, nullptr)();
+}
+
+// The working set now and at its peak so far, in MiB.
+void PrintWorkingSet(const char* when) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return;
+    std::printf("  working set %s: %.1f MiB, peak %.1f MiB\n", when,
+                static_cast<double>(counters.WorkingSetSize) / (1 << 20),
+                static_cast<double>(counters.PeakWorkingSetSize) / (1 << 20));
 }
 
 double TimedRun(TForm& form, std::function<void()> fillAndClick) {
@@ -83,7 +78,7 @@ int main(int argc, char** argv) {
     CreateDirectoryA(work.c_str(), nullptr);
     CreateDirectoryA(sources.c_str(), nullptr);
 
-    TAnsweringServices services;
+    TBenchServices services;
     TScopedSystemServices scope(services);
     TBenchFiles list;
     MainWindowFiles = &list;
@@ -98,6 +93,7 @@ int main(int argc, char** argv) {
         WriteRandomFile(sources + "\\" + name, size, static_cast<uint32_t>(i + 1));
         list.rows.push_back({name, std::to_string(size), sources});
     }
+    PrintWorkingSet("before the runs");
     const std::string container = work + "\\bench.qvl";
     const double mib = static_cast<double>(total) / (1 << 20);
 
@@ -117,6 +113,7 @@ int main(int argc, char** argv) {
         });
         std::printf("encrypt run %d: %.1f MiB in %.3f s: %.1f MiB/s\n", run, mib, encryptRun, mib / encryptRun);
         encrypt = std::min(encrypt, encryptRun);
+        PrintWorkingSet("after encrypting");
 
         for (const TFileListRow& row : list.rows) DeleteFileA((output + "\\" + row.Caption).c_str());
         std::printf("decrypt start\n");
@@ -129,6 +126,7 @@ int main(int argc, char** argv) {
         });
         std::printf("decrypt run %d: %.1f MiB in %.3f s: %.1f MiB/s\n", run, mib, decryptRun, mib / decryptRun);
         decrypt = std::min(decrypt, decryptRun);
+        PrintWorkingSet("after decrypting");
         std::fflush(stdout);
     }
     std::printf("encrypt %.1f MiB in %.3f s: %.1f MiB/s\n", mib, encrypt, mib / encrypt);

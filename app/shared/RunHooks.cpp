@@ -5,9 +5,9 @@
 #include "toolkit/system/Application.h"
 
 namespace {
-constexpr DWORD kMessageIntervalMs = 10;
+constexpr DWORD kMessageIntervalMs = 25;
 
-// Asking the system for messages costs more than a piece of work; once per 10 ms keeps the window
+// Asking the system for messages costs more than a piece of work; once per 25 ms keeps the window
 // painted and Cancel answering.
 bool WindowsTurn() {
     static DWORD last = 0;

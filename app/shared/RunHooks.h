@@ -7,7 +7,7 @@
 #include "toolkit/forms/Form.h"
 #include "toolkit/controls/ProgressBar.h"
 
-// Lets pending window messages run, at most once in 10 ms; true when they ran.
+// Lets pending window messages run, at most once in 25 ms; true when they ran.
 bool LetPendingMessagesRun();
 
 // Stops when stopFlag is set; after each piece lets pending messages run and, when they ran and at the

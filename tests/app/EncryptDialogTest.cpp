@@ -1,7 +1,11 @@
 // The Encrypt dialog driven through its controls: validation, destinations, the three containers, Cancel.
 #include "app/Unit2.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "app/payload/DecimalText.h"
 #include "tests/app/DialogTestSupport.h"
@@ -358,6 +362,77 @@ TEST_F(EncryptDialog, CancelAnsweredNoContinuesAndTheCloseBoxAnsweredYesStops) {
     EXPECT_LT(progressAtYes, 100);
     EXPECT_LT(FileBytes(destination).size(), static_cast<size_t>(48 << 20));
     EXPECT_TRUE(EncryptStopFlag);
+}
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+// Waits on another thread until the condition holds; the milliseconds it took, or -1 after 5 s.
+double MillisecondsUntil(const std::function<bool()>& condition) {
+    const TClock::time_point start = TClock::now();
+    while (!condition()) {
+        if (TClock::now() - start > std::chrono::seconds(5)) return -1;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+}  // namespace
+
+// While a run goes on, a thread of the test asks the window for a repaint and clicks Cancel, several
+// times, and measures how long each takes to be answered on the window thread.
+TEST_F(EncryptDialog, RepaintAndCancelAreAnsweredWithinATenthOfASecondDuringARun) {
+    constexpr int kProbes = 5;
+    constexpr int64_t kSize = 1LL << 30;  // a hole: made at once, and far more than the probes need
+    const std::string big = scratch / "big.bin";
+    {
+        TWin32FileStream file(big, TFileMode::fmCreate);
+        ASSERT_TRUE(file.SetSize(kSize));
+    }
+    list.Add(FolderOf(big), NameOf(big), std::to_string(kSize));
+    std::atomic<int> questions{0};
+    for (int i = 0; i < kProbes; ++i) scripted.services.AnswerMessageBox(IDNO, [&] { ++questions; });
+    scripted.services.AnswerMessageBox(IDYES);
+
+    std::vector<double> repaint;
+    std::vector<double> cancel;
+    bool runSeen = false;
+    std::thread prober;
+    harness::ShowModalWith(*form, {[&] {
+        Fill(emStandard, kPassword, kPassword, scratch / "big.qvl");
+        const HWND window = form->Handle();
+        const HWND encrypt = form->Button1->Handle();
+        const HWND cancelButton = form->Button2->Handle();
+        prober = std::thread([&, window, encrypt, cancelButton] {
+            runSeen = MillisecondsUntil([&] { return !IsWindowEnabled(encrypt); }) >= 0;
+            for (int i = 0; runSeen && i < kProbes; ++i) {
+                // Apart from each other, so that each probe meets the run in its pieces, not in a message turn.
+                std::this_thread::sleep_for(std::chrono::milliseconds(37));
+                InvalidateRect(window, nullptr, FALSE);
+                repaint.push_back(MillisecondsUntil([&] { return !GetUpdateRect(window, nullptr, FALSE); }));
+                std::this_thread::sleep_for(std::chrono::milliseconds(37));
+                PostMessageA(cancelButton, BM_CLICK, 0, 0);
+                cancel.push_back(MillisecondsUntil([&] { return questions.load() > i; }));
+            }
+            PostMessageA(cancelButton, BM_CLICK, 0, 0);  // answered Yes: the run stops
+        });
+        harness::ClickButton(*form->Button1);
+    }});
+    prober.join();
+    ASSERT_TRUE(runSeen);
+    ASSERT_EQ(scripted.services.MessageTexts().size(), static_cast<size_t>(kProbes + 1)) << "the run ended first";
+    EXPECT_GE(*std::min_element(repaint.begin(), repaint.end()), 0);
+    EXPECT_GE(*std::min_element(cancel.begin(), cancel.end()), 0);
+    EXPECT_LT(Median(repaint), 100) << "repaint";
+    EXPECT_LT(Median(cancel), 100) << "Cancel";
+    std::printf("repaint %.1f ms, Cancel %.1f ms (medians of %d)\n", Median(repaint), Median(cancel), kProbes);
+    EXPECT_LT(TWin32FileStream(scratch / "big.qvl", TFileMode::fmOpenRead).Size(), kSize);
 }
 
 TEST_F(EncryptDialog, EraseYesErasesEveryListedSourceInListOrder) {

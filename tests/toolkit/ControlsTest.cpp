@@ -27,6 +27,34 @@ struct ControlsTest : ::testing::Test {
     std::unique_ptr<TDemoForm> form;
 };
 
+// Messages find their control by window: a window that was destroyed, recreated or never ours must not
+// lead to a control (a stale one would be used after it is gone).
+TEST_F(ControlsTest, WindowLookupFollowsCreationRecreationAndDestruction) {
+    TEdit& edit = *form->Edit1;
+    const HWND first = edit.Handle();
+    EXPECT_EQ(TWinControl::FindControl(first), &edit);
+    EXPECT_EQ(TWinControl::FindControl(form->Handle()), form.get());
+
+    edit.RecreateWnd();
+    const HWND second = edit.Handle();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(TWinControl::FindControl(first), nullptr);
+    EXPECT_EQ(TWinControl::FindControl(second), &edit);
+
+    DestroyWindow(second);  // from outside the toolkit
+    EXPECT_FALSE(edit.HandleAllocated());
+    EXPECT_EQ(TWinControl::FindControl(second), nullptr);
+
+    const HWND foreign = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, form->Handle(), nullptr,
+                                         GetModuleHandleA(nullptr), nullptr);
+    EXPECT_EQ(TWinControl::FindControl(foreign), nullptr);
+    DestroyWindow(foreign);
+
+    const HWND third = form->Edit2->Handle();
+    delete form->Edit2;
+    EXPECT_EQ(TWinControl::FindControl(third), nullptr);
+}
+
 TEST_F(ControlsTest, CheckBoxRaisesOnClickForEveryChangeByCodeOrUserButNotForNoChange) {
     TCheckBox& box = *form->CheckBox1;
     box.OnClick = MethodOf<&Clicks::Click>(&clicks);

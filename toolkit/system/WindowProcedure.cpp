@@ -1,5 +1,6 @@
 // The one window procedure of all toolkit windows: maps a window to its control and calls its WindowProc.
 #include <exception>
+#include <unordered_map>
 
 #include "toolkit/system/Application.h"
 #include "toolkit/core/Exception.h"
@@ -10,7 +11,13 @@ const char* const kToolkitWindowClass = "QvlWindow";
 
 namespace {
 
-const char kControlProperty[] = "QvlControl";
+// The control of each attached window. Kept here rather than in a window property: Wine asks its server
+// for every property read, and this lookup runs for every message of every window.
+std::unordered_map<HWND, TWinControl*>& AttachedControls() {
+    static std::unordered_map<HWND, TWinControl*> controls;
+    return controls;
+}
+
 TWinControl* g_creatingControl = nullptr;
 int g_nextChildId = 100;
 
@@ -32,7 +39,8 @@ void RegisterToolkitClass() {
 
 TWinControl* TWinControl::FindControl(HWND window) {
     if (window == nullptr) return nullptr;
-    return static_cast<TWinControl*>(GetPropA(window, kControlProperty));
+    const auto found = AttachedControls().find(window);
+    return found != AttachedControls().end() ? found->second : nullptr;
 }
 
 // Hooks the window as soon as it exists, so the control sees its creation messages too.
@@ -47,14 +55,14 @@ LRESULT CALLBACK TWinControl::CreationHook(int code, WPARAM wParam, LPARAM lPara
 
 void TWinControl::Attach(HWND window) {
     handle_ = window;
-    SetPropA(window, kControlProperty, this);
+    AttachedControls()[window] = this;
     defaultProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::StdWndProc)));
 }
 
 void TWinControl::Detach() {
     if (handle_ == nullptr) return;
-    RemovePropA(handle_, kControlProperty);
+    AttachedControls().erase(handle_);
     if (defaultProc_ != nullptr) SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     handle_ = nullptr;
     defaultProc_ = nullptr;
