@@ -3,6 +3,7 @@
 
 #include "app/CarrierPackage.h"
 #include "app/payload/DecimalText.h"
+#include "tests/app/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 #include "tests/app/MainWindowTestSupport.h"
 
@@ -46,14 +47,7 @@ protected:
         Form1->ListView1->Clear();
         Form1->AddPath(file);
         Services().AnswerMessageBox(IDNO);
-        harness::ShowModalWith(*Form2, {[&] {
-                                   Form2->ComboBox1->SetItemIndex(emCarrier);
-                                   Form2->ComboBox1Change(Form2->ComboBox1);
-                                   Form2->Edit1->SetText(kPassword);
-                                   Form2->Edit2->SetText(kPassword);
-                                   Form2->Edit3->SetText(carrier);
-                                   harness::ClickButton(*Form2->Button1);
-                               }});
+        RunEncrypt(*Form2, emCarrier, kPassword, carrier);
     }
     void Select(const std::string& path) {
         // The tree reads a folder once; files made in it since need a refresh.

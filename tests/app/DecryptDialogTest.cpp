@@ -4,6 +4,7 @@
 #include "app/Unit5.h"
 
 #include "app/payload/DecimalText.h"
+#include "tests/app/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 
 namespace {
@@ -18,22 +19,11 @@ protected:
         form = std::make_unique<TForm5>(nullptr);
     }
 
-    // Opens the dialog for the container as the main window does, fills folder and password and
-    // clicks Decrypt; `check` runs once the click has returned. Returns whether the run closed the dialog.
+    // A fresh dialog run through RunDecrypt; returns whether the run closed the dialog.
     bool Decrypt(const std::string& container, const std::string& folder, const std::string& password,
                  const std::function<void()>& check = {}) {
         form = std::make_unique<TForm5>(nullptr);
-        form->Edit1->SetText(container);
-        bool closedByRun = false;
-        harness::ShowModalWith(*form, {[&] {
-                                   form->Edit2->SetText(folder);
-                                   form->Edit3->SetText(password);
-                                   harness::ClickButton(*form->Button2);
-                                   closedByRun = form->ModalResult() != mrNone;
-                                   if (check) check();
-                                   if (!closedByRun) form->Close();
-                               }});
-        return closedByRun;
+        return RunDecrypt(*form, container, folder, password, check);
     }
 
     std::string Container(const std::string& name, const std::vector<TPackedFile>& files) {
@@ -290,13 +280,7 @@ TEST_F(RoundTrip, RandomFileSetsComeBackByteForByteInAMissingThreeLevelFolder) {
         auto encrypt = std::make_unique<TForm2>(nullptr);
         scripted.services = TScriptedServices();
         scripted.services.AnswerMessageBox(IDNO);
-        harness::ShowModalWith(*encrypt, {[&] {
-                                   encrypt->ComboBox1->SetItemIndex(emStandard);
-                                   encrypt->Edit1->SetText(password);
-                                   encrypt->Edit2->SetText(password);
-                                   encrypt->Edit3->SetText(container);
-                                   harness::ClickButton(*encrypt->Button1);
-                               }});
+        RunEncrypt(*encrypt, emStandard, password, container);
 
         const std::string root = "r" + std::to_string(s);
         std::vector<std::string> outputs;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "tests/app/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 
 namespace {
@@ -92,28 +93,22 @@ TEST_F(DialogKeys, EscClosesEitherIdleDialogFromAnyField) {
 TEST_F(DialogKeys, EnterRunsTheDialogOnlyFromItsLastField) {
     list.Add("C:\\Data", "a.txt", "1");
     // With no password the run stops at once and says so: the message shows that it started.
-    harness::ShowModalWith(*encrypt, {[&] {
-                                   encrypt->Edit1->SetFocus();
+    const auto enterIn = [&](TForm& form, TWinControl& inner, TWinControl& last, const char* where) {
+        scripted.services = TScriptedServices();
+        harness::ShowModalWith(form, {[&] {
+                                   inner.SetFocus();
                                    harness::PressKey(VK_RETURN);
-                                   EXPECT_TRUE(scripted.services.MessageTexts().empty()) << "Enter in the password";
-                                   encrypt->Edit3->SetFocus();
+                                   EXPECT_TRUE(scripted.services.MessageTexts().empty()) << where;
+                                   last.SetFocus();
                                    harness::PressKey(VK_RETURN);
                                    EXPECT_EQ(scripted.services.MessageTexts(),
                                              std::vector<std::string>{"Please enter the password."});
-                                   encrypt->Close();
+                                   form.Close();
                                }});
-    scripted.services = TScriptedServices();
+    };
+    enterIn(*encrypt, *encrypt->Edit1, *encrypt->Edit3, "Enter in the password");
     decrypt->Edit1->SetText("C:\\Data\\box.qvl");
-    harness::ShowModalWith(*decrypt, {[&] {
-                                   decrypt->Edit2->SetFocus();
-                                   harness::PressKey(VK_RETURN);
-                                   EXPECT_TRUE(scripted.services.MessageTexts().empty()) << "Enter in the folder";
-                                   decrypt->Edit3->SetFocus();
-                                   harness::PressKey(VK_RETURN);
-                                   EXPECT_EQ(scripted.services.MessageTexts(),
-                                             std::vector<std::string>{"Please enter the password."});
-                                   decrypt->Close();
-                               }});
+    enterIn(*decrypt, *decrypt->Edit2, *decrypt->Edit3, "Enter in the folder");
 }
 
 TEST_F(DialogKeys, ProgressReachesOneHundredAtTheEndOfAFileOfWholePieces) {
@@ -128,29 +123,18 @@ TEST_F(DialogKeys, ProgressReachesOneHundredAtTheEndOfAFileOfWholePieces) {
         encrypt->ProgressBar1->WindowProc = MethodOf<&TPositionLog::Proc>(&progress);
         scripted.services = TScriptedServices();
         scripted.services.AnswerMessageBox(IDNO);  // erase question
-        harness::ShowModalWith(*encrypt, {[&] {
-                                   encrypt->ComboBox1->SetItemIndex(emStandard);
-                                   encrypt->Edit1->SetText(kPassword);
-                                   encrypt->Edit2->SetText(kPassword);
-                                   encrypt->Edit3->SetText(container);
-                                   harness::ClickButton(*encrypt->Button1);
-                               }});
+        RunEncrypt(*encrypt, emStandard, kPassword, container);
         // The bar goes back to 0 once the run is done; just before, it stood at 100.
         ASSERT_GE(progress.positions.size(), 2u) << pieces;
         EXPECT_EQ(progress.positions.back(), 0);
         EXPECT_EQ(progress.positions[progress.positions.size() - 2], 100) << pieces;
 
         decrypt = std::make_unique<TForm5>(nullptr);
-        decrypt->Edit1->SetText(container);
         DeleteFileA((scratch / "whole.bin").c_str());
         int atSuccess = -1;
         scripted.services = TScriptedServices();
         scripted.services.AnswerMessageBox(IDOK, [&] { atSuccess = decrypt->ProgressBar1->Position(); });
-        harness::ShowModalWith(*decrypt, {[&] {
-                                   decrypt->Edit2->SetText(scratch.Root());
-                                   decrypt->Edit3->SetText(kPassword);
-                                   harness::ClickButton(*decrypt->Button2);
-                               }});
+        RunDecrypt(*decrypt, container, scratch.Root(), kPassword);
         EXPECT_EQ(scripted.services.MessageTexts(),
                   std::vector<std::string>{"The file(s) has been successfully decrypted!"});
         EXPECT_EQ(atSuccess, 100) << pieces;

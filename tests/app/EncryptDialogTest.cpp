@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/payload/DecimalText.h"
+#include "tests/app/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 
 namespace {
@@ -30,23 +31,20 @@ protected:
         form->Edit3->SetText(destination);
     }
 
-    // Shows the dialog, fills it and clicks Encrypt; `check` runs once the click has returned. Returns
-    // whether the run closed the dialog (a dialog left open is closed afterwards).
+    // Fills the dialog and clicks Encrypt (see FillAndClick); returns whether the run closed the dialog.
     bool Encrypt(TEncryptMode mode, const std::string& password, const std::string& verify,
                  const std::string& destination, const std::function<void()>& check = {}) {
-        bool closedByRun = false;
-        harness::ShowModalWith(*form, {[&] {
-                                   Fill(mode, password, verify, destination);
-                                   harness::ClickButton(*form->Button1);
-                                   closedByRun = form->ModalResult() != mrNone;
-                                   if (check) check();
-                                   if (!closedByRun) form->Close();
-                               }});
-        return closedByRun;
+        return FillAndClick(*form, [&] { Fill(mode, password, verify, destination); }, *form->Button1, check);
     }
 
     bool Encrypt(TEncryptMode mode, const std::string& destination, const std::function<void()>& check = {}) {
         return Encrypt(mode, kPassword, kPassword, destination, check);
+    }
+
+    // A fresh dialog with no answers or calls left from the last run.
+    void Reopen() {
+        scripted.services = TScriptedServices();
+        form = std::make_unique<TForm2>(nullptr);
     }
 
     bool InputsEnabled() const {
@@ -79,8 +77,7 @@ TEST_F(EncryptDialog, EachRefusedInputShowsItsMessageFocusesItsFieldAndWritesNot
         {emCarrier, "x", "x", missingCarrier, "Please specify the carrier file.", &TForm2::Edit3},
     };
     for (const auto& c : cases) {
-        scripted.services = TScriptedServices();
-        form = std::make_unique<TForm2>(nullptr);
+        Reopen();
         EXPECT_FALSE(Encrypt(c.mode, c.password, c.verify, c.destination, [&] {
             EXPECT_TRUE(HasFocus(*(form.get()->*c.focus))) << c.message;
             EXPECT_TRUE(InputsEnabled());
@@ -154,9 +151,8 @@ TEST_F(EncryptDialog, SaveDialogAppendsTheModesExtensionUnlessItIsExactlyThere) 
         {emStandard, std::nullopt, "Encrypted Files (*.qvl)|*.qvl", "C:\\start.qvl"},
     };
     for (const auto& c : cases) {
-        scripted.services = TScriptedServices();
+        Reopen();
         scripted.services.AnswerSaveDialog(c.chosen);
-        form = std::make_unique<TForm2>(nullptr);
         harness::ShowModalWith(*form, {[&] {
                                    Fill(c.mode, "", "", "C:\\start.qvl");
                                    harness::ClickButton(*form->BitBtn1);
@@ -218,8 +214,7 @@ TEST_F(EncryptDialog, MissingStubFailsPackageAndCarrierNamingTheProgramFolder) {
     PutFile(carrier, picture);
     DeleteFileA(TStubFile::Path().c_str());
     for (const auto& [mode, path] : {std::pair{emPackage, package}, std::pair{emCarrier, carrier}}) {
-        scripted.services = TScriptedServices();
-        form = std::make_unique<TForm2>(nullptr);
+        Reopen();
         EXPECT_FALSE(Encrypt(mode, path, [&] { EXPECT_TRUE(InputsEnabled()); }));
         ASSERT_EQ(scripted.services.MessageTexts(),
                   std::vector<std::string>{"File access denied.\r" + TestProgramFolder() + "QVL.dat"});
@@ -229,9 +224,8 @@ TEST_F(EncryptDialog, MissingStubFailsPackageAndCarrierNamingTheProgramFolder) {
     EXPECT_TRUE(FileBytes(package).empty());
     EXPECT_EQ(FileBytes(carrier), picture);
 
-    scripted.services = TScriptedServices();
+    Reopen();
     scripted.services.AnswerMessageBox(IDNO);
-    form = std::make_unique<TForm2>(nullptr);
     EXPECT_TRUE(Encrypt(emStandard, scratch / "plain.qvl"));
 }
 
@@ -262,8 +256,7 @@ TEST_F(EncryptDialog, SourceThatIsTheDestinationIsRefusedBeforeAnythingIsTouched
     std::string otherCase = source;
     for (char& c : otherCase) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     for (const auto& [mode, role] : {std::pair{emStandard, "destination"}, std::pair{emCarrier, "carrier"}}) {
-        scripted.services = TScriptedServices();
-        form = std::make_unique<TForm2>(nullptr);
+        Reopen();
         EXPECT_FALSE(Encrypt(mode, otherCase));
         ASSERT_EQ(scripted.services.MessageTexts(),
                   std::vector<std::string>{"File access denied.\r" + source + "\rThe " + role + " file \"" + otherCase +
@@ -302,10 +295,7 @@ TEST_F(EncryptDialog, CarrierOfARunThatEndsEarlyGetsItsOwnLengthBack) {
     // Too long for the trailer: refused when opened, before anything is appended.
     constexpr int64_t kTooLong = 10000000000LL;
     const std::string big = scratch / "big.img";
-    {
-        TWin32FileStream file(big, TFileMode::fmCreate);
-        ASSERT_TRUE(file.SetSize(kTooLong));  // a hole: nothing is stored
-    }
+    ASSERT_TRUE(PutHole(big, kTooLong));
     form = std::make_unique<TForm2>(nullptr);
     EXPECT_FALSE(Encrypt(emCarrier, big));
     EXPECT_EQ(TWin32FileStream(big, TFileMode::fmOpenRead).Size(), kTooLong);
@@ -391,10 +381,7 @@ TEST_F(EncryptDialog, RepaintAndCancelAreAnsweredWithinATenthOfASecondDuringARun
     constexpr int kProbes = 5;
     constexpr int64_t kSize = 1LL << 30;  // a hole: made at once, and far more than the probes need
     const std::string big = scratch / "big.bin";
-    {
-        TWin32FileStream file(big, TFileMode::fmCreate);
-        ASSERT_TRUE(file.SetSize(kSize));
-    }
+    ASSERT_TRUE(PutHole(big, kSize));
     list.Add(FolderOf(big), NameOf(big), std::to_string(kSize));
     std::atomic<int> questions{0};
     for (int i = 0; i < kProbes; ++i) scripted.services.AnswerMessageBox(IDNO, [&] { ++questions; });
@@ -455,10 +442,7 @@ TEST_F(EncryptDialog, EraseYesErasesEveryListedSourceInListOrder) {
 TEST_F(EncryptDialog, SourceOverFourGibibytesIsRecordedWithItsWholeSize) {
     constexpr int64_t kHuge = (int64_t{5} << 30) + 5;
     const std::string huge = scratch / "huge.bin";
-    {
-        TWin32FileStream file(huge, TFileMode::fmCreate);
-        ASSERT_TRUE(file.SetSize(kHuge));  // a hole: nothing is stored
-    }
+    ASSERT_TRUE(PutHole(huge, kHuge));
     list.Add(FolderOf(huge), "huge.bin", std::to_string(kHuge));
     const std::string destination = scratch / "huge.qvl";
     scripted.services.AnswerMessageBox(IDYES);  // the stop question

@@ -119,10 +119,8 @@ TEST_F(WriteFailure, CarrierTooLongForItsTrailerIsRefusedUntouchedAndTheLongestT
     constexpr int64_t kLongestCarrier = 9999999999LL;
     const std::string tooLong = scratch / "too-long.img";
     const std::string longest = scratch / "longest.img";
-    for (const auto& [path, length] : {std::pair{tooLong, kLongestCarrier + 1}, std::pair{longest, kLongestCarrier}}) {
-        TWin32FileStream file(path, TFileMode::fmCreate);
-        ASSERT_TRUE(file.SetSize(length));  // a hole: nothing is stored
-    }
+    ASSERT_TRUE(PutHole(tooLong, kLongestCarrier + 1));
+    ASSERT_TRUE(PutHole(longest, kLongestCarrier));
     const FILETIME before = LastWrite(tooLong);
     Sleep(20);
     {

@@ -21,4 +21,10 @@ inline std::vector<uint8_t> FileBytes(const std::string& path) {
     return bytes;
 }
 
+// A file of the given length that stores nothing (a hole); false when the length cannot be set.
+inline bool PutHole(const std::string& path, int64_t length) {
+    TWin32FileStream file(path, TFileMode::fmCreate);
+    return file.SetSize(length);
+}
+
 inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
