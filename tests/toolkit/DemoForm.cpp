@@ -1,15 +1,9 @@
 // Demo form with the controls of the program's dialogs, for screenshots and layout tests.
 #include "tests/toolkit/DemoForm.h"
 
-namespace {
+#include "tests/toolkit/PlaceControl.h"
 
-template <class T>
-T* Place(TForm* owner, TWinControl* parent, int left, int top, int width, int height) {
-    T* control = new T(owner);
-    control->SetBounds(left, top, width > 0 ? width : control->Width(), height > 0 ? height : control->Height());
-    control->SetParent(parent);
-    return control;
-}
+namespace {
 
 TLabel* PlaceLabel(TForm* owner, TWinControl* parent, int left, int top, const char* caption) {
     TLabel* label = Place<TLabel>(owner, parent, left, top, 0, 0);
