@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/toolkit/Harness.h"
+#include "tests/toolkit/PlaceControl.h"
 #include "tests/toolkit/ScriptedServices.h"
 #include "toolkit/system/ApplicationEvents.h"
 #include "toolkit/controls/Button.h"
@@ -112,9 +113,7 @@ struct GraphicTest : ::testing::Test {
         form = std::make_unique<TForm>(nullptr);
         form->SetClientWidth(200);
         form->SetClientHeight(120);
-        swatch = new TSwatch(form.get());
-        swatch->SetBounds(20, 30, 40, 20);
-        swatch->SetParent(form.get());
+        swatch = Place<TSwatch>(form.get(), form.get(), 20, 30, 40, 20);
         swatch->OnClick = MethodOf<&Clicks::Click>(&clicks);
         form->Show();
         harness::ProcessMessages();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "tests/toolkit/Harness.h"
+#include "tests/toolkit/PlaceControl.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/GroupBox.h"
 
@@ -26,15 +27,9 @@ struct NotificationTest : ::testing::Test {
     void SetUp() override {
         harness::TestApplication();
         form = std::make_unique<TForm>(nullptr);
-        box = new TGroupBox(form.get());
-        box->SetBounds(8, 8, 200, 100);
-        box->SetParent(form.get());
-        watched = new TEdit(form.get());
-        watched->SetBounds(10, 20, 100, 21);
-        watched->SetParent(box);
-        other = new TEdit(form.get());
-        other->SetBounds(8, 120, 100, 21);
-        other->SetParent(form.get());
+        box = Place<TGroupBox>(form.get(), form.get(), 8, 8, 200, 100);
+        watched = Place<TEdit>(form.get(), box, 10, 20, 100, 21);
+        other = Place<TEdit>(form.get(), form.get(), 8, 120, 100, 21);
         form->Show();
         harness::ProcessMessages();
         counter.saved = watched->WindowProc;
