@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/payload/DecimalText.h"
 #include "app/payload/KeyBlock.h"
 #include "app/payload/MemoryStream.h"
 #include "app/payload/PayloadWriter.h"
@@ -74,4 +75,10 @@ inline std::vector<uint8_t> CraftPayload(const std::string& password, const std:
     out.Write(text.data(), static_cast<int32_t>(text.size()));
     out.Write(contents.data(), static_cast<int32_t>(contents.size()));
     return out.Bytes();
+}
+
+// A crafted payload whose length field gives the header's true length.
+inline std::vector<uint8_t> CraftHeaderPayload(const std::string& password, const std::string& header,
+                                               const std::vector<uint8_t>& contents = {}) {
+    return CraftPayload(password, PadDecimal10(static_cast<int64_t>(header.size())), header, contents);
 }
