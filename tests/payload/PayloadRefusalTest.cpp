@@ -12,6 +12,11 @@ const char kPassword[] = "secret";
 
 struct TOpenedReader {
     explicit TOpenedReader(std::vector<uint8_t> bytes) : container(std::move(bytes)), reader(cipher, container, 0) {}
+    // Checks the password, which must pass, and reads the header.
+    TPayloadResult ReadHeader() {
+        EXPECT_EQ(reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
+        return reader.ReadHeader();
+    }
     TMemoryStream container;
     TQC_blowfish cipher{nullptr};
     TPayloadReader reader;
@@ -36,13 +41,11 @@ TEST(PayloadReader, LengthFieldsThatAreNotAnAllowedLengthCountAsWrongPassword) {
         {"9999999999", "x"}, {"0000000050", "too short?12?"}};
     for (const auto& c : cases) {
         TOpenedReader opened(CraftPayload(kPassword, c.field, c.header));
-        ASSERT_EQ(opened.reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
-        EXPECT_EQ(opened.reader.ReadHeader(), TPayloadResult::prWrongPassword) << c.field;
+        EXPECT_EQ(opened.ReadHeader(), TPayloadResult::prWrongPassword) << c.field;
         EXPECT_FALSE(opened.cipher.IsReady()) << c.field;
     }
     TOpenedReader largest(CraftPayload(kPassword, "0000020480", std::string(20477, 'n') + "?0?"));
-    ASSERT_EQ(largest.reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
-    EXPECT_EQ(largest.reader.ReadHeader(), TPayloadResult::prOk);
+    EXPECT_EQ(largest.ReadHeader(), TPayloadResult::prOk);
 }
 
 TEST(PayloadReader, UnusableEntriesAreRefusedBeforeTheDestinationIsTouched) {
@@ -51,10 +54,8 @@ TEST(PayloadReader, UnusableEntriesAreRefusedBeforeTheDestinationIsTouched) {
         {"..?1?ok?2?a\\b?1?c:d?1?neg?-5?txt?abc?fine?1?", {false, true, false, false, false, false, false}},
         {"big?9223372036854775807?after?1?", {true, false}}};
     for (const auto& c : cases) {
-        TOpenedReader opened(CraftPayload(kPassword, PadDecimal10(static_cast<int64_t>(c.header.size())), c.header,
-                                          RandomBytes(100, 9)));
-        ASSERT_EQ(opened.reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
-        ASSERT_EQ(opened.reader.ReadHeader(), TPayloadResult::prOk);
+        TOpenedReader opened(CraftHeaderPayload(kPassword, c.header, RandomBytes(100, 9)));
+        ASSERT_EQ(opened.ReadHeader(), TPayloadResult::prOk);
         const std::vector<TPayloadEntry>& entries = opened.reader.Entries();
         ASSERT_EQ(entries.size(), c.usable.size());
         for (size_t i = 0; i < entries.size(); ++i) {
@@ -73,8 +74,7 @@ TEST(PayloadReader, ScrubbedCipherRefusesBeforeWritingAndShortContainerIsTruncat
     ASSERT_EQ(WritePayload(kPassword, {{"a", RandomBytes(9000, 1)}}, good), TPayloadResult::prOk);
     std::vector<uint8_t> cut(good.Bytes().begin(), good.Bytes().end() - 100);
     TOpenedReader opened(cut);
-    ASSERT_EQ(opened.reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
-    ASSERT_EQ(opened.reader.ReadHeader(), TPayloadResult::prOk);
+    ASSERT_EQ(opened.ReadHeader(), TPayloadResult::prOk);
     TMemoryStream partial;
     EXPECT_EQ(opened.reader.Extract(0, partial, {}), TPayloadResult::prTruncated);
     EXPECT_EQ(partial.Size(), 8900);
@@ -91,9 +91,8 @@ TEST(PayloadReaderAndWriter, PortNamesWindowsReservesAreRefusedWithOrWithoutExte
                                      "Lpt\xB3.tar.gz"}) {
         EXPECT_EQ(CheckHeadEntries({{name, "1"}}), TPayloadResult::prBadEntry) << name;
         const std::string header = std::string(name) + "?1?";
-        TOpenedReader opened(CraftPayload(kPassword, PadDecimal10(static_cast<int64_t>(header.size())), header, {7}));
-        ASSERT_EQ(opened.reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
-        ASSERT_EQ(opened.reader.ReadHeader(), TPayloadResult::prOk);
+        TOpenedReader opened(CraftHeaderPayload(kPassword, header, {7}));
+        ASSERT_EQ(opened.ReadHeader(), TPayloadResult::prOk);
         EXPECT_FALSE(opened.reader.CanExtract(0)) << name;
     }
 }
