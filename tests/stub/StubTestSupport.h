@@ -18,6 +18,7 @@
 #include "stub/StubTexts.h"
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
+#include "tests/app/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 
 inline std::vector<uint8_t> FileBytesOf(const std::string& text) { return {text.begin(), text.end()}; }
@@ -88,16 +89,8 @@ protected:
         }
         TScriptedScope answers;
         answers.services.AnswerMessageBox(IDNO);  // keep the sources
-        auto dialog = std::make_unique<::TForm2>(nullptr);
-        harness::ShowModalWith(*dialog, {[&] {
-                                   dialog->ComboBox1->SetItemIndex(mode);
-                                   dialog->ComboBox1Change(dialog->ComboBox1);
-                                   dialog->Edit1->SetText(password);
-                                   dialog->Edit2->SetText(password);
-                                   dialog->Edit3->SetText(destination);
-                                   harness::ClickButton(*dialog->Button1);
-                                   if (dialog->ModalResult() == mrNone) dialog->Close();
-                               }});
+        ::TForm2 dialog(nullptr);
+        RunEncrypt(dialog, mode, password, destination);
         EXPECT_EQ(answers.services.MessageTexts().size(), 1u) << "the run did not end in its erase question";
         for (const std::string& path : written) DeleteFileA(path.c_str());
         RemoveDirectoryA(sources.c_str());
