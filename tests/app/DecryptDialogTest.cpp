@@ -185,8 +185,7 @@ TEST_F(DecryptDialog, HostileHeaderEntriesAreNeverWrittenAnywhere) {
     for (const auto& c : cases) {
         scripted.services = TScriptedServices();
         const std::string container = scratch / "hostile.qvl";
-        PutFile(container, CraftPayload(kPassword, PadDecimal10(static_cast<int64_t>(c.header.size())), c.header,
-                                        {'a', 'b', 'c'}));
+        PutFile(container, CraftHeaderPayload(kPassword, c.header, {'a', 'b', 'c'}));
         EXPECT_FALSE(Decrypt(container, folder, kPassword, [&] { EXPECT_TRUE(InputsEnabled()); })) << c.header;
         EXPECT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + folder + "\\" + c.name});
         EXPECT_FALSE(FileExists(escaped));

@@ -80,8 +80,7 @@ TEST_F(StubDropClose, PackageInTheTempFolderHoldingAFileOfItsOwnNameSurvivesItsC
 
 TEST_F(StubDropClose, CloseErasesEveryListedNameButNeverOutsideTheTempFolderAndSkipsFilesInUse) {
     const std::string header = "left.txt?1?busy.txt?1?..\\outside.txt?1?";
-    OpenStub(CraftedPackage(CraftPayload("pw", PadDecimal10(static_cast<int64_t>(header.size())), header, {1, 2, 3})),
-             "pw");
+    OpenStub(CraftedPackage(CraftHeaderPayload("pw", header, {1, 2, 3})), "pw");
     const std::string left = GetTempDir() + "left.txt";  // left by an earlier run
     const std::string busy = GetTempDir() + "busy.txt";
     const std::string outside = RowFolder(DropLast(GetTempDir(), 1)) + "\\outside.txt";

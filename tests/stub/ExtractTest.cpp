@@ -99,8 +99,7 @@ TEST_F(StubExtract, FailureOnTheSecondOfThreeKeepsTheFirstAndSkipsTheThird) {
 TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing) {
     // Row 1 claims more bytes than the package holds; row 2 names a file outside the chosen folder.
     const std::string header = "ok.txt?3?long.bin?5000?..\\up.txt?1?";
-    const std::vector<uint8_t> payload =
-        CraftPayload("pw", PadDecimal10(static_cast<int64_t>(header.size())), header, RandomBytes(200, 18));
+    const std::vector<uint8_t> payload = CraftHeaderPayload("pw", header, RandomBytes(200, 18));
     OpenStub(CraftedPackage(payload), "pw");
     const std::string folder = scratch / "hostile";
     CreateDirectoryA(folder.c_str(), nullptr);

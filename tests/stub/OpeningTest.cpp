@@ -94,7 +94,7 @@ TEST_F(StubOpening, EmptyPackageOpensWithZeroTotals) {
 
 TEST_F(StubOpening, NamesAndSizesAreListedExactlyAsStored) {
     const std::string header = "r\xE9sum\xE9 & co %1.txt?0007?  lead.txt?12?tail?x9?";
-    OpenStub(CraftedPackage(CraftPayload("pw", PadDecimal10(static_cast<int64_t>(header.size())), header)), "pw");
+    OpenStub(CraftedPackage(CraftHeaderPayload("pw", header)), "pw");
     EXPECT_EQ(Captions(), (std::vector<std::string>{"r\xE9sum\xE9 & co %1.txt", "  lead.txt", "tail"}));
     EXPECT_EQ(Window().ListView1->Row(0).SubItems.at(0), "0007");
     EXPECT_EQ(Window().ListView1->Row(2).SubItems.at(0), "x9");
