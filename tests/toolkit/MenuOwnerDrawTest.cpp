@@ -64,6 +64,13 @@ struct MenuOwnerDrawTest : ::testing::Test {
     LRESULT SendDraw(ULONG_PTR data, HDC dc, RECT rect, UINT state) {
         return harness::SendMenuDrawItem(form->Handle(), reinterpret_cast<const void*>(data), dc, rect, state);
     }
+    // Asks the form to measure the item into a fresh structure; returns the form's answer.
+    LRESULT Measure(const TMenuItem* item, MEASUREITEMSTRUCT& measure) {
+        measure = MEASUREITEMSTRUCT{};
+        measure.CtlType = ODT_MENU;
+        measure.itemData = reinterpret_cast<ULONG_PTR>(item);
+        return SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    }
     TEventLog log;
     std::unique_ptr<TForm> form;
     TMainMenu* menu = nullptr;
@@ -108,18 +115,14 @@ TEST_F(MenuOwnerDrawTest, DrawAndMeasureRequestsReachTheItemsEventsAndStaleItems
     EXPECT_EQ(log.rect.left, 5);
     EXPECT_EQ(target.Canvas().Pixel(10, 10), static_cast<TColor>(RGB(255, 0, 0)));
 
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemData = reinterpret_cast<ULONG_PTR>(open);
-    EXPECT_EQ(SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), TRUE);
+    MEASUREITEMSTRUCT measure;
+    EXPECT_EQ(Measure(open, measure), TRUE);
     EXPECT_EQ(log.measures, 1);
     EXPECT_EQ(measure.itemWidth, 77u);
     EXPECT_EQ(measure.itemHeight, 33u);
 
     // An item without events gets the plain look; an address that is no item of the menu is not touched.
-    measure.itemData = reinterpret_cast<ULONG_PTR>(line);
-    measure.itemWidth = measure.itemHeight = 0;
-    SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    Measure(line, measure);
     EXPECT_GT(measure.itemHeight, 0u);
     int stale = 0;
     SendDraw(reinterpret_cast<ULONG_PTR>(&stale), target.Canvas().Handle(), RECT{0, 0, 10, 10}, 0);
@@ -159,10 +162,8 @@ TEST_F(MenuOwnerDrawTest, SystemDrawnItemsShowThePictureOfTheirIndexFromTheListT
     EXPECT_EQ(bitmapOf(plain->MenuIndex()), nullptr) << "no index, no picture";
     EXPECT_EQ(bitmapOf(outside->MenuIndex()), nullptr) << "an index past the list's end draws nothing";
 
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemData = reinterpret_cast<ULONG_PTR>(open);
-    EXPECT_EQ(SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), TRUE);
+    MEASUREITEMSTRUCT measure;
+    EXPECT_EQ(Measure(open, measure), TRUE);
     EXPECT_GT(measure.itemWidth, 4u) << "the picture with room beside it";
     EXPECT_EQ(measure.itemHeight, 4u);
     auto drawnColour = [&](const TMenuItem* item) {
