@@ -78,8 +78,6 @@ TEST_F(StubDelete, DeletingTheMiddleRowWritesTheStubAndTheOtherTwoUnderTheSamePa
 
 TEST_F(StubDelete, DeletingAllOrNoRowsGivesAnEmptyOrAWholePackage) {
     const std::string package = Package(kThree);
-    scratch / "~package.exe";
-    scratch / "temp.bat";
     OpenStub(package);
     EXPECT_TRUE(DeleteAndReadBack(package, {0, 1, 2}, scope.services).empty());
     EXPECT_EQ(FileBytes(scratch / "~package.exe").size(), static_cast<size_t>(Stub::StubSize + 42));
@@ -158,7 +156,6 @@ TEST_F(StubDelete, SwapThroughTheCommandInterpreterReplacesThePackageAndTouchesN
     PutFile(neighbour, RandomBytes(10, 26));
     PutFile(other, RandomBytes(11, 27));
     const std::string batch = scratch / "temp.bat";
-    scratch / ("~" + name);
     OpenStub(package);
     DeleteAndReadBack(package, {0}, scope.services);
     EXPECT_TRUE(TBatchRun(batch).Wait());
