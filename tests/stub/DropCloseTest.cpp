@@ -25,8 +25,6 @@ void Drop(const std::vector<std::string>& paths) {
 
 TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersOwnInTheTempFolder) {
     const std::string package = Package({{"packed.txt", RandomBytes(10, 31)}});
-    scratch / "~package.exe";
-    scratch / "temp.bat";
     OpenStub(package);
     const std::string file = scratch / "dropped.doc";
     PutFile(file, RandomBytes(1500, 32));
