@@ -285,7 +285,6 @@ TEST_F(RoundTrip, RandomFileSetsComeBackByteForByteInAMissingThreeLevelFolder) {
         std::vector<std::string> outputs;
         for (const TPackedFile& f : files) outputs.push_back(scratch / (root + "\\l2\\l3\\" + f.name));
         const std::string level3 = scratch / (root + "\\l2\\l3");
-        scratch / (root + "\\l2");
         const std::string level1 = scratch / root;
         EXPECT_FALSE(Decrypt(container, level3, "blank edges"));
         EXPECT_FALSE(FileExists(level1));
