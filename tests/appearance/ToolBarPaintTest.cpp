@@ -7,7 +7,7 @@
 
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "tests/toolkit/WindowPixels.h"
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/Panel.h"
@@ -41,8 +41,8 @@ struct ToolBarPaintTest : ::testing::Test {
             separator = add(tbsSeparator);
             separator->SetTag(1);
             dropDown = add(tbsDropDown);
-            controlBar = Place<TControlBar>(&f, &f, 0, 60, 200, 60);
-            bandChild = Place<TPanel>(&f, controlBar, 20, 10, 60, 20);
+            controlBar = PlaceControl<TControlBar>(&f, &f, 0, 60, 200, 60);
+            bandChild = PlaceControl<TPanel>(&f, controlBar, 20, 10, 60, 20);
             style = new TFlatStyle(&f);
         });
         form->Show();

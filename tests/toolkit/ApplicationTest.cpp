@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/toolkit/Harness.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "tests/toolkit/ScriptedServices.h"
 #include "toolkit/system/ApplicationEvents.h"
 #include "toolkit/controls/Button.h"
@@ -113,7 +113,7 @@ struct GraphicTest : ::testing::Test {
         form = std::make_unique<TForm>(nullptr);
         form->SetClientWidth(200);
         form->SetClientHeight(120);
-        swatch = Place<TSwatch>(form.get(), form.get(), 20, 30, 40, 20);
+        swatch = PlaceControl<TSwatch>(form.get(), form.get(), 20, 30, 40, 20);
         swatch->OnClick = MethodOf<&Clicks::Click>(&clicks);
         form->Show();
         harness::ProcessMessages();

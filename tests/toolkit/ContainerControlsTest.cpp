@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "tests/toolkit/Harness.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "tests/toolkit/WindowPixels.h"
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/HotKey.h"
@@ -66,8 +66,8 @@ struct TRecorder {
 };
 
 TEST_F(ContainerControlsTest, RadioButtonsOfOneParentExcludeEachOtherAndAClickChecksOne) {
-    auto* a = Place<TRadioButton>(form.get(), form.get(), 10, 10, 100, 20);
-    auto* b = Place<TRadioButton>(form.get(), form.get(), 10, 40, 100, 20);
+    auto* a = PlaceControl<TRadioButton>(form.get(), form.get(), 10, 10, 100, 20);
+    auto* b = PlaceControl<TRadioButton>(form.get(), form.get(), 10, 40, 100, 20);
     TRecorder recorder;
     b->OnClick = MethodOf<&TRecorder::Click>(&recorder);
     a->SetChecked(true);
@@ -83,10 +83,10 @@ TEST_F(ContainerControlsTest, RadioButtonsOfOneParentExcludeEachOtherAndAClickCh
 }
 
 TEST_F(ContainerControlsTest, EditKindsUpDownAndHotKeyKeepTheirValuesAcrossANewWindow) {
-    auto* memo = Place<TMemo>(form.get(), form.get(), 10, 10, 150, 60);
-    auto* rich = Place<TRichEdit>(form.get(), form.get(), 170, 10, 150, 60);
-    auto* spin = Place<TUpDown>(form.get(), form.get(), 330, 10, 17, 24);
-    auto* key = Place<THotKey>(form.get(), form.get(), 10, 80, 120, 20);
+    auto* memo = PlaceControl<TMemo>(form.get(), form.get(), 10, 10, 150, 60);
+    auto* rich = PlaceControl<TRichEdit>(form.get(), form.get(), 170, 10, 150, 60);
+    auto* spin = PlaceControl<TUpDown>(form.get(), form.get(), 330, 10, 17, 24);
+    auto* key = PlaceControl<THotKey>(form.get(), form.get(), 10, 80, 120, 20);
     spin->SetRange(0, 10);
     spin->SetPosition(25);
     EXPECT_EQ(spin->Position(), 10) << "clamped to the range";
@@ -106,20 +106,20 @@ TEST_F(ContainerControlsTest, EditKindsUpDownAndHotKeyKeepTheirValuesAcrossANewW
 }
 
 TEST_F(ContainerControlsTest, PanelDrawsItsBevelsAndPageControlShowsOnlyTheActiveSheet) {
-    auto* panel = Place<TPanel>(form.get(), form.get(), 10, 10, 100, 40);
+    auto* panel = PlaceControl<TPanel>(form.get(), form.get(), 10, 10, 100, 40);
     panel->SetBevelOuter(bvRaised);
     panel->SetBevelInner(bvLowered);
     panel->SetBorderWidth(2);
-    auto* flat = Place<TPanel>(form.get(), form.get(), 120, 10, 100, 40);
+    auto* flat = PlaceControl<TPanel>(form.get(), form.get(), 120, 10, 100, 40);
     flat->SetBevelOuter(bvNone);
-    auto* pages = Place<TPageControl>(form.get(), form.get(), 10, 60, 300, 150);
+    auto* pages = PlaceControl<TPageControl>(form.get(), form.get(), 10, 60, 300, 150);
     auto* first = new TTabSheet(form.get());
     first->SetCaption("First");
     first->SetParent(pages);
     auto* second = new TTabSheet(form.get());
     second->SetCaption("Second");
     second->SetParent(pages);
-    auto* inner = Place<TScrollBox>(form.get(), second, 5, 5, 100, 60);
+    auto* inner = PlaceControl<TScrollBox>(form.get(), second, 5, 5, 100, 60);
     form->Show();
     harness::PaintNow(*form);
     EXPECT_EQ(ClientPixel(*panel, 0, 0), ColorToRGB(clBtnHighlight)) << "raised outer bevel";
@@ -145,10 +145,10 @@ TEST_F(ContainerControlsTest, PanelDrawsItsBevelsAndPageControlShowsOnlyTheActiv
 }
 
 TEST_F(ContainerControlsTest, PageScrollerScrollsAnOnlyChildWiderThanItself) {
-    auto* pager = Place<TPageScroller>(form.get(), form.get(), 10, 10, 100, 30);
-    auto* wide = Place<TPanel>(form.get(), pager, 0, 0, 300, 30);
-    auto* narrowPager = Place<TPageScroller>(form.get(), form.get(), 10, 50, 100, 30);
-    Place<TPanel>(form.get(), narrowPager, 0, 0, 50, 30);
+    auto* pager = PlaceControl<TPageScroller>(form.get(), form.get(), 10, 10, 100, 30);
+    auto* wide = PlaceControl<TPanel>(form.get(), pager, 0, 0, 300, 30);
+    auto* narrowPager = PlaceControl<TPageScroller>(form.get(), form.get(), 10, 50, 100, 30);
+    PlaceControl<TPanel>(form.get(), narrowPager, 0, 0, 50, 30);
     form->Show();
     harness::ProcessMessages();
     EXPECT_EQ(GetParent(wide->Handle()), pager->Handle());
@@ -157,8 +157,8 @@ TEST_F(ContainerControlsTest, PageScrollerScrollsAnOnlyChildWiderThanItself) {
 }
 
 TEST_F(ContainerControlsTest, ControlBarBandEventPaintsBeforeTheGrabberAndFrameItLeavesOn) {
-    auto* bar = Place<TControlBar>(form.get(), form.get(), 10, 10, 200, 60);
-    auto* child = Place<TPanel>(form.get(), bar, 20, 10, 60, 20);
+    auto* bar = PlaceControl<TControlBar>(form.get(), form.get(), 10, 10, 200, 60);
+    auto* child = PlaceControl<TPanel>(form.get(), bar, 20, 10, 60, 20);
     TRecorder recorder;
     form->Show();
     harness::PaintNow(*bar);
@@ -173,7 +173,7 @@ TEST_F(ContainerControlsTest, ControlBarBandEventPaintsBeforeTheGrabberAndFrameI
 }
 
 TEST_F(ContainerControlsTest, ToolBarAsksEachButtonsDrawingWithItsStateAndDrawsOnlyWhatTheEventLeavesToIt) {
-    auto* bar = Place<TToolBar>(form.get(), form.get(), 0, 0, 300, 40);
+    auto* bar = PlaceControl<TToolBar>(form.get(), form.get(), 0, 0, 300, 40);
     auto* check = new TToolButton(form.get());
     check->SetStyle(tbsCheck);
     check->SetDown(true);

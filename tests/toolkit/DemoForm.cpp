@@ -1,12 +1,12 @@
 // Demo form with the controls of the program's dialogs, for screenshots and layout tests.
 #include "tests/toolkit/DemoForm.h"
 
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 
 namespace {
 
 TLabel* PlaceLabel(TForm* owner, TWinControl* parent, int left, int top, const char* caption) {
-    TLabel* label = Place<TLabel>(owner, parent, left, top, 0, 0);
+    TLabel* label = PlaceControl<TLabel>(owner, parent, left, top, 0, 0);
     label->SetCaption(caption);
     return label;
 }
@@ -23,41 +23,41 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
     SetKeyPreview(true);
 
     Label1 = PlaceLabel(this, this, 10, 13, "Encryption mode:");
-    ComboBox1 = Place<TComboBox>(this, this, 122, 10, 249, 0);
+    ComboBox1 = PlaceControl<TComboBox>(this, this, 122, 10, 249, 0);
     ComboBox1->SetStyle(csDropDownList);
     for (const char* item : {"Standard - QVL", "Self-decrypting package - EXE", "Steganography - Hide in the carrier"})
         ComboBox1->Items().Add(item);
     ComboBox1->SetItemIndex(1);
 
-    GroupBox1 = Place<TGroupBox>(this, this, 10, 42, 361, 97);
+    GroupBox1 = PlaceControl<TGroupBox>(this, this, 10, 42, 361, 97);
     GroupBox1->SetCaption("Password");
     Label2 = PlaceLabel(this, GroupBox1, 16, 19, "Enter password:");
-    Edit1 = Place<TEdit>(this, GroupBox1, 112, 16, 233, 0);
+    Edit1 = PlaceControl<TEdit>(this, GroupBox1, 112, 16, 233, 0);
     Edit1->SetPasswordChar('*');
     Edit1->SetText("secret");
     Label3 = PlaceLabel(this, GroupBox1, 16, 47, "Verify password:");
-    Edit2 = Place<TEdit>(this, GroupBox1, 112, 44, 233, 0);
+    Edit2 = PlaceControl<TEdit>(this, GroupBox1, 112, 44, 233, 0);
     Edit2->SetPasswordChar('*');
-    CheckBox1 = Place<TCheckBox>(this, GroupBox1, 112, 72, 129, 0);
+    CheckBox1 = PlaceControl<TCheckBox>(this, GroupBox1, 112, 72, 129, 0);
     CheckBox1->SetCaption("Show password");
     CheckBox1->OnClick = MethodOf<&TDemoForm::CheckBox1Click>(this);
 
     Label4 = PlaceLabel(this, this, 10, 154, "Destination file:");
-    Edit3 = Place<TEdit>(this, this, 10, 170, 329, 0);
+    Edit3 = PlaceControl<TEdit>(this, this, 10, 170, 329, 0);
     Edit3->SetText("C:\\Data\\Photos.qvl");
-    BitBtn1 = Place<TBitBtn>(this, this, 347, 169, 23, 23);
+    BitBtn1 = PlaceControl<TBitBtn>(this, this, 347, 169, 23, 23);
     BitBtn1->SetCaption("...");
     Label5 = PlaceLabel(this, this, 10, 202, "2/5: report.doc");
     Label5->SetAutoSize(false);
     Label5->SetWidth(361);
-    ProgressBar1 = Place<TProgressBar>(this, this, 10, 219, 361, 13);
+    ProgressBar1 = PlaceControl<TProgressBar>(this, this, 10, 219, 361, 13);
     ProgressBar1->SetPosition(40);
-    ListBox1 = Place<TListBox>(this, this, 10, 240, 200, 80);
+    ListBox1 = PlaceControl<TListBox>(this, this, 10, 240, 200, 80);
     for (const char* item : {"report.doc", "photo.jpg", "notes.txt"}) ListBox1->Items().Add(item);
-    Button1 = Place<TButton>(this, this, 216, 297, 75, 23);
+    Button1 = PlaceControl<TButton>(this, this, 216, 297, 75, 23);
     Button1->SetCaption("Encrypt");
     Button1->SetDefault(true);
-    Button2 = Place<TButton>(this, this, 296, 297, 75, 23);
+    Button2 = PlaceControl<TButton>(this, this, 296, 297, 75, 23);
     Button2->SetCaption("Close");
     Button2->OnClick = MethodOf<&TDemoForm::Button2Click>(this);
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/toolkit/Harness.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/Splitter.h"
 #include "toolkit/forms/Form.h"
@@ -68,7 +68,7 @@ struct DragTest : ::testing::Test {
         form->Show();
         harness::ProcessMessages();
     }
-    TListView* AddList(int left) { return Place<TListView>(form.get(), form.get(), left, 10, 180, 200); }
+    TListView* AddList(int left) { return PlaceControl<TListView>(form.get(), form.get(), left, 10, 180, 200); }
     // Drags from the source: the cursor goes to the point, the keys wait in the queue, then the drag runs.
     bool DragTo(POINT screen, bool escape = false) {
         PutCursor(screen);
@@ -118,8 +118,8 @@ TEST(SplitterTest, DragSetsThePaneWidthWithinBothMinimumsUntilTheButtonIsRelease
     harness::TestApplication();
     auto form = std::make_unique<TForm>(nullptr);
     form->SetBounds(60, 60, 400, 300);
-    auto* pane = Place<TListView>(form.get(), form.get(), 0, 0, 100, 200);
-    auto* splitter = Place<TSplitter>(form.get(), form.get(), 100, 0, 3, 200);
+    auto* pane = PlaceControl<TListView>(form.get(), form.get(), 0, 0, 100, 200);
+    auto* splitter = PlaceControl<TSplitter>(form.get(), form.get(), 100, 0, 3, 200);
     splitter->SetControl(pane);
     TMoveCounter counter;
     splitter->OnMoved = MethodOf<&TMoveCounter::Moved>(&counter);

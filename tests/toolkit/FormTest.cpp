@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/toolkit/Harness.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/core/Exception.h"
@@ -81,7 +81,7 @@ TEST(FormLayout, ClientToScreenCountsCaptionAndBordersOfTheForm) {
     harness::TestApplication();
     TForm form(nullptr);
     form.SetBounds(50, 60, 300, 200);
-    TEdit* edit = Place<TEdit>(&form, &form, 10, 20, 100, 21);
+    TEdit* edit = PlaceControl<TEdit>(&form, &form, 10, 20, 100, 21);
     form.Handle();
     POINT expected{3, 4};
     ::ClientToScreen(edit->Handle(), &expected);
@@ -109,7 +109,7 @@ struct KeyTest : ::testing::Test {
         form = std::make_unique<TForm>(nullptr);
         form->OnKeyDown = MethodOf<&Log::FormKey>(&log);
         first = AddEdit(form.get(), 10);
-        box = Place<TGroupBox>(form.get(), form.get(), 10, 40, 200, 80);
+        box = PlaceControl<TGroupBox>(form.get(), form.get(), 10, 40, 200, 80);
         inner = AddEdit(box, 20);
         disabled = AddEdit(form.get(), 130);
         disabled->SetEnabled(false);
@@ -119,7 +119,7 @@ struct KeyTest : ::testing::Test {
         first->SetFocus();
         harness::ProcessMessages();
     }
-    TEdit* AddEdit(TWinControl* parent, int top) { return Place<TEdit>(form.get(), parent, 10, top, 100, 21); }
+    TEdit* AddEdit(TWinControl* parent, int top) { return PlaceControl<TEdit>(form.get(), parent, 10, top, 100, 21); }
     TButton* AddButton(const char* caption) {
         auto* button = new TButton(form.get());
         button->SetCaption(caption);

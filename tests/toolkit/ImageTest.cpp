@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "tests/toolkit/Harness.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -14,7 +14,7 @@ namespace {
 TEST(Image, TransparentPictureShowsTheBackgroundWhereItsKeyColourIsAndAMissingOneNothing) {
     harness::TestApplication();
     TForm form(nullptr);
-    auto* image = Place<TImage>(&form, &form, 10, 20, 6, 6);
+    auto* image = PlaceControl<TImage>(&form, &form, 10, 20, 6, 6);
     const TColor key = RGBColor(255, 0, 255);
     image->Picture().SetSize(6, 6);
     image->Picture().Canvas().Brush().SetColor(key);

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "tests/toolkit/Harness.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/GroupBox.h"
 
@@ -27,9 +27,9 @@ struct NotificationTest : ::testing::Test {
     void SetUp() override {
         harness::TestApplication();
         form = std::make_unique<TForm>(nullptr);
-        box = Place<TGroupBox>(form.get(), form.get(), 8, 8, 200, 100);
-        watched = Place<TEdit>(form.get(), box, 10, 20, 100, 21);
-        other = Place<TEdit>(form.get(), form.get(), 8, 120, 100, 21);
+        box = PlaceControl<TGroupBox>(form.get(), form.get(), 8, 8, 200, 100);
+        watched = PlaceControl<TEdit>(form.get(), box, 10, 20, 100, 21);
+        other = PlaceControl<TEdit>(form.get(), form.get(), 8, 120, 100, 21);
         form->Show();
         harness::ProcessMessages();
         counter.saved = watched->WindowProc;

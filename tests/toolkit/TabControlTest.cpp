@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "tests/toolkit/Harness.h"
-#include "tests/toolkit/PlaceControl.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/TabControl.h"
 #include "toolkit/forms/Form.h"
@@ -22,7 +22,7 @@ struct Moves {
 TEST(TabControl, FramePaintsItsEdgesAndItsLabelsAndTakesTheMouseForThem) {
     harness::TestApplication();
     TForm form(nullptr);
-    auto* frame = Place<TTabControl>(&form, &form, 8, 8, 200, 150);
+    auto* frame = PlaceControl<TTabControl>(&form, &form, 8, 8, 200, 150);
     auto* label = new TLabel(&form);
     label->SetParent(frame);
     label->SetBounds(20, 30, 0, 0);

@@ -1,4 +1,5 @@
-// Creating a control of a form in one step: owned by the form, shown on a parent, at its bounds.
+// Creating a control of a form in one step: owned by the form, shown on a parent, at its bounds (a width or
+// height of 0 keeps the control's own).
 #pragma once
 
 #include <string>
@@ -6,10 +7,10 @@
 #include "toolkit/controls/WinControl.h"
 
 template <class T>
-T* PlaceControl(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
+T* PlaceControl(TComponent* owner, TWinControl* parent, int left, int top, int width = 0, int height = 0) {
     auto* control = new T(owner);
     control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
+    control->SetBounds(left, top, width > 0 ? width : control->Width(), height > 0 ? height : control->Height());
     return control;
 }
 
