@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the package stub's pictures: Launch, Save As, Delete and Exit glyphs, the row image and the Select All
+"""Draws the package stub's pictures: the row image, the Launch, Save As, Delete and Exit glyphs and the Select All
 glyph, one 16x16 .bmp strip (magenta for the transparent parts), with the drawing helpers of make_images.py."""
 import os
 import sys
@@ -21,7 +21,7 @@ def images():
     select_all = [(rect(1, 1, 15, 15), OUTLINE), (rect(2, 2, 14, 14), PAPER)]
     for top in (3, 7, 11):
         select_all += [(rect(3, top, 13, top + 2), BLUE)]
-    return [launch, save, delete, exit_, page(), select_all]
+    return [page(), launch, save, delete, exit_, select_all]
 
 
 def main():

@@ -61,7 +61,7 @@ void TForm1::CreateControls() {
     ListView1 = new TListView(this);
     ListView1->SetMultiSelect(true);
     ListView1->SetRowSelect(true);
-    ListView1->SetSmallImages(ImageList1);
+    ListView1->SetStateImages(ImageList1);
     ListView1->AddColumn("Name", 280);
     ListView1->AddColumn("Size", 100);
     ListView1->SetPopupMenu(PopupMenu1);

@@ -23,9 +23,9 @@
 
 namespace Stub {
 
-// Pictures of ImageList1: the four buttons' glyphs (the popup menu's too), the image of every row, then the
-// Select All item's glyph.
-enum TStubImage { kLaunchGlyph, kSaveGlyph, kDeleteGlyph, kExitGlyph, kRowImage, kSelectAllGlyph };
+// Pictures of ImageList1: the state image of every row (first, as state image 0), the four buttons' glyphs (the
+// popup menu's too), then the Select All item's glyph.
+enum TStubImage { kRowImage, kLaunchGlyph, kSaveGlyph, kDeleteGlyph, kExitGlyph, kSelectAllGlyph };
 
 // The temp folder with its trailing backslash, learnt when the package window is first shown.
 extern std::string TempDir;

@@ -28,7 +28,7 @@ void TForm1::WMDropFiles(TMessage& message) {
         }
         if (size < 0) continue;  // a file that cannot be read is not listed
         const std::string name = BareFileName(*path);
-        ListView1->Add(TListRow{name, {std::to_string(size)}, kRowImage});
+        ListView1->Add(TListRow{name, {std::to_string(size)}, -1, kRowImage});
         ProcessMessages();
         const std::string copy = TempDir + name;
         if (FindAlias(copy, {*path}).result != TAliasResult::arNone) {

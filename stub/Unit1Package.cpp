@@ -39,7 +39,7 @@ void TForm1::OpenPackage(const std::string& password) {
     packedRows_ = reader_->Entries().size();
     ListView1->BeginUpdate();
     ListView1->Clear();
-    for (const TPayloadEntry& entry : reader_->Entries()) ListView1->Add(TListRow{entry.name, {entry.sizeText}, kRowImage});
+    for (const TPayloadEntry& entry : reader_->Entries()) ListView1->Add(TListRow{entry.name, {entry.sizeText}, -1, kRowImage});
     ListView1->EndUpdate();
     UpdateTotals();
     Form2->SetModalResult(mrOk);

@@ -2,6 +2,8 @@
 // package window carries besides its commands.
 #include "tests/stub/StubTestSupport.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "toolkit/system/Application.h"
@@ -167,6 +169,20 @@ TEST_F(StubOpening, WindowCarriesAnAltKeyFixTrackingBothWindowsAndMenuItemsShowT
 
 TEST_F(StubOpening, BuiltStubIsExactlyStubSize) {
     EXPECT_EQ(static_cast<int64_t>(FileBytes(BuiltStubPath()).size()), Stub::StubSize);
+}
+
+TEST_F(StubOpening, RowsShowTheRowPictureAsStateImageZeroAndNoSmallImage) {
+    OpenStub(Package(kTwoFiles));
+    TListView& list = *Window().ListView1;
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(SendMessageA(list.Handle(), LVM_GETIMAGELIST, LVSIL_STATE, 0),
+              reinterpret_cast<LRESULT>(Window().ImageList1->Handle()));
+    for (int i = 0; i < list.Count(); ++i) {
+        // The window counts state pictures from 1.
+        EXPECT_EQ(SendMessageA(list.Handle(), LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK),
+                  static_cast<LRESULT>(INDEXTOSTATEIMAGEMASK(1)));
+        EXPECT_EQ(list.Row(i).ImageIndex, -1);
+    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Report-style list view: columns, rows of caption, sub-items and image, multiple selection and sorting by caption.
+// Report-style list view: columns, rows of caption, sub-items and images, multiple selection and sorting by caption.
 #include "toolkit/controls/ListView.h"
 
 #include <commctrl.h>
@@ -36,8 +36,8 @@ void TListView::InitializeWindow() {
     if (rowSelect_) extended |= LVS_EX_FULLROWSELECT;
     if (flatScrollBars_) extended |= LVS_EX_FLATSB;
     SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
-    if (smallImages_ != nullptr)
-        SendMessageA(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallImages_->Handle()));
+    ApplyImageList(LVSIL_SMALL, smallImages_);
+    ApplyImageList(LVSIL_STATE, stateImages_);
     for (int c = 0; c < ColumnCount(); ++c) InsertColumnWindow(c);
     SendMessageA(Handle(), LVM_SETITEMCOUNT, rows_.size(), 0);
     for (int i = 0; i < Count(); ++i) {
@@ -87,6 +87,13 @@ void TListView::InsertRowWindow(int index) {
     item.iItem = index;
     item.pszText = LPSTR_TEXTCALLBACKA;
     item.iImage = I_IMAGECALLBACK;
+    const int state = rows_[static_cast<size_t>(index)].StateIndex;
+    if (state >= 0) {
+        // The window counts state pictures from 1 (0 is none).
+        item.mask |= LVIF_STATE;
+        item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(state) + 1);
+        item.stateMask = LVIS_STATEIMAGEMASK;
+    }
     SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
@@ -113,8 +120,17 @@ void TListView::SetColumnImage(int column, int imageIndex) {
 
 void TListView::SetSmallImages(TImageList* images) {
     smallImages_ = images;
-    if (HandleAllocated() && images != nullptr)
-        SendMessageA(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images->Handle()));
+    if (HandleAllocated()) ApplyImageList(LVSIL_SMALL, images);
+}
+
+void TListView::SetStateImages(TImageList* images) {
+    stateImages_ = images;
+    if (HandleAllocated()) ApplyImageList(LVSIL_STATE, images);
+}
+
+void TListView::ApplyImageList(int which, TImageList* images) {
+    if (images != nullptr)
+        SendMessageA(Handle(), LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(images->Handle()));
 }
 
 int TListView::Add(TListRow row) {

@@ -1,4 +1,4 @@
-// Report-style list view: columns, rows of caption, sub-items and image, multiple selection and sorting by caption.
+// Report-style list view: columns, rows of caption, sub-items and images, multiple selection and sorting by caption.
 #pragma once
 
 #include <string>
@@ -20,6 +20,7 @@ struct TListRow {
     std::string Caption;
     std::vector<std::string> SubItems;
     int ImageIndex = -1;
+    int StateIndex = -1;  // picture of the state image list in front of the row, -1 for none
 };
 
 using TColumnClickEvent = TMethod<void(TComponent* sender, int column)>;
@@ -38,6 +39,7 @@ public:
     void SetColumnImage(int column, int imageIndex);
 
     void SetSmallImages(TImageList* images);
+    void SetStateImages(TImageList* images);
     void SetMultiSelect(bool multiSelect) { multiSelect_ = multiSelect; }
     void SetRowSelect(bool rowSelect) { rowSelect_ = rowSelect; }
     void SetFlatScrollBars(bool flat) { flatScrollBars_ = flat; }
@@ -82,6 +84,7 @@ protected:
 private:
     void InsertColumnWindow(int column);
     void InsertRowWindow(int index);
+    void ApplyImageList(int which, TImageList* images);
     void ApplyColumnImage(int column);
     void HandleNotify(TMessage& message);
     void SetRowState(int index, bool selected);
@@ -90,6 +93,7 @@ private:
     std::vector<TListRow> rows_;
     std::vector<bool> savedSelection_;  // selection kept while there is no window
     TImageList* smallImages_ = nullptr;
+    TImageList* stateImages_ = nullptr;
     bool multiSelect_ = false;
     bool rowSelect_ = false;
     bool flatScrollBars_ = false;

@@ -25,7 +25,7 @@ void TPageScroller::CreateParams(TCreateParams& params) {
     RegisterPagerClass();
     TWinControl::CreateParams(params);
     params.WindowClass = WC_PAGESCROLLERA;
-    params.Style |= PGS_HORZ;
+    params.Style |= WS_CLIPCHILDREN | PGS_HORZ;  // the pager does not paint over its child
 }
 
 TWinControl* TPageScroller::OnlyChild() const {

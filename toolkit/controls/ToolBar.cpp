@@ -57,7 +57,8 @@ TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
 void TToolBar::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WindowClass = TOOLBARCLASSNAMEA;
-    params.Style |= TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
+    // Child windows (edits, hot keys) are not painted over by the bar.
+    params.Style |= WS_CLIPCHILDREN | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
     if (flat_) params.Style |= TBSTYLE_FLAT;
     if (transparent_) params.Style |= TBSTYLE_TRANSPARENT;
     if (list_) params.Style |= TBSTYLE_LIST;
