@@ -44,6 +44,21 @@ void CutGlyph(TBitmap& source, int count, int index, TBitmap& glyph) {
     glyph.Canvas().CopyRect(dest, source.Canvas(), from);
 }
 
+// A push button's face and edge: the scheme's face (or the parent's colour lightened), lighter when hot; the
+// edge takes the selection border's colour when hot or focused.
+struct TButtonColors {
+    TColor Face;
+    TColor Edge;
+};
+
+TButtonColors ButtonColors(const TColorScheme& s, TColor parent, bool parentFace, bool hot, bool focused) {
+    TButtonColors colors{parentFace ? LightenColor(parent, s.IdleLightenPercent) : s.SchemeIconBackColor,
+                         clBtnShadow};
+    if (hot) colors.Face = LightenColor(parentFace ? parent : clBtnFace, s.HotLightenPercent);
+    if (hot || focused) colors.Edge = LightenColor(s.SchemeSelectBorderColor, 60);
+    return colors;
+}
+
 }  // namespace
 
 void TControlSubClass::PaintCheckBox() {
@@ -142,19 +157,10 @@ SIZE CaptionSize(TCanvas& c, TControl& control) {
 
 void TControlSubClass::PaintButton() {
     TControl& button = *Control();
-    const TColorScheme& s = Scheme();
-    const bool parentFace = button.Tag() == 1000;
-    TColor face = parentFace ? ParentFace(s.IdleLightenPercent) : s.SchemeIconBackColor;
-    TColor edge = clBtnShadow;
-    if (Hot()) {
-        face = parentFace ? ParentFace(s.HotLightenPercent) : LightenColor(clBtnFace, s.HotLightenPercent);
-        edge = LightenColor(s.SchemeSelectBorderColor, 60);
-    } else if (IsFocused) {
-        edge = LightenColor(s.SchemeSelectBorderColor, 60);
-    }
+    const TButtonColors colors = ButtonColors(Scheme(), ParentColor(), button.Tag() == 1000, Hot(), IsFocused);
     const bool pressed = SpaceDown || (LeftButtonDown && Hot());
     TControlCanvas c(&button);
-    PaintButtonFace(c, pressed, face, edge, true);
+    PaintButtonFace(c, pressed, colors.Face, colors.Edge, true);
     const RECT client = button.ClientRect();
     const SIZE text = CaptionSize(c, button);
     const int left = (client.right - text.cx) / 2;
@@ -164,18 +170,11 @@ void TControlSubClass::PaintButton() {
 
 void TControlSubClass::PaintBitButton() {
     auto& button = static_cast<TBitBtn&>(*Control());
-    const TColorScheme& s = Scheme();
     const int tag = button.Tag();
-    const bool parentFace = (tag & 1000) == 1000;
     const bool hot = Hot() || SpaceDown;
-    TColor face = parentFace ? ParentFace(s.IdleLightenPercent) : s.SchemeIconBackColor;
-    TColor edge = clBtnShadow;
-    if (hot) {
-        face = parentFace ? ParentFace(s.HotLightenPercent) : LightenColor(clBtnFace, s.HotLightenPercent);
-        edge = LightenColor(s.SchemeSelectBorderColor, 60);
-    } else if (IsFocused) {
-        edge = LightenColor(s.SchemeSelectBorderColor, 60);
-    }
+    const TButtonColors colors = ButtonColors(Scheme(), ParentColor(), (tag & 1000) == 1000, hot, IsFocused);
+    const TColor face = colors.Face;
+    TColor edge = colors.Edge;
     const bool plain = (tag & 1001) == 1001;
     if (plain) edge = face;
     const bool pressed = SpaceDown || (LeftButtonDown && hot);
