@@ -2,30 +2,15 @@
 // hot-key controls.
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
+#include "appearance/WholeWindowCanvas.h"
 #include "toolkit/controls/ComboBox.h"
 #include "toolkit/controls/GroupBox.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/graphics/ControlCanvas.h"
 #include "toolkit/graphics/Frame3D.h"
-#include "toolkit/system/WinGuards.h"
 
 namespace {
-
-// A canvas over a control's whole window, non-client border included.
-class TWholeWindowCanvas {
-public:
-    explicit TWholeWindowCanvas(HWND window) : dc_(window, TWindowDC::daWholeWindow) { canvas_.SetHandle(dc_.Get()); }
-    ~TWholeWindowCanvas() { canvas_.SetHandle(nullptr); }
-    TWholeWindowCanvas(const TWholeWindowCanvas&) = delete;
-    TWholeWindowCanvas& operator=(const TWholeWindowCanvas&) = delete;
-    TCanvas& Canvas() { return canvas_; }
-    bool Valid() const { return dc_.Get() != nullptr; }
-
-private:
-    TWindowDC dc_;
-    TCanvas canvas_;
-};
 
 // Outlines a control's whole window in one colour.
 void OutlineWindow(TWinControl& control, TColor colour, bool innerWindowRing) {

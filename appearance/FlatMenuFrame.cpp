@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "appearance/FlatStyle.h"
+#include "appearance/WholeWindowCanvas.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
@@ -73,15 +74,14 @@ void Outline(TCanvas& c, const RECT& r, TColor color) {
 
 void TFlatStyle::PaintFlatMenuFrame(HWND window, bool rightToLeft) {
     if (window == nullptr || framePainting_ || !IsWindow(window)) return;
-    TWindowDC dc(window, TWindowDC::daWholeWindow);
-    if (dc.Get() == nullptr) return;
+    TWholeWindowCanvas surface(window);
+    if (!surface.Valid()) return;
     framePainting_ = true;
     struct TClearOnLeaving {
         bool& flag;
         ~TClearOnLeaving() { flag = false; }
     } clear{framePainting_};
-    TCanvas c;
-    c.SetHandle(dc.Get());
+    TCanvas& c = surface.Canvas();
     try {
         RECT window_rect{};
         GetWindowRect(window, &window_rect);
@@ -113,5 +113,4 @@ void TFlatStyle::PaintFlatMenuFrame(HWND window, bool rightToLeft) {
     } catch (...) {
         // The window keeps the frame it had.
     }
-    c.SetHandle(nullptr);
 }
