@@ -237,13 +237,7 @@ void TControlSubClass::PaintControl() {
 const TColorScheme& TControlSubClass::Scheme(bool rebuild) {
     static const TColorScheme kDefault;
     if (OwnerFlatStyle == nullptr) return kDefault;
-    if (rebuild || OwnerFlatStyle->SchemeDirty()) {
-        TMemoryDC screen(CreateCompatibleDC(nullptr));
-        TCanvas canvas;
-        canvas.SetHandle(screen.Get());
-        OwnerFlatStyle->BuildColorScheme(canvas);
-        canvas.SetHandle(nullptr);
-    }
+    if (rebuild || OwnerFlatStyle->SchemeDirty()) OwnerFlatStyle->BuildScreenColorScheme();
     return OwnerFlatStyle->Scheme();
 }
 

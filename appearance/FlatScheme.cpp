@@ -1,6 +1,7 @@
 // The colour scheme of a TFlatStyle: derived from its colour settings or the system colours and the colour depth.
 #include "appearance/FlatColors.h"
 #include "appearance/FlatStyle.h"
+#include "toolkit/system/WinGuards.h"
 
 void TFlatStyle::BuildColorScheme(TCanvas& canvas) {
     TColorScheme& s = scheme_;
@@ -45,4 +46,12 @@ void TFlatStyle::BuildColorScheme(TCanvas& canvas) {
     s.SchemeCheckedColor = clHighlight;
     s.SchemeCheckBackColor = high ? LightenColor(clHighlight, 80) : clWhite;
     s.SchemeCheckBackSelectColor = high ? LightenColor(clHighlight, 50) : clWhite;
+}
+
+void TFlatStyle::BuildScreenColorScheme() {
+    TMemoryDC screen(CreateCompatibleDC(nullptr));
+    TCanvas canvas;
+    canvas.SetHandle(screen.Get());
+    BuildColorScheme(canvas);
+    canvas.SetHandle(nullptr);
 }

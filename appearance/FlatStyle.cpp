@@ -75,13 +75,9 @@ TFlatStyle::TFlatStyle(TComponent* owner)
     SetXPContainers(kAllXPContainers);
     SetXPControls(kAllXPControls);
     if (ownerForm_ != nullptr) {
-        // Only the colour depth is read: a screen-compatible device answers as the form's window would,
-        // without creating that window in the middle of the form's layout.
-        TMemoryDC screen(CreateCompatibleDC(nullptr));
-        TCanvas canvas;
-        canvas.SetHandle(screen.Get());
-        BuildColorScheme(canvas);
-        canvas.SetHandle(nullptr);
+        // The screen answers as the form's window would, without creating that window in the middle of the
+        // form's layout.
+        BuildScreenColorScheme();
     }
     schemeDirty_ = false;
     OSVERSIONINFOA version{};

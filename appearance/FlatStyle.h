@@ -111,6 +111,8 @@ public:
     bool CursorInItemRect(TControl* control, const RECT& rect) const;
     // Derives the scheme from the settings (or the system colours) and the canvas device's colour depth.
     void BuildColorScheme(TCanvas& canvas);
+    // The same at the screen's colour depth, read from a screen-compatible device (no window is needed).
+    void BuildScreenColorScheme();
 
     // Bound into menu items by the walk.
     void HandleMeasureItem(TComponent* sender, TCanvas& canvas, int& width, int& height);
