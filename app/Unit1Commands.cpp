@@ -5,12 +5,11 @@
 #include "app/Unit3.h"
 #include "app/Unit5.h"
 #include "app/payload/FileSystem.h"
+#include "app/shared/MessageBoxes.h"
 #include "toolkit/system/Application.h"
-#include "toolkit/system/SystemServices.h"
 
 int TForm1::ShowCaptionedMessage(const std::string& text, UINT flags) {
-    std::string caption = Caption();
-    return SystemServices().ShowMessageBox(Handle(), text, caption.c_str(), flags);
+    return ShowDialogMessage(*this, text, Caption().c_str(), flags);
 }
 
 void TForm1::OpenDecryptDialog(const std::string& path) {

@@ -5,7 +5,7 @@
 #include "app/payload/FileSystem.h"
 #include "app/payload/LocaleSizeText.h"
 #include "app/payload/PathText.h"
-#include "app/shared/MessageTexts.h"
+#include "app/shared/MessageBoxes.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/DropFiles.h"
 #include "toolkit/system/SystemServices.h"
@@ -110,11 +110,11 @@ void TForm1::ProcessMessages() {
 }
 
 void TForm1::ReportAccessDenied(const std::string& path) {
-    SystemServices().ShowMessageBox(Handle(), AccessDeniedText(path), nullptr, MB_OK | MB_ICONERROR);
+    ShowAccessDenied(*this, path, nullptr);
 }
 
 void TForm1::ReportWriteFailure(const std::string&, const std::string& text) {
-    SystemServices().ShowMessageBox(Handle(), text, nullptr, MB_OK | MB_ICONERROR);
+    ShowDialogMessage(*this, text, nullptr, MB_OK | MB_ICONERROR);
 }
 
 // Called by Refresh: reads the tree again from the desktop.
