@@ -246,7 +246,8 @@ bool TListView::DragOver(TComponent* source, int x, int y) {
 
 void TListView::DragDrop(TComponent* source, int x, int y) { OnDragDrop(this, source, x, y); }
 
-void TListView::HandleNotify(TMessage& message) {
+// Called when the list view notifies: rows' texts and pictures asked for, a column clicked, a double click.
+void TListView::NotifyReflected(TMessage& message) {
     auto* header = reinterpret_cast<NMHDR*>(message.LParam);
     switch (header->code) {
     case LVN_GETDISPINFOA: {
@@ -277,11 +278,5 @@ void TListView::HandleNotify(TMessage& message) {
 }
 
 void TListView::WndProc(TMessage& message) {
-    if (ShowContextPopup(*this, message)) return;
-    if (message.Msg == CN_NOTIFY) {
-        message.Result = 0;
-        HandleNotify(message);
-        return;
-    }
-    TWinControl::WndProc(message);
+    if (!ShowContextPopup(*this, message)) TWinControl::WndProc(message);
 }

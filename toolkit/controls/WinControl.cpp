@@ -403,6 +403,7 @@ bool TWinControl::HandleMessage(TMessage& message) {
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: return CNCtlColor(message);
     case CN_COMMAND: return CNCommand(message);
+    case CN_NOTIFY: return CNNotify(message);
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN: return HandleDialogKey(message);
     case WM_KEYDOWN:
@@ -495,6 +496,13 @@ bool TWinControl::CNCtlColor(TMessage& message) {
 bool TWinControl::CNCommand(TMessage& message) {
     CommandNotify(HIWORD(message.WParam));
     message.Result = 0;
+    return true;
+}
+
+// Called when the parent passes on a WM_NOTIFY notification of this control.
+bool TWinControl::CNNotify(TMessage& message) {
+    message.Result = 0;
+    NotifyReflected(message);
     return true;
 }
 

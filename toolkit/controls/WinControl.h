@@ -91,6 +91,8 @@ protected:
     virtual void SavingWindowState() {}
     // A WM_COMMAND notification of this control, reflected from its parent.
     virtual void CommandNotify(WORD) {}
+    // A WM_NOTIFY notification of this control, reflected from its parent; the result starts at 0.
+    virtual void NotifyReflected(TMessage&) {}
     // A key pressed while this control has the focus (after the form's preview).
     virtual void KeyDown(std::uint16_t& key, TShiftState shift);
     // Paints what the control draws itself (own window class only).
@@ -129,6 +131,7 @@ private:
     bool WMParentNotify(TMessage& message);
     bool CNCtlColor(TMessage& message);
     bool CNCommand(TMessage& message);
+    bool CNNotify(TMessage& message);
     bool HandleDialogKey(TMessage& message);
     bool HandleKeyDown(TMessage& message);
     bool HandlePaint(TMessage& message);
