@@ -506,9 +506,9 @@ bool TWinControl::CNNotify(TMessage& message) {
     return true;
 }
 
-// Called when the toolkit's own window class needs its background: the control's brush.
+// Called when the window needs its background: the control's brush, where the control paints it.
 bool TWinControl::WMEraseBkgnd(TMessage& message) {
-    if (!OwnWindowClass()) return false;
+    if (!ErasesWithBrush()) return false;
     RECT r{};
     GetClientRect(handle_, &r);
     ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, brush_.Handle());

@@ -99,6 +99,8 @@ protected:
     virtual void PaintWindow(HDC) {}
     // Whether the window is of the toolkit's own class (drawn and erased here) rather than a system one.
     virtual bool OwnWindowClass() const { return false; }
+    // Whether WM_ERASEBKGND fills the client area with the control's brush (always for the own class).
+    virtual bool ErasesWithBrush() const { return OwnWindowClass(); }
     // The border and look that depend on Ctl3D; controls that have such a border recreate their window.
     virtual void Ctl3DLookChanged() {}
 
