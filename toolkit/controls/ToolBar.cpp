@@ -3,8 +3,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -148,10 +146,6 @@ void TToolBar::NotifyReflected(TMessage& message) {
     if (header->code == TBN_GETINFOTIPA) {
         auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(message.LParam);
         TToolButton* button = FindCommand(static_cast<UINT>(tip->iItem));
-        if (button != nullptr && tip->cchTextMax > 0) {
-            size_t length = std::min(button->Hint().size(), static_cast<size_t>(tip->cchTextMax - 1));
-            std::memcpy(tip->pszText, button->Hint().data(), length);
-            tip->pszText[length] = '\0';
-        }
+        if (button != nullptr && tip->cchTextMax > 0) lstrcpynA(tip->pszText, button->Hint().c_str(), tip->cchTextMax);
     }
 }
