@@ -35,14 +35,3 @@ void TCoolBar::CreateWnd() {
         SendMessageA(Handle(), RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
     }
 }
-
-void TCoolBar::WndProc(TMessage& message) {
-    if (message.Msg == WM_ERASEBKGND) {
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, Brush().Handle());
-        message.Result = 1;
-        return;
-    }
-    TWinControl::WndProc(message);
-}

@@ -17,7 +17,7 @@ protected:
     // Creates the window and its children, then puts each child window into a band.
     void CreateWnd() override;
     // Graphic children (speed buttons) sit on the bar itself, which paints its background under them.
-    void WndProc(TMessage& message) override;
+    bool ErasesWithBrush() const override { return true; }
 
 private:
     bool bandBorders_ = true;

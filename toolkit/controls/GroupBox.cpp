@@ -14,19 +14,10 @@ void TGroupBox::CreateParams(TCreateParams& params) {
 }
 
 void TGroupBox::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case WM_ERASEBKGND: {
-        // The system draws the frame only; the inside is ours.
-        RECT r = ClientRect();
-        ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, Brush().Handle());
-        message.Result = 1;
-        return;
-    }
-    case WM_NCHITTEST:
+    if (message.Msg == WM_NCHITTEST) {
         // The system makes a group box transparent to the mouse; its labels need it.
         message.Result = HTCLIENT;
         return;
-    default:
-        TWinControl::WndProc(message);
     }
+    TWinControl::WndProc(message);
 }

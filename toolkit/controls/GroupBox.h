@@ -10,5 +10,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The system draws the frame only; the inside is ours.
+    bool ErasesWithBrush() const override { return true; }
     void WndProc(TMessage& message) override;
 };

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/forms/Menus.h"
@@ -246,7 +245,8 @@ bool TListView::DragOver(TComponent* source, int x, int y) {
 
 void TListView::DragDrop(TComponent* source, int x, int y) { OnDragDrop(this, source, x, y); }
 
-void TListView::HandleNotify(TMessage& message) {
+// Called when the list view notifies: rows' texts and pictures asked for, a column clicked, a double click.
+void TListView::NotifyReflected(TMessage& message) {
     auto* header = reinterpret_cast<NMHDR*>(message.LParam);
     switch (header->code) {
     case LVN_GETDISPINFOA: {
@@ -257,11 +257,9 @@ void TListView::HandleNotify(TMessage& message) {
         if (info->item.mask & LVIF_IMAGE) info->item.iImage = row.ImageIndex;
         if ((info->item.mask & LVIF_TEXT) && info->item.cchTextMax > 0) {
             int sub = info->item.iSubItem;
-            const std::string* text = sub == 0 ? &row.Caption : nullptr;
-            if (sub > 0 && static_cast<size_t>(sub) <= row.SubItems.size()) text = &row.SubItems[static_cast<size_t>(sub - 1)];
-            size_t length = text == nullptr ? 0 : std::min(text->size(), static_cast<size_t>(info->item.cchTextMax - 1));
-            if (length > 0) std::memcpy(info->item.pszText, text->data(), length);
-            info->item.pszText[length] = '\0';
+            const char* text = sub == 0 ? row.Caption.c_str() : "";
+            if (sub > 0 && static_cast<size_t>(sub) <= row.SubItems.size()) text = row.SubItems[static_cast<size_t>(sub - 1)].c_str();
+            lstrcpynA(info->item.pszText, text, info->item.cchTextMax);
         }
         return;
     }
@@ -277,11 +275,5 @@ void TListView::HandleNotify(TMessage& message) {
 }
 
 void TListView::WndProc(TMessage& message) {
-    if (ShowContextPopup(*this, message)) return;
-    if (message.Msg == CN_NOTIFY) {
-        message.Result = 0;
-        HandleNotify(message);
-        return;
-    }
-    TWinControl::WndProc(message);
+    if (!ShowContextPopup(*this, message)) TWinControl::WndProc(message);
 }

@@ -80,13 +80,13 @@ protected:
     void InitializeWindow() override;
     void SavingWindowState() override;
     void WndProc(TMessage& message) override;
+    void NotifyReflected(TMessage& message) override;
 
 private:
     void InsertColumnWindow(int column);
     void InsertRowWindow(int index);
     void ApplyImageList(int which, TImageList* images);
     void ApplyColumnImage(int column);
-    void HandleNotify(TMessage& message);
     void SetRowState(int index, bool selected);
 
     std::vector<TListColumn> columns_;

@@ -56,11 +56,8 @@ void TPageControl::ArrangePages() {
     }
 }
 
-void TPageControl::WndProc(TMessage& message) {
-    if (message.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(message.LParam)->code == TCN_SELCHANGE) {
+// Called when the tab control notifies: a tab picked by the user shows its sheet.
+void TPageControl::NotifyReflected(TMessage& message) {
+    if (reinterpret_cast<NMHDR*>(message.LParam)->code == TCN_SELCHANGE)
         SetActivePageIndex(static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0)));
-        message.Result = 0;
-        return;
-    }
-    TWinControl::WndProc(message);
 }

@@ -23,7 +23,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void WndProc(TMessage& message) override;
+    void NotifyReflected(TMessage& message) override;
 
 private:
     // Puts every sheet over the display area and shows the active one only.

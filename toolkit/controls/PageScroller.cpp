@@ -37,15 +37,12 @@ void TPageScroller::CreateWnd() {
     if (TWinControl* child = OnlyChild()) SendMessageA(Handle(), PGM_SETCHILD, 0, reinterpret_cast<LPARAM>(child->Handle()));
 }
 
-void TPageScroller::WndProc(TMessage& message) {
-    if (message.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(message.LParam)->code == static_cast<UINT>(PGN_CALCSIZE)) {
-        auto* size = reinterpret_cast<NMPGCALCSIZE*>(message.LParam);
-        if (TWinControl* child = OnlyChild()) {
-            if (size->dwFlag == PGF_CALCWIDTH) size->iWidth = child->Width();
-            if (size->dwFlag == PGF_CALCHEIGHT) size->iHeight = child->Height();
-        }
-        message.Result = 0;
-        return;
+// Called when the pager notifies: it asks for the size of its child.
+void TPageScroller::NotifyReflected(TMessage& message) {
+    if (reinterpret_cast<NMHDR*>(message.LParam)->code != static_cast<UINT>(PGN_CALCSIZE)) return;
+    auto* size = reinterpret_cast<NMPGCALCSIZE*>(message.LParam);
+    if (TWinControl* child = OnlyChild()) {
+        if (size->dwFlag == PGF_CALCWIDTH) size->iWidth = child->Width();
+        if (size->dwFlag == PGF_CALCHEIGHT) size->iHeight = child->Height();
     }
-    TWinControl::WndProc(message);
 }

@@ -12,7 +12,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     // Creates the window and its children, then hands an only child to the pager.
     void CreateWnd() override;
-    void WndProc(TMessage& message) override;
+    void NotifyReflected(TMessage& message) override;
 
 private:
     TWinControl* OnlyChild() const;

@@ -232,9 +232,8 @@ void TShellTreeView::Refresh() {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void TShellTreeView::HandleNotify(TMessage& message) {
+void TShellTreeView::NotifyReflected(TMessage& message) {
     auto* header = reinterpret_cast<NMHDR*>(message.LParam);
-    message.Result = 0;
     switch (header->code) {
     case TVN_ITEMEXPANDINGA: {
         auto* info = reinterpret_cast<NMTREEVIEWA*>(message.LParam);
@@ -268,10 +267,5 @@ void TShellTreeView::HandleNotify(TMessage& message) {
 }
 
 void TShellTreeView::WndProc(TMessage& message) {
-    if (ShowContextPopup(*this, message)) return;
-    if (message.Msg == CN_NOTIFY) {
-        HandleNotify(message);
-        return;
-    }
-    TWinControl::WndProc(message);
+    if (!ShowContextPopup(*this, message)) TWinControl::WndProc(message);
 }

@@ -34,6 +34,7 @@ protected:
     void InitializeWindow() override;
     void SavingWindowState() override;
     void WndProc(TMessage& message) override;
+    void NotifyReflected(TMessage& message) override;
 
 private:
     struct TNode;
@@ -45,7 +46,6 @@ private:
     TNode* NodeOf(HTREEITEM item);
     std::string NodePath(HTREEITEM item);
     HTREEITEM FindPath(HTREEITEM item, const std::string& path, bool throughVirtual);
-    void HandleNotify(TMessage& message);
 
     // Declared in the order they are needed: COM, then what lives in it; they go in reverse.
     TComInitialization com_;

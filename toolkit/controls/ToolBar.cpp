@@ -3,8 +3,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -133,28 +131,21 @@ LRESULT TToolBar::CustomDraw(LPARAM header) {
 }
 
 void TToolBar::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case CN_COMMAND:
+    if (message.Msg == CN_COMMAND) {
         if (TToolButton* button = FindCommand(LOWORD(message.WParam))) button->Click();
         message.Result = 0;
         return;
-    case CN_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(message.LParam);
-        message.Result = 0;
-        if (header->code == NM_CUSTOMDRAW) message.Result = CustomDraw(message.LParam);
-        if (header->code == TBN_GETINFOTIPA) {
-            auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(message.LParam);
-            TToolButton* button = FindCommand(static_cast<UINT>(tip->iItem));
-            if (button != nullptr && tip->cchTextMax > 0) {
-                size_t length = std::min(button->Hint().size(), static_cast<size_t>(tip->cchTextMax - 1));
-                std::memcpy(tip->pszText, button->Hint().data(), length);
-                tip->pszText[length] = '\0';
-            }
-        }
-        return;
-    }
-    default:
-        break;
     }
     TWinControl::WndProc(message);
+}
+
+// Called when the bar notifies: it asks how to draw a button, or for a button's tip.
+void TToolBar::NotifyReflected(TMessage& message) {
+    auto* header = reinterpret_cast<NMHDR*>(message.LParam);
+    if (header->code == NM_CUSTOMDRAW) message.Result = CustomDraw(message.LParam);
+    if (header->code == TBN_GETINFOTIPA) {
+        auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(message.LParam);
+        TToolButton* button = FindCommand(static_cast<UINT>(tip->iItem));
+        if (button != nullptr && tip->cchTextMax > 0) lstrcpynA(tip->pszText, button->Hint().c_str(), tip->cchTextMax);
+    }
 }

@@ -119,6 +119,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
     void WndProc(TMessage& message) override;
+    void NotifyReflected(TMessage& message) override;
 
 private:
     TToolButton* FindCommand(UINT command) const;

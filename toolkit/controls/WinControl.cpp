@@ -403,6 +403,7 @@ bool TWinControl::HandleMessage(TMessage& message) {
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: return CNCtlColor(message);
     case CN_COMMAND: return CNCommand(message);
+    case CN_NOTIFY: return CNNotify(message);
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN: return HandleDialogKey(message);
     case WM_KEYDOWN:
@@ -498,9 +499,16 @@ bool TWinControl::CNCommand(TMessage& message) {
     return true;
 }
 
-// Called when the toolkit's own window class needs its background: the control's brush.
+// Called when the parent passes on a WM_NOTIFY notification of this control.
+bool TWinControl::CNNotify(TMessage& message) {
+    message.Result = 0;
+    NotifyReflected(message);
+    return true;
+}
+
+// Called when the window needs its background: the control's brush, where the control paints it.
 bool TWinControl::WMEraseBkgnd(TMessage& message) {
-    if (!OwnWindowClass()) return false;
+    if (!ErasesWithBrush()) return false;
     RECT r{};
     GetClientRect(handle_, &r);
     ::FillRect(reinterpret_cast<HDC>(message.WParam), &r, brush_.Handle());

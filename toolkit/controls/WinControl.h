@@ -91,12 +91,16 @@ protected:
     virtual void SavingWindowState() {}
     // A WM_COMMAND notification of this control, reflected from its parent.
     virtual void CommandNotify(WORD) {}
+    // A WM_NOTIFY notification of this control, reflected from its parent; the result starts at 0.
+    virtual void NotifyReflected(TMessage&) {}
     // A key pressed while this control has the focus (after the form's preview).
     virtual void KeyDown(std::uint16_t& key, TShiftState shift);
     // Paints what the control draws itself (own window class only).
     virtual void PaintWindow(HDC) {}
     // Whether the window is of the toolkit's own class (drawn and erased here) rather than a system one.
     virtual bool OwnWindowClass() const { return false; }
+    // Whether WM_ERASEBKGND fills the client area with the control's brush (always for the own class).
+    virtual bool ErasesWithBrush() const { return OwnWindowClass(); }
     // The border and look that depend on Ctl3D; controls that have such a border recreate their window.
     virtual void Ctl3DLookChanged() {}
 
@@ -129,6 +133,7 @@ private:
     bool WMParentNotify(TMessage& message);
     bool CNCtlColor(TMessage& message);
     bool CNCommand(TMessage& message);
+    bool CNNotify(TMessage& message);
     bool HandleDialogKey(TMessage& message);
     bool HandleKeyDown(TMessage& message);
     bool HandlePaint(TMessage& message);
