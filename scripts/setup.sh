@@ -25,8 +25,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     sudo="sudo"
   fi
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # A mirror mid-sync makes the update fail and can hold i386 versions behind the amd64 ones: go on with the
+  # lists there are, and install from the release alone when the plain install cannot be resolved.
+  $sudo apt-get update -qq || echo "setup.sh: apt-get update failed; going on with the package lists there are" >&2
+  install=(env DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends)
+  "${install[@]}" "${missing[@]}" || "${install[@]}" -t bookworm "${missing[@]}" || true
   for p in "${missing[@]}"; do
     installed "$p" || fail "package $p did not install"
   done
