@@ -182,8 +182,7 @@ void TControlSubClass::PaintGroupBox() {
 
     c.Brush().SetStyle(bsClear);
     c.Font().SetColor(box.Font().Color());
-    RECT text = t;
-    c.DrawText(caption, text, DT_SINGLELINE | DT_NOCLIP | (rtl ? DT_RTLREADING : 0));
+    c.TextRect(t, t.left, t.top, caption, rtl ? ETO_RTLREADING : 0);
     const int y = cr.top + h / 2 + 1;
     c.Pen().SetColor(box.Ctl3D() ? light : dark);
     c.MoveTo(cr.left, y);

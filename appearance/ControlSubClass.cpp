@@ -272,7 +272,6 @@ bool OnForm(const TControlSubClass& object, const TForm* form) {
 }  // namespace
 
 void TSubClassStyler::MoveTo(TFlatStyle& successor, TForm* exceptForm) {
-    if (exceptForm == nullptr) return;
     std::vector<TControlSubClass*> objects = OwnedSubClasses(style_);
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         TControlSubClass* old = *it;

@@ -21,6 +21,9 @@ TItemPlace PlaceOf(const TMenuItem& item) {
     return TItemPlace{menu, top, menu != nullptr && menu->IsRightToLeft()};
 }
 
+// The form (or other control) that owns the menu, whose position the pointer is measured from.
+TControl* MenuOwner(const TMenu* menu) { return menu != nullptr ? dynamic_cast<TControl*>(menu->Owner()) : nullptr; }
+
 int Height(const RECT& r) { return r.bottom - r.top; }
 int Width(const RECT& r) { return r.right - r.left; }
 
@@ -112,9 +115,11 @@ void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, 
     if (item.HasBitmap()) {
         TBitmap& own = item.Bitmap();
         glyph.SetSize(own.Width(), own.Height());
-        Fill(glyph.Canvas(), RECT{0, 0, own.Width(), own.Height()}, own.Canvas().Pixel(0, own.Height() - 1));
+        Fill(glyph.Canvas(), RECT{0, 0, own.Width(), own.Height()}, glyph.Canvas().Pixel(0, own.Height() - 1));
+        const bool ownTransparent = own.Transparent();
         own.SetTransparent(true);
         glyph.Canvas().Draw(0, 0, own);
+        own.SetTransparent(ownTransparent);
         hasImage = true;
     }
     if (TImageList* list = item.ImageSource()) {
@@ -148,12 +153,11 @@ void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, 
         T.right = R.right - (top ? 4 : iconWidth_);
         if (T.right > R.right - gw) T.right = R.right - gw - 8;
     }
-    if (top) {
+    if (top && !hasImage) {
         T = R;
-        if (hasImage) {
-            if (rtl) T.right += 5;
-            else T.left -= 5;
-        }
+    } else if (top) {
+        if (rtl) T.right += 5;
+        else T.left -= 5;
     }
 
     if (top) {
@@ -170,20 +174,21 @@ void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, 
     bool highlighted = false;
     if (selected && drawSelect_) {
         if (top) {
-            PaintSelectedTopItem(&item, c, R, menuBarColor_, rtl);
+            PaintSelectedTopItem(TItemHost::MenuItem, c, R, menuBarColor_, rtl);
         } else if (item.Enabled()) {
             Box(c, RECT{R.left, R.top + 1, R.right - (flatMenu_ ? 1 : 0), R.bottom - 1}, scheme_.SchemeSelectColor,
                 scheme_.SchemeSelectBorderColor);
         }
         highlighted = true;
-    } else if (top && item.Enabled() && isNTPlatform_ && CursorInItemRect(ownerForm_, rect)) {
+    } else if (top && item.Enabled() && isNTPlatform_ && CursorInItemRect(MenuOwner(place.Menu), rect)) {
         Box(c, RECT{R.left, R.top, R.right - 7, R.bottom}, scheme_.SchemeSelectColor, scheme_.SchemeSelectBorderColor);
         highlighted = true;
     }
 
     if (item.Checked() || item.RadioItem()) PaintCheckMark(item, selected, G, c, hasImage, item.Enabled());
     if (gw > 0)
-        PaintGlyph(c, rtl, top, item.Checked(), item.Enabled(), false, selected || highlighted, I, glyph);
+        PaintGlyph(c, rtl, top, item.Checked(), item.Enabled(), false, selected || highlighted, I, glyph,
+                   TItemHost::MenuItem);
 
     if (item.IsLine()) {
         c.Pen().SetColor(scheme_.SchemeSeparatorColor);
@@ -200,7 +205,7 @@ void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, 
         }
         T.top += (Height(T) - c.TextHeight("W")) / 2;
         PaintItemText(caption, flags, rtl, top, item.Default(), item.Enabled(), selected, T, c,
-                      ShortCutToText(item.ShortCut()));
+                      ShortCutToText(item.ShortCut()), nullptr, TItemHost::MenuItem);
     }
 
     const int x = top ? rect.left : rect.left - 4;
@@ -208,11 +213,11 @@ void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, 
     if (!top) RequestFrame(item, canvas);
 }
 
-void TFlatStyle::PaintSelectedTopItem(TMenuItem* item, TCanvas& c, const RECT& r, TColor colour, bool rtl) {
+void TFlatStyle::PaintSelectedTopItem(TItemHost host, TCanvas& c, const RECT& r, TColor colour, bool rtl) {
     const int L = r.left, T = r.top, Rt = r.right, B = r.bottom;
     Fill(c, r, scheme_.SchemeSelectColor);
     c.Pen().SetColor(scheme_.SchemeSelectBorderColor);
-    if (!rtl && scheme_.HighColor && item != nullptr) {
+    if (!rtl && scheme_.HighColor && host == TItemHost::MenuItem) {
         const TColor m = scheme_.SchemeMenuBarColor;
         Line(c, {{L, B - 1}, {L, T}, {Rt - 8, T}, {Rt - 8, B}});
         Fill(c, RECT{Rt - 7, T, Rt, B}, DarkenColor(m, 10));
@@ -266,12 +271,17 @@ void TFlatStyle::PaintCheckMark(TMenuItem& item, bool selected, const RECT& g, T
 }
 
 void TFlatStyle::PaintItemText(const std::string& text, UINT flags, bool rtl, bool top, bool isDefault, bool enabled,
-                               bool selected, RECT t, TCanvas& c, const std::string& shortCut, const TFont* font) {
+                               bool selected, RECT t, TCanvas& c, const std::string& shortCut, const TFont* font,
+                               TItemHost host) {
     const TFont& textFont = font != nullptr ? *font : font_;
     c.Font().Assign(textFont);
     TColor colour = textFont.Color();
     if (selected) colour = scheme_.SchemeSelectFontColor;
     if (!enabled) colour = scheme_.SchemeDisabledColor;
+    if (host == TItemHost::ToolButton && !enabled) {
+        PaintOpaqueText(text, flags, t, c, colour);
+        return;
+    }
     if (selected && top && useSystemColors_) colour = ContrastTextColor(scheme_.SchemeIconBackColor);
     c.Brush().SetStyle(bsClear);
     const UINT format = flags | DT_EXPANDTABS;
@@ -300,14 +310,34 @@ void TFlatStyle::PaintItemText(const std::string& text, UINT flags, bool rtl, bo
     c.Brush().SetStyle(bsSolid);
 }
 
+// A disabled tool button's caption: drawn on a bitmap filled with the canvas's brush colour, in the bitmap's
+// own font, and copied in.
+void TFlatStyle::PaintOpaqueText(const std::string& text, UINT flags, RECT t, TCanvas& c, TColor colour) {
+    t.top += (Height(t) - c.TextHeight("W")) / 2;
+    const int w = Width(t);
+    const int h = Height(t);
+    if (w <= 0 || h <= 0) return;
+    TBitmap picture;
+    picture.SetSize(w, h);
+    TCanvas& p = picture.Canvas();
+    Fill(p, RECT{0, 0, w, h}, c.Brush().Color());
+    p.Font().SetColor(colour);
+    RECT inside{0, 0, w, h};
+    p.DrawText(text, inside, flags | DT_EXPANDTABS | DT_VCENTER);
+    BitBlt(c.Handle(), t.left, t.top, w, h, p.Handle(), 0, 0, SRCCOPY);
+}
+
 void TFlatStyle::PaintGlyph(TCanvas& c, bool rtl, bool top, bool checked, bool enabled, bool pressed, bool selected,
-                            const RECT& r, TBitmap& glyph) {
+                            const RECT& r, TBitmap& glyph, TItemHost host) {
     const int gw = glyph.Width();
     if (gw <= 0 || glyph.Height() <= 0) return;
     int x = r.left;
-    int y = r.top + 1 + 2;
-    if (gw < iconWidth_) x = r.left + (iconWidth_ - gw) / 2 - 1;
-    else x = rtl ? r.right - gw - 2 : r.left + 2;
+    int y = r.top + 1;
+    if (host == TItemHost::MenuItem) {
+        y += 2;
+        if (gw < iconWidth_) x = r.left + (iconWidth_ - gw) / 2 - 1;
+        else x = rtl ? r.right - gw - 2 : r.left + 2;
+    }
     if (top) x = rtl ? r.right - gw - 5 : r.left + 1;
     if (selected && top && enabled && !pressed) {
         x -= 1;
@@ -321,8 +351,11 @@ void TFlatStyle::PaintGlyph(TCanvas& c, bool rtl, bool top, bool checked, bool e
         GrayBitmap(glyph, grayLevel_);
         DimBitmap(glyph, 40);
     }
-    if (selected && enabled && !checked)
-        PaintGlyphShadow(glyph, c, x + 2, y + 2, DarkenColor(scheme_.SchemeSelectColor, 50));
+    if (selected && enabled && !checked) {
+        const bool ownHot = host == TItemHost::ToolButton && scheme_.HighColor && !useSystemColors_;
+        const TColor base = ownHot ? LightenColor(selectColor_, 68) : scheme_.SchemeSelectColor;
+        PaintGlyphShadow(glyph, c, x + 2, y + 2, DarkenColor(base, 50));
+    }
     glyph.SetTransparent(true);
     c.Draw(x, y, glyph);
 }

@@ -37,6 +37,9 @@ constexpr UINT FSM_PAINTWINDOWFRAME = 48308;
 
 class TControlStyler;
 
+// What a glyph, caption or highlight is painted for: the shared painters place and tint it by this.
+enum class TItemHost { MenuItem, ToolButton, Control };
+
 class TFlatStyle : public TComponent {
 public:
     // The owner must be a form or nullptr.
@@ -130,14 +133,15 @@ public:
     SIZE GetItemImageSize(TMenuItem& item, TMenu* menu);
     void PaintGradientStrip(TCanvas& canvas, const RECT& rect, bool rightToLeft);
     TColor ContrastTextColor(TColor color);
-    void PaintSelectedTopItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, TColor color, bool rightToLeft);
+    // The shaded form for a menu item in high colour left to right, the plain form otherwise.
+    void PaintSelectedTopItem(TItemHost host, TCanvas& canvas, const RECT& rect, TColor color, bool rightToLeft);
     void PaintCheckMark(TMenuItem& item, bool selected, const RECT& markBox, TCanvas& canvas, bool hasImage,
                         bool enabled);
     void PaintItemText(const std::string& text, UINT flags, bool rightToLeft, bool topLevel, bool isDefault,
                        bool enabled, bool selected, RECT textRect, TCanvas& canvas, const std::string& shortCut,
-                       const TFont* font = nullptr);
+                       const TFont* font = nullptr, TItemHost host = TItemHost::Control);
     void PaintGlyph(TCanvas& canvas, bool rightToLeft, bool topLevel, bool checked, bool enabled, bool pressed,
-                    bool selected, const RECT& rect, TBitmap& glyph);
+                    bool selected, const RECT& rect, TBitmap& glyph, TItemHost host = TItemHost::Control);
 
     // Frames a popup-menu window flatly (with a shadow outside Windows XP) and keeps it framed until it hides.
     void PaintFlatMenuFrame(HWND window, bool rightToLeft);
@@ -158,6 +162,7 @@ private:
     bool StyleControl(TComponent* component, bool activate, bool redraw);
     void ReleaseOwnHandlers();
     void RequestFrame(TMenuItem& item, TCanvas& canvas);
+    void PaintOpaqueText(const std::string& text, UINT flags, RECT textRect, TCanvas& canvas, TColor color);
 
     std::uint8_t dimLevel_ = 30;
     std::uint8_t grayLevel_ = 10;
@@ -201,7 +206,8 @@ public:
     virtual ~TControlStyler() = default;
     // Puts a painter in front of the control's window procedure, saving its look.
     virtual void Subclass(TFlatStyle& style, TControl& control) = 0;
-    // Moves the painters of controls not on exceptForm (none when nullptr) from this style to successor.
+    // Moves the painters of controls not on exceptForm (all of them when it is nullptr) from this style to
+    // successor.
     virtual void MoveTo(TFlatStyle& successor, TForm* exceptForm) = 0;
     // Gives the controls on form their own window procedure and look back.
     virtual void Restore(TForm& form) = 0;

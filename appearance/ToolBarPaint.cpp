@@ -44,7 +44,8 @@ void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCusto
     const TColor background = s.HighColor ? LightenColor(bar->Color(), 16) : bar->Color();
     const RECT b = button->BoundsRect();
     RECT r = b;
-    if (!bar->Transparent()) FillRectIn(c, r, background);
+    c.Brush().SetColor(background);
+    if (!bar->Transparent()) c.FillRect(r);
 
     TColor fill = background;
     bool filled = false;
@@ -66,7 +67,8 @@ void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCusto
         if (!bar->Transparent()) filled = true;
     }
     r.top += 1;
-    if (filled) FillRectIn(c, r, fill);
+    c.Brush().SetColor(fill);  // a disabled caption's bitmap takes the brush as it is left here
+    if (filled) c.FillRect(r);
     if (framed) {
         c.Pen().SetColor(s.SchemeSelectBorderColor);
         if (button->Style() == tbsDropDown) {
@@ -77,7 +79,7 @@ void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCusto
         }
     }
     if ((button->MenuItem() != nullptr || button->DropdownMenu() != nullptr) && (state & cdsSelected))
-        PaintSelectedTopItem(button->MenuItem(), c, r, bar->Color(), false);
+        PaintSelectedTopItem(TItemHost::ToolButton, c, r, bar->Color(), false);
     r = b;
 
     if (button->Style() == tbsDropDown) {
@@ -117,7 +119,7 @@ void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCusto
         r.top += 2;
         r.bottom = r.top + glyph.Height() + 6;
         PaintGlyph(c, false, false, (state & cdsChecked) != 0, button->Enabled(), (state & cdsSelected) != 0,
-                   (state & cdsHot) != 0, r, glyph);
+                   (state & cdsHot) != 0, r, glyph, TItemHost::ToolButton);
     }
     r = b;
 
@@ -144,7 +146,7 @@ void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCusto
         if (button->Down() && !button->Enabled()) InflateRect(&r, -1, -1);
         r.top += (r.bottom - r.top - c.TextHeight("W")) / 2;
         PaintItemText(button->Caption(), format, rtl, button->MenuItem() != nullptr, false, button->Enabled(),
-                      (state & cdsSelected) != 0, r, c, "");
+                      (state & cdsSelected) != 0, r, c, "", nullptr, TItemHost::ToolButton);
         r = b;
     }
 
@@ -152,7 +154,8 @@ void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCusto
     if (position > 0 && bar->Buttons(position - 1)->IsSeparator()) {
         TToolButton* separator = bar->Buttons(position - 1);
         r = separator->BoundsRect();
-        if (!bar->Transparent()) FillRectIn(c, r, background);
+        c.Brush().SetColor(background);
+        if (!bar->Transparent()) c.FillRect(r);
         if (separator->Tag() > 0) {
             r.top += 2;
             r.bottom -= 1;

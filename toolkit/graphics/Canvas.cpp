@@ -75,7 +75,13 @@ void TCanvas::PrepareText() {
     }
 }
 
-void TCanvas::TextOut(int x, int y, const std::string& text) {
+void TCanvas::TextOut(int x, int y, const std::string& text) { PlaceText(x, y, text, 0, nullptr); }
+
+void TCanvas::TextRect(const RECT& clip, int x, int y, const std::string& text, UINT options) {
+    PlaceText(x, y, text, options | ETO_CLIPPED, &clip);
+}
+
+void TCanvas::PlaceText(int x, int y, const std::string& text, UINT options, const RECT* clip) {
     PrepareText();
     HDC dc = Handle();
     TSelectObject font(dc, font_.Handle());
@@ -86,12 +92,12 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     SIZE size{};
     int fit = 0;
     if (count == 0 || !GetTextExtentExPointA(dc, text.data(), count, INT_MAX, &fit, ends.data(), &size) || fit != count) {
-        ::TextOutA(dc, x, y, text.data(), count);
+        ExtTextOutA(dc, x, y, options, clip, text.data(), static_cast<UINT>(count), nullptr);
         return;
     }
     std::vector<int> advances(text.size());
     for (int i = 0; i < count; ++i) advances[i] = ends[i] - (i > 0 ? ends[i - 1] : 0);
-    ExtTextOutA(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(count), advances.data());
+    ExtTextOutA(dc, x, y, options, clip, text.data(), static_cast<UINT>(count), advances.data());
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {

@@ -44,6 +44,8 @@ public:
 
     // Text in the font's colour; the background is the brush colour, or left untouched with a clear brush.
     void TextOut(int x, int y, const std::string& text);
+    // The same, clipped to clip, with further ExtTextOut options (ETO_RTLREADING); no access-key marks.
+    void TextRect(const RECT& clip, int x, int y, const std::string& text, UINT options = 0);
     SIZE TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }
@@ -68,6 +70,7 @@ protected:
     // Called before the current handle is dropped; a canvas that acquired its DC releases it here.
     virtual void ReleasingHandle(HDC) {}
     void PrepareText();
+    void PlaceText(int x, int y, const std::string& text, UINT options, const RECT* clip);
 
 private:
     HDC dc_ = nullptr;
