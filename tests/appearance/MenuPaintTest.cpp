@@ -1,8 +1,11 @@
 // Menu items painted into bitmaps and read back pixel by pixel; measuring; painting odd items safely.
 #include <memory>
+#include <utility>
 
+#include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/system/Screen.h"
 
 namespace {
 
@@ -14,6 +17,7 @@ constexpr TColor kDisabled = RGBColor(0, 0, 255);
 constexpr TColor kSeparator = RGBColor(255, 0, 255);
 constexpr TColor kChecked = RGBColor(0, 128, 128);
 constexpr TColor kSentinel = RGBColor(1, 2, 3);
+constexpr TColor kInk = RGBColor(40, 90, 160);
 constexpr int kW = 120;
 constexpr int kH = 22;
 
@@ -200,6 +204,174 @@ TEST_F(MenuPaintTest, OddItemsPaintOnlyInsideTheirRectangle) {
     style->PaintGlyph(target.Canvas(), false, false, false, true, false, false, Rect(), empty);
     EXPECT_TRUE(OnlyInsideTouched());
     popup->SetImages(nullptr);
+}
+
+// A 10 x 10 glyph: background, a square of kInk from (2, 2) to (7, 7), and one white pixel at (4, 4) in it.
+void PaintGlyphPicture(TBitmap& glyph, TColor background) {
+    glyph.SetSize(10, 10);
+    TCanvas& g = glyph.Canvas();
+    g.Brush().SetColor(background);
+    g.FillRect(RECT{0, 0, 10, 10});
+    g.Brush().SetColor(kInk);
+    g.FillRect(RECT{2, 2, 8, 8});
+    g.SetPixel(4, 4, clWhite);
+}
+
+// The first and last column holding a pixel of that colour, or (-1, -1).
+std::pair<int, int> InkColumns(TCanvas& c, int left, int right, int top, int bottom, TColor colour) {
+    std::pair<int, int> span{-1, -1};
+    for (int x = left; x < right; ++x)
+        for (int y = top; y < bottom; ++y)
+            if (c.Pixel(x, y) == colour) {
+                if (span.first < 0) span.first = x;
+                span.second = x;
+            }
+    return span;
+}
+
+TEST_F(MenuPaintTest, BarItemCaptionStartsAfterItsGlyphAndWithoutOneTakesTheWholeItem) {
+    TMenuItem* imaged = AddItem(form.get(), mainMenu->Items(), "Edit");
+    imaged->Bitmap().SetSize(16, 16);
+    imaged->Bitmap().Canvas().Brush().SetColor(clRed);
+    imaged->Bitmap().Canvas().FillRect(RECT{0, 0, 16, 16});
+    top->SetCaption("Edit");
+    // The caption goes in T moved in by 3; with a 16-pixel glyph T begins at 16 + 4 - 5 (right to left it ends
+    // at W - (16 + 8) + 5).
+    struct {
+        bool image, rtl;
+        RECT text;
+    } cases[] = {{false, false, {3, 0, kW, kH}},
+                 {true, false, {16 + 4 - 5 + 3, 0, kW, kH}},
+                 {false, true, {0, 0, kW - 3, kH}},
+                 {true, true, {0, 0, kW - 16 - 8 + 5 - 3, kH}}};
+    for (const auto& c : cases) {
+        mainMenu->SetBiDiMode(c.rtl ? bdRightToLeft : bdLeftToRight);
+        style->HandleDrawItem(c.image ? imaged : top, target.Canvas(), Rect(), false);
+        TBitmap expected;
+        expected.SetSize(kW, kH);
+        TCanvas& e = expected.Canvas();
+        e.Brush().SetColor(clWhite);
+        e.FillRect(RECT{0, 0, kW, kH});
+        e.Font().Assign(style->Font());
+        RECT r = c.text;
+        e.DrawText(" Edit", r, c.rtl ? DT_RIGHT | DT_RTLREADING : 0);
+        const RECT item = Rect();
+        std::pair<int, int> shown = InkColumns(target.Canvas(), item.left, item.right, item.top, item.bottom, clBlack);
+        std::pair<int, int> want = InkColumns(e, 0, kW, 0, kH, clBlack);
+        ASSERT_GE(want.first, 0);
+        EXPECT_EQ(shown.first - item.left, want.first) << c.image << c.rtl;
+        EXPECT_EQ(shown.second - item.left, want.second) << c.image << c.rtl;
+    }
+}
+
+TEST_F(MenuPaintTest, ItemBitmapGlyphIsKeyedOnTheGlyphsOwnWhiteAndKeepsItsTransparentSetting) {
+    for (bool transparent : {false, true}) {
+        PaintGlyphPicture(item->Bitmap(), clRed);
+        item->Bitmap().SetTransparent(transparent);
+        Paint(*item, false);
+        // The glyph sits at ((24 - 10) / 2 - 1, 3) and is dimmed: an idle enabled item in high colour.
+        const int x = 6, y = 3;
+        const TColor ink = style->Scheme().HighColor ? LightenColor(kInk, style->DimLevel()) : kInk;
+        EXPECT_EQ(At(x + 2, y + 2), ink);
+        EXPECT_EQ(At(x, y), kIconBack) << "the bitmap's own background is left out";
+        EXPECT_EQ(At(x + 4, y + 4), kIconBack) << "white is the glyph bitmap's background, so it is left out too";
+        EXPECT_EQ(item->Bitmap().Transparent(), transparent);
+    }
+}
+
+TEST_F(MenuPaintTest, GlyphGoesWhereItsHostPutsItAndCastsTheHostsShadow) {
+    enum TShadow { none, schemeSelect, ownSelect };
+    // Offsets from the rectangle's top-left corner of a 10-pixel glyph in an IconWidth of 24.
+    struct {
+        TItemHost host;
+        bool top, checked, selected, systemColors;
+        int dx, dy;
+        TShadow shadow;
+    } cases[] = {
+        {TItemHost::MenuItem, false, false, true, false, (24 - 10) / 2 - 1 - 1, 3 - 1, schemeSelect},
+        {TItemHost::MenuItem, true, false, true, false, 1 - 1, 3 - 2, schemeSelect},
+        {TItemHost::ToolButton, false, false, true, false, -1, 1 - 1, ownSelect},
+        {TItemHost::ToolButton, false, false, true, true, -1, 1 - 1, schemeSelect},
+        {TItemHost::ToolButton, false, true, false, false, 0, 1, none},
+        {TItemHost::Control, false, false, true, false, -1, 1 - 1, schemeSelect},
+    };
+    const RECT rect{10, 5, 50, 30};
+    for (const auto& c : cases) {
+        TCanvas& t = target.Canvas();
+        t.Brush().SetColor(kSentinel);
+        t.FillRect(RECT{0, 0, kW + 20, kH + 10});
+        style->SetUseSystemColors(c.systemColors);
+        style->BuildColorScheme(t);
+        const TColorScheme& s = style->Scheme();
+        TColor shadow = kSentinel;
+        if (c.shadow != none)
+            shadow = DarkenColor(c.shadow == ownSelect && s.HighColor ? LightenColor(kSelect, 68) : s.SchemeSelectColor, 50);
+        TBitmap glyph;
+        PaintGlyphPicture(glyph, clRed);
+        style->PaintGlyph(t, false, c.top, c.checked, true, false, c.selected, rect, glyph, c.host);
+        const int x = rect.left + c.dx, y = rect.top + c.dy;
+        const int n = static_cast<int>(&c - cases);
+        EXPECT_EQ(t.Pixel(x + 2, y + 2), kInk) << n;
+        EXPECT_EQ(t.Pixel(x + 1, y + 2), kSentinel) << n;
+        EXPECT_EQ(t.Pixel(x + 2, y + 1), kSentinel) << n;
+        EXPECT_EQ(t.Pixel(x + 9, y + 9), shadow) << n;
+    }
+}
+
+TEST_F(MenuPaintTest, HotBarItemIsMeasuredFromTheFormThatOwnsTheMenu) {
+    ASSERT_TRUE(style->IsNTPlatform());
+    TMainMenu* otherMenu = nullptr;
+    TMenuItem* otherTop = nullptr;
+    TLayoutForm adopted(nullptr, [&](TForm& f) {
+        otherMenu = new TMainMenu(&f);
+        otherTop = AddItem(&f, otherMenu->Items(), "Edit");
+    });
+    // Place one form so that the pointer, wherever it is, lies in the item's rectangle as seen from it.
+    const POINT p = Screen->CursorPos();
+    const RECT r = Rect();
+    auto over = [&](TForm& f) { f.SetBounds(p.x - r.left - 5, p.y - r.top - 5, 300, 200); };
+    auto away = [&](TForm& f) { f.SetBounds(p.x + 400, p.y + 400, 300, 200); };
+    struct {
+        TForm* pointerOver;
+        TForm* elsewhere;
+        bool hot;
+    } cases[] = {{&adopted, form.get(), true}, {form.get(), &adopted, false}};
+    for (const auto& c : cases) {
+        over(*c.pointerOver);
+        away(*c.elsewhere);
+        style->HandleDrawItem(otherTop, target.Canvas(), Rect(), false);
+        EXPECT_EQ(At(0, 0), c.hot ? kSelectBorder : kMenu) << c.hot;
+        EXPECT_EQ(At(kW - 9, 2), c.hot ? kSelect : kMenu) << c.hot;
+        EXPECT_EQ(At(kW - 7, 2), kMenu) << "the hot box ends 7 short of the right edge";
+    }
+}
+
+TEST_F(MenuPaintTest, DisabledToolButtonCaptionIsCopiedInFromABitmapInThatBitmapsOwnFont) {
+    style->Font().SetName("Tahoma");
+    style->Font().SetHeight(-15);
+    style->Font().SetStyle(fsBold);
+    TCanvas& c = target.Canvas();
+    style->BuildColorScheme(c);
+    const TColor brush = RGBColor(90, 160, 90);
+    c.Brush().SetColor(brush);
+    const RECT t{10, 2, 110, 30};
+    style->PaintItemText("Off", DT_CENTER, false, false, false, false, false, t, c, "Ctrl+O", nullptr,
+                         TItemHost::ToolButton);
+    // The rectangle moves down by (its height - the height of "W" in the given font) div 2; nothing else is drawn.
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    scratch.Canvas().Font().Assign(style->Font());
+    const int top = t.top + (t.bottom - t.top - scratch.Canvas().TextHeight("W")) / 2;
+    TBitmap expected;
+    PaintOpaqueCaptionReference(expected, "Off", t.right - t.left, t.bottom - top, brush,
+                                style->Scheme().SchemeDisabledColor, DT_CENTER);
+    int differing = 0;
+    for (int y = 0; y < kH + 10; ++y)
+        for (int x = 0; x < kW + 20; ++x) {
+            const bool inside = x >= t.left && x < t.right && y >= top && y < t.bottom;
+            differing += c.Pixel(x, y) != (inside ? expected.Canvas().Pixel(x - t.left, y - top) : kSentinel);
+        }
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include <commctrl.h>
 
+#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
@@ -12,6 +14,7 @@
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/ToolBar.h"
+#include "toolkit/graphics/ImageList.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
@@ -120,6 +123,79 @@ TEST_F(ToolBarPaintTest, ControlBarBandIsFilledFlatWithDashesThatDarkenDownwards
     EXPECT_FALSE(controlBar->OnBandPaint);
     harness::PaintNow(*controlBar);
     EXPECT_EQ(ClientPixel(*controlBar, band.left, band.top), Rgb(clBtnHighlight)) << "its own frame again";
+}
+
+TEST_F(ToolBarPaintTest, PressedMenuButtonGetsThePlainHighlightAndAHotGlyphSitsAtTheButtonsPlaceWithItsShadow) {
+    auto* linked = new TMenuItem(form.get());
+    plain->SetMenuItem(linked);
+    SendMessageA(bar->Handle(), TB_PRESSBUTTON, plain->Command(), TRUE);
+    harness::PaintNow(*bar);
+    // The plain form on the button less its top row: border on the left and 3 from the right, a strip of the
+    // bar's colour darkened by 70 in the last two columns below the top two rows.
+    const RECT b = plain->BoundsRect();
+    const int top = b.top + 1;
+    const COLORREF border = Rgb(S().SchemeSelectBorderColor);
+    EXPECT_EQ(ClientPixel(*bar, b.left, top + 4), border);
+    EXPECT_EQ(ClientPixel(*bar, b.right - 3, top + 4), border);
+    EXPECT_EQ(ClientPixel(*bar, b.left + 3, top + 4), Rgb(S().SchemeSelectColor));
+    EXPECT_EQ(ClientPixel(*bar, b.right - 1, top + 4), Rgb(DarkenColor(bar->Color(), 70)));
+    EXPECT_EQ(ClientPixel(*bar, b.right - 2, top), Rgb(bar->Color()));
+    SendMessageA(bar->Handle(), TB_PRESSBUTTON, plain->Command(), FALSE);
+    plain->SetMenuItem(nullptr);
+
+    // A 16 x 16 picture, white around a square of ink from (4, 4) to (11, 11).
+    constexpr DWORD kInk = 0x00285AA0;
+    std::vector<DWORD> pixels(16 * 16, 0x00FFFFFF);
+    for (int y = 4; y < 12; ++y)
+        for (int x = 4; x < 12; ++x) pixels[static_cast<size_t>(y * 16 + x)] = kInk;
+    TBitmapHandle picture(CreateBitmap(16, 16, 1, 32, pixels.data()));
+    TImageList images(nullptr, 16, 16);
+    ASSERT_EQ(ImageList_AddMasked(images.Handle(), picture.Get(), RGB(255, 255, 255)), 0);
+    bar->SetImages(&images);
+    plain->SetImageIndex(0);
+    style->SetUseSystemColors(false);
+    style->SetSelectColor(RGBColor(0, 0, 200));
+    SendMessageA(bar->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(plain->Index()), 0);
+    harness::PaintNow(*bar);
+    ASSERT_TRUE(S().HighColor);
+    const TColor hotFill = LightenColor(RGBColor(0, 0, 200), 68);
+    // Centred, 2 below the top, then lifted by one to the left and up: (left - 1, top + 1 - 1).
+    const int x = b.left + static_cast<int>(std::nearbyint((b.right - b.left - 16) / 2.0)) - 1;
+    const int y = b.top + 2;
+    EXPECT_EQ(ClientPixel(*bar, x + 4, y + 4), RGB(40, 90, 160));
+    EXPECT_EQ(ClientPixel(*bar, x + 3, y + 4), Rgb(hotFill));
+    EXPECT_EQ(ClientPixel(*bar, x + 4, y + 3), Rgb(hotFill));
+    EXPECT_EQ(ClientPixel(*bar, x + 13, y + 13), Rgb(DarkenColor(hotFill, 50))) << "the shadow's own base";
+    SendMessageA(bar->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+    bar->SetImages(nullptr);
+}
+
+TEST_F(ToolBarPaintTest, DisabledButtonCaptionIsCopiedInFromABitmapFilledWithTheButtonsBackground) {
+    style->Font().SetName("Tahoma");
+    style->Font().SetStyle(fsBold);
+    plain->SetCaption("Off");
+    plain->SetEnabled(false);
+    bar->SetShowCaptions(true);
+    harness::PaintNow(*bar);
+    // The caption's rectangle: its text height plus 6 above the bottom, moved down twice by half of what is
+    // left over the height of "W".
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    scratch.Canvas().Font().Assign(style->Font());
+    const int textHeight = scratch.Canvas().TextHeight("Off");
+    const int w = scratch.Canvas().TextHeight("W");
+    const RECT b = plain->BoundsRect();
+    int top = b.bottom - textHeight - 6;
+    top += (b.bottom - top - w) / 2;
+    top += (b.bottom - top - w) / 2;
+    TBitmap expected;
+    PaintOpaqueCaptionReference(expected, "Off", b.right - b.left, b.bottom - top, LightenColor(bar->Color(), 16),
+                                S().SchemeDisabledColor, DT_CENTER);
+    int differing = 0;
+    for (int py = top; py < b.bottom; ++py)
+        for (int px = b.left; px < b.right; ++px)
+            differing += ClientPixel(*bar, px, py) != Rgb(expected.Canvas().Pixel(px - b.left, py - top));
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
