@@ -6,6 +6,8 @@
 
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/forms/PlaceControl.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/PlatformInfo.h"
 
@@ -158,6 +160,36 @@ TEST_F(FlatStyleManagerTest, HandOverMovesPaintersToTheNextActiveStyleOrRestores
     delete main;
     delete adopted.form;
     delete second.form;
+}
+
+TEST_F(FlatStyleManagerTest, InactiveStyleThatGoesTakesItsHandlersOutOfTheMenusItAdopted) {
+    TStyledForm adopted(TStyledForm::none);
+    TStyledForm leader(TStyledForm::active);
+    PassMessageToApplicationWindow();
+    leader.style->SetActive(false);  // walks its own form only
+    ASSERT_TRUE(HoldsStyleOf(*adopted.item, leader.style));
+    delete leader.style;
+    EXPECT_TRUE(HoldsNoStyle(*adopted.item)) << "no item keeps a handler of a style that went";
+    delete leader.form;
+    delete adopted.form;
+}
+
+TEST_F(FlatStyleManagerTest, ActiveStyleWithoutAFormHandsEveryPainterToItsSuccessor) {
+    TEdit* edit = nullptr;
+    TForm* adopted = new TLayoutForm(nullptr, [&](TForm& f) { edit = PlaceControl<TEdit>(&f, &f, 10, 10, 80, 22); });
+    auto lone = std::make_unique<TFlatStyle>(nullptr);
+    lone->SetActive(true);
+    FlatStyleManager->AddFlatStyle(lone.get());
+    ASSERT_EQ(FlatStyleManager->ActiveFlatStyle(), lone.get());
+    PassMessageToApplicationWindow();
+    ASSERT_NE(SubClassOf(*lone, edit), nullptr);
+    TStyledForm successor(TStyledForm::active);
+    lone.reset();
+    EXPECT_EQ(FlatStyleManager->ActiveFlatStyle(), successor.style);
+    EXPECT_NE(SubClassOf(*successor.style, edit), nullptr) << "the painter moved, as no control lies on a missing form";
+    EXPECT_TRUE(TControlSubClass::IsSubclassed(*edit));
+    delete adopted;
+    delete successor.form;
 }
 
 // Reports Windows XP (NT 5.1) or a later NT version.
