@@ -44,15 +44,3 @@ inline TControlSubClass* SubClassOf(TFlatStyle& style, const TControl* control) 
             return object;
     return nullptr;
 }
-
-// A caption as a disabled tool button shows it: drawn on a bitmap filled with the brush colour, in a fresh
-// bitmap's font and the given colour.
-inline void PaintOpaqueCaptionReference(TBitmap& picture, const std::string& text, int width, int height,
-                                        TColor brush, TColor colour, UINT flags) {
-    picture.SetSize(width, height);
-    picture.Canvas().Brush().SetColor(brush);
-    picture.Canvas().FillRect(RECT{0, 0, width, height});
-    picture.Canvas().Font().SetColor(colour);
-    RECT r{0, 0, width, height};
-    picture.Canvas().DrawText(text, r, flags | DT_EXPANDTABS | DT_VCENTER);
-}

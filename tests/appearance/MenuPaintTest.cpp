@@ -346,32 +346,4 @@ TEST_F(MenuPaintTest, HotBarItemIsMeasuredFromTheFormThatOwnsTheMenu) {
     }
 }
 
-TEST_F(MenuPaintTest, DisabledToolButtonCaptionIsCopiedInFromABitmapInThatBitmapsOwnFont) {
-    style->Font().SetName("Tahoma");
-    style->Font().SetHeight(-15);
-    style->Font().SetStyle(fsBold);
-    TCanvas& c = target.Canvas();
-    style->BuildColorScheme(c);
-    const TColor brush = RGBColor(90, 160, 90);
-    c.Brush().SetColor(brush);
-    const RECT t{10, 2, 110, 30};
-    style->PaintItemText("Off", DT_CENTER, false, false, false, false, false, t, c, "Ctrl+O", nullptr,
-                         TItemHost::ToolButton);
-    // The rectangle moves down by (its height - the height of "W" in the given font) div 2; nothing else is drawn.
-    TBitmap scratch;
-    scratch.SetSize(1, 1);
-    scratch.Canvas().Font().Assign(style->Font());
-    const int top = t.top + (t.bottom - t.top - scratch.Canvas().TextHeight("W")) / 2;
-    TBitmap expected;
-    PaintOpaqueCaptionReference(expected, "Off", t.right - t.left, t.bottom - top, brush,
-                                style->Scheme().SchemeDisabledColor, DT_CENTER);
-    int differing = 0;
-    for (int y = 0; y < kH + 10; ++y)
-        for (int x = 0; x < kW + 20; ++x) {
-            const bool inside = x >= t.left && x < t.right && y >= top && y < t.bottom;
-            differing += c.Pixel(x, y) != (inside ? expected.Canvas().Pixel(x - t.left, y - top) : kSentinel);
-        }
-    EXPECT_EQ(differing, 0);
-}
-
 }  // namespace

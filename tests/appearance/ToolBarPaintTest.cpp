@@ -23,6 +23,18 @@ COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
 
 using harness::ClientPixel;
 
+// A caption as a disabled tool button shows it: drawn on a bitmap filled with the brush colour, in a fresh
+// bitmap's font and the given colour.
+void PaintOpaqueCaptionReference(TBitmap& picture, const std::string& text, int width, int height, TColor brush,
+                                 TColor colour, UINT flags) {
+    picture.SetSize(width, height);
+    picture.Canvas().Brush().SetColor(brush);
+    picture.Canvas().FillRect(RECT{0, 0, width, height});
+    picture.Canvas().Font().SetColor(colour);
+    RECT r{0, 0, width, height};
+    picture.Canvas().DrawText(text, r, flags | DT_EXPANDTABS | DT_VCENTER);
+}
+
 struct ToolBarPaintTest : ::testing::Test {
     void SetUp() override {
         harness::TestApplication();
