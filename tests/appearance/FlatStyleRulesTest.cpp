@@ -195,8 +195,10 @@ TEST_F(FlatStyleRulesTest, DestroyingTheStyleUnbindsItsMenusWhetherActiveOrNot) 
 
     auto* inactive = new TFlatStyle(form.get());
     open->OnDrawItem = MethodOf<&TFlatStyle::HandleDrawItem>(inactive);  // left bound by hand
+    mainMenu->SetOwnerDraw(true);
     delete inactive;
     EXPECT_FALSE(open->OnDrawItem);
+    EXPECT_FALSE(mainMenu->OwnerDraw()) << "an inactive style's deactivation walk runs too";
 }
 
 }  // namespace
