@@ -385,8 +385,8 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
     Close();
 }
 
-// The container (or the carrier it went into) reaches the disk before any source is wiped, so that a
-// power cut can never leave neither.
+// The container (or the carrier it went into) reaches the disk before any source is wiped: a power cut
+// between the two must not lose both.
 bool TForm2::ContainerOnDisk(const std::string& path) {
     TWin32FileStream container(path, TFileMode::fmOpenWrite);
     if (container.IsOpen() && container.Flush()) return true;
