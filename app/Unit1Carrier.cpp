@@ -56,7 +56,7 @@ void TForm1::Unhidefiles1Click(TComponent*) {
     {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenRead);
         int64_t start = 0;
-        if (!carrier.IsOpen() || !ReadCarrierTrailer(carrier, start)) {
+        if (!carrier.IsOpen() || !FindCarrierPackage(carrier, start)) {
             ReportCarrierFailure(InvalidCarrierText());
             return;
         }
@@ -87,8 +87,9 @@ void TForm1::Clear1Click(TComponent*) {
     {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenReadWrite);
         int64_t length = 0;
-        // The trailer read now counts; it never lies beyond the file, so the carrier only ever gets shorter.
-        if (!carrier.IsOpen() || !ReadCarrierTrailer(carrier, length)) {
+        // The trailer read now counts, and a package must still begin where it points; it never lies beyond
+        // the file, so the carrier only ever gets shorter.
+        if (!carrier.IsOpen() || !FindCarrierPackage(carrier, length)) {
             ReportCarrierFailure(InvalidCarrierText());
             return;
         }

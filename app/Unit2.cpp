@@ -381,15 +381,24 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
     }
     ProgressBar1->SetPosition(0);
     EnableControls(true);
-    OfferErase();
+    OfferErase(destinationPath);
     Close();
 }
 
-void TForm2::OfferErase() {
+// The container (or the carrier it went into) reaches the disk before any source is wiped: a power cut
+// between the two must not lose both.
+bool TForm2::ContainerOnDisk(const std::string& path) {
+    TWin32FileStream container(path, TFileMode::fmOpenWrite);
+    if (container.IsOpen() && container.Flush()) return true;
+    ReportWriteFailure(container);
+    return false;
+}
+
+void TForm2::OfferErase(const std::string& container) {
     const int answer = ShowDialogMessage(
         *this, "The file(s) has been successfully encrypted!\r\rDo you want to erase (delete) the source files?",
         kProductCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
-    if (answer != IDYES) return;
+    if (answer != IDYES || !ContainerOnDisk(container)) return;
     for (int i = 0; i < RowCount(); ++i) MainWindowFiles->EraseFile(ItemFullPath(i));
     LetPendingMessagesRun();
 }

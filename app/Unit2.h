@@ -87,7 +87,8 @@ private:
     void ReportWriteFailure(const TByteStream& destination);
     bool CopyStub(TByteStream& destination);
     bool WriteFiles(TByteStream& destination, const std::vector<THeaderEntry>& entries, bool& stopped);
-    void OfferErase();
+    bool ContainerOnDisk(const std::string& path);
+    void OfferErase(const std::string& container);
     // The file of row i: its folder and name.
     std::string ItemFullPath(int index) const;
     void ShowInfo(const std::string& text, TWinControl* focus);

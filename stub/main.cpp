@@ -6,19 +6,22 @@
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
 #include "toolkit/system/Application.h"
+#include "toolkit/system/ProgramGuard.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    TApplication application;
-    application.Initialize();
-    application.SetTitle("Quiverlock");
-    application.CreateForm(Stub::Form1);
-    application.CreateForm(Stub::Form2);
-    application.Run();
-    return 0;
+    return RunGuarded("Quiverlock", [] {
+        TApplication application;
+        application.Initialize();
+        application.SetTitle("Quiverlock");
+        application.CreateForm(Stub::Form1);
+        application.CreateForm(Stub::Form2);
+        application.Run();
+    });
 }
 
-// An exception that nothing catches ends the program without the text of the standard handler, which would
-// pull the symbol demangler into every package.
+// The guard above and the window procedures stop every exception; one that still escapes (thrown from a
+// destructor during unwinding) ends the program without the text of the standard handler, which would pull
+// the symbol demangler into every package.
 namespace __gnu_cxx {
 void __verbose_terminate_handler() { abort(); }
 }  // namespace __gnu_cxx

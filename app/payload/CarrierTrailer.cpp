@@ -25,3 +25,13 @@ bool ReadCarrierTrailer(TByteStream& carrier, int64_t& carrierLength) {
     carrierLength = value;
     return true;
 }
+
+bool FindCarrierPackage(TByteStream& carrier, int64_t& packageStart) {
+    int64_t start = 0;
+    if (!ReadCarrierTrailer(carrier, start)) return false;
+    if (carrier.Size() - kTrailerSize - start < kLeastPackageSize || !carrier.Seek(start)) return false;
+    char magic[2] = {};
+    if (carrier.Read(magic, 2) != 2 || magic[0] != 'M' || magic[1] != 'Z') return false;
+    packageStart = start;
+    return true;
+}

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/payload/ByteStream.h"
+#include "app/payload/PayloadFormat.h"
 
 constexpr int32_t kTrailerSize = 10;
 
@@ -18,3 +19,11 @@ bool WriteCarrierTrailer(TByteStream& carrier, int64_t carrierLength);
 // (an invalid carrier) when the stream is shorter than 10 bytes, the bytes are not all decimal
 // digits, or the length is beyond the start of the trailer. Moves the position.
 bool ReadCarrierTrailer(TByteStream& carrier, int64_t& carrierLength);
+
+// The least a package holds: the "MZ" that begins its stub (whose size a carrier does not record, and which
+// may come from another build), the password check block and the header length field.
+constexpr int64_t kLeastPackageSize = 2 + kHeaderStart;
+
+// Reads the trailer and checks that a package begins at the length it gives: "MZ" there and at least
+// kLeastPackageSize bytes before the trailer. False when the stream is no carrier. Moves the position.
+bool FindCarrierPackage(TByteStream& carrier, int64_t& packageStart);

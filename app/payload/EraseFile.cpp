@@ -1,4 +1,4 @@
-// Erasing a file: overwrite it, restore its length, delete it (Windows).
+// Erasing a file: overwrite it, put the overwrite on the disk, restore its length, delete it (Windows).
 #include "app/payload/EraseFile.h"
 
 #include <windows.h>
@@ -10,7 +10,7 @@
 
 void EraseFile(const std::string& path, TEraseHost& host) { EraseFileWith(path, host, nullptr); }
 
-void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamWrap& wrap) {
+void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamWrap& wrap, const TWipeFlush& flush) {
     if (!IsFile(path)) return;
     bool wiped = false;
     uint32_t error = 0;
@@ -20,8 +20,9 @@ void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamW
         if (file.IsOpen()) {
             const std::unique_ptr<TByteStream> wrapped = wrap ? wrap(file) : nullptr;
             TByteStream& through = wrapped ? *wrapped : file;
-            wiped = WipeContents(through);
-            error = through.LastError();
+            // A deleted file's cached writes are dropped, never written: the zeros must reach the disk first.
+            wiped = WipeContents(through, [&] { return flush ? flush() : file.Flush(); });
+            error = through.LastError() != 0 ? through.LastError() : file.LastError();
         }
     }
     if (!wiped) {

@@ -28,11 +28,17 @@ public:
 };
 
 // Does nothing for a missing path or a folder. Otherwise opens the file for writing without
-// sharing, overwrites it (WipeContents), closes it, lets messages run and deletes it. Never raises.
+// sharing, overwrites it and flushes the overwrite to the disk (WipeContents), closes it, lets messages
+// run and deletes it. A failed flush is a failed erase: reported, and the file is not deleted. Never raises.
 void EraseFile(const std::string& path, TEraseHost& host);
 
 // Puts a stream of the caller's between the wipe and the opened file (tests make it fail).
 using TWipeStreamWrap = std::function<std::unique_ptr<TByteStream>(TByteStream& file)>;
 
-// EraseFile with the overwrite going through the stream that wrap puts around the file.
-void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamWrap& wrap);
+// Stands in for the flush of the overwritten file to the disk (tests make it fail or watch it).
+using TWipeFlush = std::function<bool()>;
+
+// EraseFile with the overwrite going through the stream that wrap puts around the file, and flush (when
+// given) in place of the file's own flush.
+void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamWrap& wrap,
+                   const TWipeFlush& flush = nullptr);

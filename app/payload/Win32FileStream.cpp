@@ -36,6 +36,8 @@ TWin32FileStream::~TWin32FileStream() {
 
 bool TWin32FileStream::IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
 
+bool TWin32FileStream::Flush() { return IsOpen() && (FlushFileBuffers(handle_) != 0 || Failed()); }
+
 bool TWin32FileStream::Failed() {
     error_ = GetLastError();
     return false;

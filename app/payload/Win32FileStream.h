@@ -11,6 +11,8 @@ public:
     ~TWin32FileStream() override;
 
     bool IsOpen() const;
+    // Writes the file's cached contents to the disk (FlushFileBuffers); false when the system could not.
+    bool Flush();
 
     int32_t Read(void* buffer, int32_t count) override;
     int32_t Write(const void* buffer, int32_t count) override;

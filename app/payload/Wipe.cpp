@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-bool WipeContents(TByteStream& file) {
+bool WipeContents(TByteStream& file, const std::function<bool()>& settle) {
     const int64_t size = file.Size();
     if (size < 0 || !file.Seek(0)) return false;
     char block[kWipeBlockSize];
@@ -14,5 +14,6 @@ bool WipeContents(TByteStream& file) {
         if (file.Write(block, kWipeBlockSize) != kWipeBlockSize) return false;
         written += kWipeBlockSize;
     } while (written <= size);
+    if (settle && !settle()) return false;
     return file.SetSize(size);
 }

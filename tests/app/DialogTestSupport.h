@@ -53,10 +53,15 @@ inline std::string TestProgramFolder() {
     return FolderOf(module);
 }
 
-// A small stand-in for the stub file beside the test program while it lives.
+// A small stand-in for the stub file beside the test program while it lives; it begins with "MZ", as every
+// program does.
 class TStubFile {
 public:
     explicit TStubFile(std::vector<uint8_t> bytes) : path_(TestProgramFolder() + "QVL.dat"), bytes_(std::move(bytes)) {
+        if (bytes_.size() >= 2) {
+            bytes_[0] = 'M';
+            bytes_[1] = 'Z';
+        }
         PutFile(path_, bytes_);
     }
     ~TStubFile() { DeleteFileA(path_.c_str()); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <cstdio>
 #include <thread>
 
@@ -437,6 +438,27 @@ TEST_F(EncryptDialog, EraseYesErasesEveryListedSourceInListOrder) {
     EXPECT_EQ(list.erased, (std::vector<std::string>{a, b}));
     EXPECT_EQ(form->ProgressBar1->Position(), 0);
     EXPECT_TRUE(InputsEnabled());
+}
+
+// The sources go only once the container is on the disk: one that cannot be flushed then (held open by
+// another program) is reported and every source stays.
+TEST_F(EncryptDialog, EraseYesErasesNothingWhenTheContainerCannotBeFlushedFirst) {
+    const TStubFile stub(RandomBytes(700, 40));
+    AddSource(list, scratch / "a.txt", RandomBytes(10, 41));
+    const std::string carrier = scratch / "holiday.jpg";
+    PutFile(carrier, RandomBytes(300, 42));
+    for (const auto& [mode, destination] : {std::pair{emStandard, scratch / "out.qvl"}, std::pair{emCarrier, carrier}}) {
+        Reopen();
+        std::optional<TWin32FileStream> holder;
+        scripted.services.AnswerMessageBox(IDYES, [&, path = destination] { holder.emplace(path, TFileMode::fmOpenRead); });
+        EXPECT_TRUE(Encrypt(mode, destination));
+        EXPECT_TRUE(list.erased.empty());
+        ASSERT_EQ(scripted.services.MessageTexts().size(), 2u);
+        const TServiceCall report = scripted.services.Calls().back();
+        EXPECT_EQ(report.Text, "File access denied.\r" + destination);
+        EXPECT_EQ(report.Caption, std::optional<std::string>("Quiverlock"));
+        EXPECT_EQ(report.Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    }
 }
 
 TEST_F(EncryptDialog, SourceOverFourGibibytesIsRecordedWithItsWholeSize) {

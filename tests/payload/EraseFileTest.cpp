@@ -1,6 +1,8 @@
 // Erasing files under the Windows file API: overwrite before delete, refusals, silence.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/payload/EraseFile.h"
 #include "app/payload/Wipe.h"
 #include "app/payload/WriteFailure.h"
@@ -47,6 +49,35 @@ TEST(EraseFile, ZeroCharactersReachTheDiskBeforeTheFileIsDeleted) {
         EXPECT_TRUE(host.reported.empty());
         EXPECT_EQ(host.messageRuns, 1);
         EXPECT_TRUE(host.fileThereDuringMessages);
+    }
+}
+
+// A deleted file's cached writes never reach the disk: the whole overwrite is flushed while the file is still
+// there, before its length is restored; a flush that fails is a failed erase.
+TEST(EraseFile, OverwriteIsFlushedBeforeTheLengthIsRestoredAndAFailedFlushKeepsTheFile) {
+    TScratchFolder folder("qvl_flush_");
+    const std::string path = folder / "victim.bin";
+    for (const bool flushes : {true, false}) {
+        PutFile(path, RandomBytes(1000, 8));
+        TRecordingHost host(path);
+        int flushed = 0;
+        int64_t sizeAtFlush = -1;
+        EraseFileWith(path, host, nullptr, [&] {
+            ++flushed;
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) sizeAtFlush = data.nFileSizeLow;
+            EXPECT_EQ(host.messageRuns, 0);
+            return flushes;
+        });
+        EXPECT_EQ(flushed, 1);
+        EXPECT_EQ(sizeAtFlush, 1200) << "three blocks of zeros, flushed before the cut";
+        EXPECT_EQ(FileExists(path), !flushes);
+        EXPECT_EQ(host.reported, flushes ? std::vector<std::string>{} : std::vector<std::string>{path});
+        if (!flushes) {
+            const std::vector<uint8_t> left = FileBytes(path);
+            EXPECT_EQ(std::count(left.begin(), left.end(), '0'), static_cast<std::ptrdiff_t>(left.size()));
+            EXPECT_EQ(host.messageRuns, 0);
+        }
     }
 }
 

@@ -1,7 +1,9 @@
 // The application: hooks on its window, idle listeners, errors escaping handlers, graphic controls' parents.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/controls/GraphicControl.h"
+#include "toolkit/system/ProgramGuard.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
@@ -69,24 +72,85 @@ TEST(Application, EveryIdleListenerIsCalledAndAnyCanAskForMore) {
 }
 
 struct Thrower {
-    void Click(TComponent*) { throw Exception("File access denied.\rC:\\x"); }
+    std::function<void()> raise;
+    void Click(TComponent*) { raise(); }
 };
 
-TEST(Application, ErrorEscapingAHandlerIsShownWithItsText) {
+// Whatever a handler throws stops at the window procedure: a box with its text, and the program goes on.
+TEST(Application, ErrorEscapingAHandlerIsShownWithItsTextAndTheWindowGoesOn) {
     TApplication& app = harness::TestApplication();
     app.SetTitle("Quiverlock");
-    TScriptedScope scope;
-    Thrower thrower;
+    const struct {
+        std::function<void()> raise;
+        std::string text;
+    } cases[] = {
+        {[] { throw Exception("File access denied.\rC:\\x"); }, "File access denied.\rC:\\x"},
+        {[] { throw std::bad_alloc(); }, std::bad_alloc().what()},
+        {[] { throw 42; }, "Unexpected error."},
+    };
     TForm form(nullptr);
     auto* button = new TButton(&form);
     button->SetParent(&form);
+    Thrower thrower;
     button->OnClick = MethodOf<&Thrower::Click>(&thrower);
-    harness::ClickButton(*button);
-    auto boxes = scope.services.CallsOf(TServiceKind::MessageBox);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].Text, "File access denied.\rC:\\x");
-    EXPECT_EQ(boxes[0].Caption, std::optional<std::string>("Quiverlock"));
-    EXPECT_EQ(boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    for (const auto& c : cases) {
+        TScriptedScope scope;
+        thrower.raise = c.raise;
+        harness::ClickButton(*button);
+        auto boxes = scope.services.CallsOf(TServiceKind::MessageBox);
+        ASSERT_EQ(boxes.size(), 1u) << c.text;
+        EXPECT_EQ(boxes[0].Text, c.text);
+        EXPECT_EQ(boxes[0].Caption, std::optional<std::string>("Quiverlock"));
+        EXPECT_EQ(boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+        EXPECT_TRUE(IsWindow(button->Handle()));
+    }
+}
+
+// A form whose window procedure throws while its window is made.
+class TFailingForm : public TForm {
+public:
+    explicit TFailingForm(UINT failAt) : TForm(nullptr), failAt_(failAt) {}
+
+protected:
+    void WndProc(TMessage& message) override {
+        if (message.Msg == failAt_) throw 42;
+        TForm::WndProc(message);
+    }
+
+private:
+    UINT failAt_;
+};
+
+// An exception that reaches the program block is shown and ends the program with 1, not with an abort.
+TEST(Application, ErrorReachingTheProgramBlockIsShownAndTheProgramEndsCleanly) {
+    harness::TestApplication().SetTitle("Quiverlock");
+    const struct {
+        UINT failAt;
+        int result;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {WM_NCCREATE, 1, {"Unexpected error.", "Cannot create the window of TForm"}},
+        {WM_CREATE, 0, {"Unexpected error."}},  // the window is made all the same
+        {WM_NULL, 0, {}},
+    };
+    for (const auto& c : cases) {
+        TScriptedScope scope;
+        const int result = RunGuarded("Quiverlock", [&] {
+            TFailingForm form(c.failAt);
+            form.Show();
+            EXPECT_TRUE(form.HandleAllocated());
+        });
+        EXPECT_EQ(result, c.result) << c.failAt;
+        std::vector<std::string> texts;
+        for (const TServiceCall& box : scope.services.CallsOf(TServiceKind::MessageBox)) texts.push_back(box.Text);
+        EXPECT_EQ(texts, c.texts) << c.failAt;
+    }
+    TScriptedScope scope;
+    EXPECT_EQ(RunGuarded("Quiverlock", [] { throw Exception("Cannot register the window class"); }), 1);
+    ASSERT_EQ(scope.services.Calls().size(), 1u);
+    EXPECT_EQ(scope.services.Calls()[0].Text, "Cannot register the window class");
+    EXPECT_EQ(scope.services.Calls()[0].Owner, nullptr);
+    EXPECT_EQ(scope.services.Calls()[0].Caption, std::optional<std::string>("Quiverlock"));
 }
 
 class TSwatch : public TGraphicControl {

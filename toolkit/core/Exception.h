@@ -13,3 +13,15 @@ public:
 private:
     std::string message_;
 };
+
+// The text of the exception being handled (call inside a catch block): what() of a std::exception, a fixed
+// text for anything else.
+inline std::string CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "Unexpected error.";
+    }
+}

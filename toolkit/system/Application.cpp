@@ -56,8 +56,8 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT message, WPARAM wPar
     TMessage m{message, wParam, lParam, 0};
     try {
         Application->WndProc(m);
-    } catch (const std::exception& e) {
-        Application->HandleException(e);
+    } catch (...) {
+        Application->HandleException();
     }
     return m.Result;
 }
@@ -112,8 +112,8 @@ bool TApplication::ProcessMessage() {
     }
     try {
         if (IsKeyMessage(msg)) return true;
-    } catch (const std::exception& e) {
-        HandleException(e);
+    } catch (...) {
+        HandleException();
         return true;
     }
     TranslateMessage(&msg);
@@ -127,8 +127,8 @@ bool TApplication::Idle() {
         if (std::find(events_.begin(), events_.end(), events) == events_.end()) continue;
         try {
             events->OnIdle(events, done);
-        } catch (const std::exception& e) {
-            HandleException(e);
+        } catch (...) {
+            HandleException();
         }
     }
     return done;
@@ -146,6 +146,15 @@ void TApplication::Restore() {
 
 void TApplication::HandleException(const std::exception& error) {
     SystemServices().ShowMessageBox(GetActiveWindow(), error.what(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleException() {
+    try {
+        SystemServices().ShowMessageBox(GetActiveWindow(), CurrentExceptionText(), title_.c_str(),
+                                        MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // no memory left for the text: the handler is over all the same
+    }
 }
 
 void TApplication::SetMouseControl(TControl* control) {

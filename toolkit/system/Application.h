@@ -63,6 +63,8 @@ public:
 
     // Shows an exception that escaped an event handler as an error box with its text.
     void HandleException(const std::exception& error);
+    // The same for the exception being handled, of any type (call inside a catch block); never throws.
+    void HandleException();
 
     // The control under the mouse; changing it sends CM_MOUSELEAVE and CM_MOUSEENTER.
     TControl* MouseControl() const { return mouseControl_; }

@@ -1,5 +1,6 @@
 // The one window procedure of all toolkit windows: maps a window to its control and calls its WindowProc.
 #include <exception>
+#include <utility>
 #include <unordered_map>
 
 #include "toolkit/system/Application.h"
@@ -19,6 +20,7 @@ std::unordered_map<HWND, TWinControl*>& AttachedControls() {
 }
 
 TWinControl* g_creatingControl = nullptr;
+std::exception_ptr g_creationFailure;  // what stopped the creation hook, raised again by CreateWnd
 int g_nextChildId = 100;
 
 void RegisterToolkitClass() {
@@ -48,7 +50,12 @@ LRESULT CALLBACK TWinControl::CreationHook(int code, WPARAM wParam, LPARAM lPara
     if (code == HCBT_CREATEWND && g_creatingControl != nullptr) {
         TWinControl* control = g_creatingControl;
         g_creatingControl = nullptr;
-        control->Attach(reinterpret_cast<HWND>(wParam));
+        try {
+            control->Attach(reinterpret_cast<HWND>(wParam));
+        } catch (...) {
+            g_creationFailure = std::current_exception();
+            return 1;  // the window is not created
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -79,8 +86,8 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT message, WPARAM wPara
         } else {
             control->WndProc(m);
         }
-    } catch (const std::exception& e) {
-        if (Application != nullptr) Application->HandleException(e);
+    } catch (...) {
+        if (Application != nullptr) Application->HandleException();
     }
     // The window is gone after this message, whoever handled it.
     if (message == WM_NCDESTROY && FindControl(window) == control) control->Detach();
@@ -102,6 +109,10 @@ void TWinControl::CreateWnd() {
                                   GetModuleHandleA(nullptr), nullptr);
     g_creatingControl = nullptr;
     hook.Reset();
+    if (g_creationFailure) {
+        Detach();
+        std::rethrow_exception(std::exchange(g_creationFailure, nullptr));
+    }
     if (window == nullptr) throw Exception(std::string("Cannot create the window of ") + ClassName());
     if (handle_ != window) Attach(window);  // no hook ran (should not happen)
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
