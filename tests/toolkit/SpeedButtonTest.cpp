@@ -51,21 +51,21 @@ struct SpeedButtonTest : ::testing::Test {
 TEST_F(SpeedButtonTest, PressBecomesAClickOnlyWhenReleasedOverTheButton) {
     Mouse(WM_MOUSEMOVE, 5, 5);
     EXPECT_TRUE(form->Button->Hot());
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
-    EXPECT_TRUE(form->Button->Down());
+    EXPECT_TRUE(form->Button->Pressed());
     // Dragged off while held: up again, and released there it is no click.
     Mouse(WM_MOUSEMOVE, 200, 5, MK_LBUTTON);
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     Mouse(WM_MOUSEMOVE, 6, 6, MK_LBUTTON);
-    EXPECT_TRUE(form->Button->Down()) << "back over it while held it is down again";
+    EXPECT_TRUE(form->Button->Pressed()) << "back over it while held it is down again";
     Mouse(WM_MOUSEMOVE, 200, 5, MK_LBUTTON);
     Mouse(WM_LBUTTONUP, 200, 5);
     EXPECT_EQ(form->clicks, 0);
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
     Mouse(WM_LBUTTONUP, 5, 5);
     EXPECT_EQ(form->clicks, 1);
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     EXPECT_TRUE(form->Button->Hot());
     Application->SetMouseControl(nullptr);
     EXPECT_FALSE(form->Button->Hot()) << "leaving clears the hot state";
@@ -75,7 +75,7 @@ TEST_F(SpeedButtonTest, DisabledButtonIgnoresTheMouseAndDropsItsStates) {
     Mouse(WM_MOUSEMOVE, 5, 5);
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
     form->Button->SetEnabled(false);
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     EXPECT_FALSE(form->Button->Hot());
     Mouse(WM_LBUTTONUP, 5, 5);
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
