@@ -21,8 +21,6 @@ namespace {
 
 COLORREF Rgb(TColor colour) { return ColorToRGB(colour); }
 
-COLORREF And(COLORREF a, COLORREF b) { return a & b; }
-
 // Pixels of a device context area, read once.
 struct TPixels {
     int Width = 0, Height = 0;
@@ -145,6 +143,17 @@ struct ButtonPaintTest : ::testing::Test {
     TFlatStyle* style = nullptr;
 };
 
+// Where the layout puts a glyph of the size beside the control's caption, measured as the painters measure it.
+TGlyphPlacement Placement(TControl& control, TButtonLayout layout, SIZE glyph, int spacing) {
+    TBitmap measure;
+    measure.Canvas().Font().Assign(control.Font());
+    RECT text{0, 0, 0, 0};
+    measure.Canvas().DrawText(control.Caption(), text,
+                              DT_CALCRECT | (control.BiDiMode() == bdRightToLeft ? DT_RTLREADING : 0));
+    return PlaceGlyphAndCaption(layout, SIZE{control.Width(), control.Height()}, glyph, SIZE{text.right, text.bottom},
+                                spacing);
+}
+
 // Ink of a caption drawn black on white by the system in the button's font: what the caption format gives.
 TPixels ReferenceCaption(TControl& control, int width, int height, const RECT& rect, UINT format) {
     TBitmap picture;
@@ -182,12 +191,7 @@ TEST_F(ButtonPaintTest, BitButtonTagsKeepTheGlyphAndAlignTheCaptionWithoutRightT
         const bool rtl = c.mode == bdRightToLeft;
 
         // The glyph, placed by the layout with the measured caption.
-        TBitmap measure;
-        measure.Canvas().Font().Assign(bitBtn->Font());
-        RECT text{0, 0, 0, 0};
-        measure.Canvas().DrawText(bitBtn->Caption(), text, DT_CALCRECT | (rtl ? DT_RTLREADING : 0));
-        const TGlyphPlacement place = PlaceGlyphAndCaption(blGlyphLeft, SIZE{w, h}, SIZE{24, 10},
-                                                           SIZE{text.right, text.bottom}, bitBtn->Spacing());
+        const TGlyphPlacement place = Placement(*bitBtn, blGlyphLeft, SIZE{24, 10}, bitBtn->Spacing());
         const RECT glyph = p.Bounds([](int, int, COLORREF colour) { return Bluish(colour); });
         EXPECT_EQ(glyph.right - glyph.left, 24) << c.tag;
         EXPECT_EQ(glyph.bottom - glyph.top, 10) << c.tag;
@@ -340,7 +344,7 @@ TEST_F(ButtonPaintTest, SpeedButtonFaceAndEdgeFollowFlatTransparentHotDownHeldAn
         SetCursorPos(0, 0);
         auto shown = [&](TColor colour) { return colour == none ? back : Rgb(colour); };
         const int w = speed->Width(), h = speed->Height();
-        const COLORREF interior = c.anded != none ? And(back, Rgb(c.anded)) : shown(c.face);
+        const COLORREF interior = c.anded != none ? back & Rgb(c.anded) : shown(c.face);
         EXPECT_EQ(p.At(5, 5), interior) << row;
         EXPECT_EQ(p.At(w / 2, 0), shown(c.top)) << row;
         EXPECT_EQ(p.At(0, h / 2), shown(c.left)) << row;
@@ -423,12 +427,7 @@ TEST_F(ButtonPaintTest, SpeedButtonShowsTheGlyphImageOfItsStatePlacedByLayoutAnd
         const RECT refBox = ref.Bounds([](int, int, COLORREF colour) { return colour != RGB(255, 255, 255); });
         const COLORREF glyphColour = ref.At(refBox.left + gw / 2, refBox.top + gh / 2);
 
-        TBitmap measure;
-        measure.Canvas().Font().Assign(speed->Font());
-        RECT text{0, 0, 0, 0};
-        measure.Canvas().DrawText("Ab", text, DT_CALCRECT | (c.mode == bdRightToLeft ? DT_RTLREADING : 0));
-        const TGlyphPlacement place = PlaceGlyphAndCaption(c.placedAs, SIZE{speed->Width(), speed->Height()},
-                                                           SIZE{gw, gh}, SIZE{text.right, text.bottom}, 3);
+        const TGlyphPlacement place = Placement(*speed, c.placedAs, SIZE{gw, gh}, 3);
         const RECT glyph = p.Bounds([&](int, int, COLORREF colour) { return colour == glyphColour; });
         EXPECT_EQ(glyph.left, place.Glyph.left + refBox.left - 10) << row;
         EXPECT_EQ(glyph.top, place.Glyph.top + refBox.top - 10) << row;
