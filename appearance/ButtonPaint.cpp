@@ -1,9 +1,11 @@
 // Flat painters of check boxes, radio buttons, push buttons, bit-map buttons and speed buttons.
 #include <algorithm>
+#include <string>
 
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
 #include "toolkit/controls/BitBtn.h"
+#include "toolkit/controls/ButtonLayout.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/SpeedButton.h"
@@ -12,37 +14,27 @@
 
 namespace {
 
-// The box of a check box or radio button: full height less the margins, W wide at the side the reading
-// order puts it on.
-RECT MarkBox(TControl& control, int margin, int shorten) {
+constexpr TColor kSilver = 0xC0C0C0;
+constexpr TColor kGray = 0x808080;
+
+// The box of a check box or radio button: full height less the margins, W wide at the side that the reading
+// order and the caption's side put it on.
+RECT MarkBox(TControl& control, int margin, int shorten, TLeftRight alignment) {
     const int w = GetSystemMetrics(SM_CXHTHUMB);
     RECT r = control.ClientRect();
     r.top += margin;
     r.bottom -= margin;
     r.top += (r.bottom - r.top - w) / 2;
     r.bottom = r.top + w - shorten;
-    if (control.BiDiMode() == bdLeftToRight) r.right = r.left + w - 1;
-    if (control.BiDiMode() == bdRightToLeft) r.left = r.right - w + 1;
+    const bool ltr = control.BiDiMode() == bdLeftToRight;
+    const bool rtl = control.BiDiMode() == bdRightToLeft;
+    const bool captionLeft = alignment == taLeftJustify;
+    if ((ltr && captionLeft) || (rtl && !captionLeft)) r.left = r.right - w + 1;
+    if ((ltr && !captionLeft) || (rtl && captionLeft)) r.right = r.left + w - 1;
     return r;
 }
 
 UINT ReadingFlags(const TControl& control) { return control.BiDiMode() == bdRightToLeft ? DT_RTLREADING : 0; }
-
-bool Checked(TControl& control) {
-    if (auto* box = dynamic_cast<TCheckBox*>(&control)) return box->Checked();
-    if (auto* radio = dynamic_cast<TRadioButton*>(&control)) return radio->Checked();
-    return false;
-}
-
-// Copies image index of count equal-width images into one; empty when the bitmap holds no such image.
-void CutGlyph(TBitmap& source, int count, int index, TBitmap& glyph) {
-    const int width = count > 0 ? source.Width() / count : 0;
-    if (width <= 0 || source.Height() <= 0 || index < 0 || index >= count) return;
-    glyph.SetSize(width, source.Height());
-    RECT dest{0, 0, width, source.Height()};
-    RECT from{index * width, 0, index * width + width, source.Height()};
-    glyph.Canvas().CopyRect(dest, source.Canvas(), from);
-}
 
 // A push button's face and edge: the scheme's face (or the parent's colour lightened), lighter when hot; the
 // edge takes the selection border's colour when hot or focused.
@@ -62,9 +54,10 @@ TButtonColors ButtonColors(const TColorScheme& s, TColor parent, bool parentFace
 }  // namespace
 
 void TControlSubClass::PaintCheckBox() {
-    TControl& box = *Control();
+    auto& box = static_cast<TCheckBox&>(*Control());
     const TColorScheme& s = Scheme();
     const bool held = SpaceDown || LeftButtonDown;
+    const bool grayed = box.State() == cbGrayed;
     TColor fill = clWindow;
     TColor pen = clBtnShadow;
     if (Hot() || IsFocused) {
@@ -72,21 +65,30 @@ void TControlSubClass::PaintCheckBox() {
         pen = s.SchemeSelectBorderColor;
     }
     if (held) fill = s.SchemeCheckBackSelectColor;
+    if (grayed) fill = kSilver;
     TControlCanvas c(&box);
-    RECT r = MarkBox(box, 3, 0);
+    RECT r = MarkBox(box, 3, 0, box.Alignment());
     c.Brush().SetColor(box.Color());
     c.FillRect(r);
     InflateRect(&r, -2, -2);
     c.Brush().SetColor(fill);
     c.Pen().SetColor(pen);
     c.Rectangle(r);
-    if (!Checked(box)) return;
-    c.Pen().SetColor(!box.Enabled() ? s.SchemeDisabledColor : (held ? clWindow : clHighlight));
+    if (!box.Checked() && !grayed) return;
+    TColor tick = clHighlight;
+    if (!box.Enabled()) {
+        tick = s.SchemeDisabledColor;
+    } else if (held) {
+        tick = clWindow;
+    } else if (grayed) {
+        tick = kGray;
+    }
+    c.Pen().SetColor(tick);
     PaintTick(c, r.left, r.bottom);
 }
 
 void TControlSubClass::PaintRadioButton() {
-    TControl& radio = *Control();
+    auto& radio = static_cast<TRadioButton&>(*Control());
     const TColorScheme& s = Scheme();
     TColor fill = clWindow;
     TColor pen = clBtnShadow;
@@ -97,14 +99,14 @@ void TControlSubClass::PaintRadioButton() {
         fill = s.SchemeSelectColor;
     }
     TControlCanvas c(&radio);
-    RECT r = MarkBox(radio, 4, 1);
+    RECT r = MarkBox(radio, 4, 1, taRightJustify);
     c.Brush().SetColor(radio.Color());
     c.FillRect(r);
     InflateRect(&r, -2, -2);
     c.Brush().SetColor(fill);
     c.Pen().SetColor(pen);
     c.Ellipse(r.left, r.top, r.right, r.bottom);
-    if (!Checked(radio)) return;
+    if (!radio.Checked()) return;
     InflateRect(&r, -2, -2);
     const TColor dot = radio.Enabled() ? clHighlight : s.SchemeDisabledColor;
     c.Brush().SetColor(dot);
@@ -138,9 +140,8 @@ void TControlSubClass::PaintButtonFace(TCanvas& c, bool pressed, TColor face, TC
 void TControlSubClass::PaintCaption(TCanvas& c, const RECT& rect, UINT format) {
     TControl& control = *Control();
     if (OwnerFlatStyle == nullptr) return;
-    OwnerFlatStyle->PaintItemText(control.Caption(), format | ReadingFlags(control),
-                                  control.BiDiMode() == bdRightToLeft, false, false, control.Enabled(), false, rect, c,
-                                  "", &control.Font());
+    OwnerFlatStyle->PaintItemText(control.Caption(), format, control.BiDiMode() == bdRightToLeft, false, false,
+                                  control.Enabled(), false, rect, c, "", &control.Font());
 }
 
 namespace {
@@ -165,7 +166,7 @@ void TControlSubClass::PaintButton() {
     const SIZE text = CaptionSize(c, button);
     const int left = (client.right - text.cx) / 2;
     const int top = (client.bottom - text.cy) / 2;
-    PaintCaption(c, RECT{left, top, left + text.cx, top + text.cy}, DT_CENTER | DT_VCENTER);
+    PaintCaption(c, RECT{left, top, left + text.cx, top + text.cy}, DT_CENTER | DT_VCENTER | ReadingFlags(button));
 }
 
 void TControlSubClass::PaintBitButton() {
@@ -180,78 +181,99 @@ void TControlSubClass::PaintBitButton() {
     const bool pressed = SpaceDown || (LeftButtonDown && hot);
     TControlCanvas c(&button);
     PaintButtonFace(c, pressed, face, edge, !plain);
-    if ((tag & 1002) == 1002) {
-        RECT r = button.ClientRect();
-        InflateRect(&r, -4, -2);
-        const bool rtl = button.BiDiMode() == bdRightToLeft;
-        PaintCaption(c, r, rtl ? (DT_RIGHT | DT_VCENTER) : (DT_LEFT | DT_VCENTER));
+    TBitmap glyph;
+    CutGlyphImage(button.Glyph(), button.NumGlyphs(), 0, glyph);
+    const bool blank = button.Caption().find_first_not_of(' ') == std::string::npos;
+    const RECT caption = PaintPlacedGlyph(c, glyph, button.Layout(), blank ? 0 : button.Spacing(), hot, false);
+    if ((tag & 1002) != 1002) {
+        PaintCaption(c, caption, DT_CENTER | DT_VCENTER | ReadingFlags(button));
         return;
     }
-    PaintGlyphAndCaption(c, button.Glyph(), button.NumGlyphs(), 0, button.Layout(), button.Spacing(), true, hot,
-                         false);
+    RECT r = button.ClientRect();
+    InflateRect(&r, -4, -2);
+    PaintCaption(c, r, button.BiDiMode() == bdRightToLeft ? (DT_RIGHT | DT_VCENTER) : (DT_LEFT | DT_VCENTER));
 }
 
-// Places glyph image `image` and the caption by the layout, then draws both.
-void TControlSubClass::PaintGlyphAndCaption(TCanvas& c, TBitmap& source, int numGlyphs, int image, int layout,
-                                            int spacing, bool trimmedSpacing, bool hot, bool pressed) {
+// Places the glyph and the caption by the layout and draws the glyph; gives the caption's rectangle.
+RECT TControlSubClass::PaintPlacedGlyph(TCanvas& c, TBitmap& glyph, TButtonLayout layout, int spacing, bool hot,
+                                        bool pressed) {
     TControl& control = *Control();
-    TBitmap glyph;
-    CutGlyph(source, numGlyphs, image, glyph);
     const RECT client = control.ClientRect();
-    const int w = client.right;
-    const int h = client.bottom;
-    const int gw = glyph.Width();
-    const int gh = glyph.Height();
-    const SIZE text = CaptionSize(c, control);
-    std::string caption = control.Caption();
-    if (trimmedSpacing) caption.erase(0, caption.find_first_not_of(' '));
-    const int sp = (caption.empty() || caption.find_first_not_of(' ') == std::string::npos) ? 0 : spacing;
-    RECT g{};
-    RECT t{};
-    switch (layout) {
-    case 1:
-        g.right = (gw + sp + text.cx + w) / 2;
-        g.left = g.right - gw;
-        g.top = (h - gh) / 2;
-        t.right = g.left - sp;
-        t.left = t.right - text.cx;
-        t.top = (h - text.cy) / 2;
-        break;
-    case 2:
-        g.left = (w - gw) / 2;
-        g.top = (h - (gh + sp + text.cy)) / 2;
-        t.left = (w - text.cx) / 2;
-        t.top = g.top + gh + sp;
-        break;
-    case 3:
-        g.left = (w - gw) / 2;
-        g.bottom = (gh + sp + text.cy + h) / 2;
-        g.top = g.bottom - gh;
-        t.left = (w - text.cx) / 2;
-        t.top = g.top - sp - text.cy;
-        break;
-    default:
-        g.left = (w - (gw + sp + text.cx)) / 2;
-        g.top = (h - gh) / 2;
-        t.left = g.left + gw + sp;
-        t.top = (h - text.cy) / 2;
-        break;
-    }
-    g.right = g.left + gw;
-    g.bottom = g.top + gh;
-    t.right = t.left + text.cx;
-    t.bottom = t.top + text.cy;
-    if (OwnerFlatStyle != nullptr && gw > 0)
+    const TGlyphPlacement place = PlaceGlyphAndCaption(layout, SIZE{client.right, client.bottom},
+                                                       SIZE{glyph.Width(), glyph.Height()}, CaptionSize(c, control),
+                                                       spacing);
+    if (OwnerFlatStyle != nullptr && glyph.Width() > 0)
         OwnerFlatStyle->PaintGlyph(c, control.BiDiMode() == bdRightToLeft, false, FocusedNotHot(), control.Enabled(),
-                                   pressed, hot, g, glyph);
-    PaintCaption(c, t, DT_CENTER | DT_VCENTER);
+                                   pressed, hot, place.Glyph, glyph);
+    return place.Caption;
 }
+
+namespace {
+
+// The speed button's glyph image for its state: from its glyph strip, or else the picture of its image list
+// on the face colour.
+void SpeedGlyph(TSpeedButton& button, bool held, TColor face, TBitmap& glyph) {
+    if (button.Glyph().Width() > 0) {
+        CutGlyphImage(button.Glyph(), button.NumGlyphs(),
+                      button.GlyphImage(button.Enabled(), held, button.Down()), glyph);
+        return;
+    }
+    TImageList* images = button.Images();
+    if (images == nullptr || button.GlyphIndex() < 0 || button.GlyphIndex() >= images->Count()) return;
+    glyph.SetSize(images->Width(), images->Height());
+    glyph.Canvas().Brush().SetColor(face);
+    glyph.Canvas().FillRect(RECT{0, 0, glyph.Width(), glyph.Height()});
+    images->Draw(glyph.Canvas(), 0, 0, button.GlyphIndex());
+}
+
+// Lays a face of the colour over the background with SRCAND, so that the background shows through.
+void AndFace(TCanvas& c, const RECT& r, TColor colour) {
+    TBitmap face;
+    face.SetSize(r.right - r.left, r.bottom - r.top);
+    face.Canvas().Brush().SetColor(colour);
+    face.Canvas().FillRect(RECT{0, 0, face.Width(), face.Height()});
+    BitBlt(c.Handle(), r.left, r.top, face.Width(), face.Height(), face.Canvas().Handle(), 0, 0, SRCAND);
+}
+
+// The speed button's face and edge: the idle, hot, down and disabled colours in that order.
+TButtonColors SpeedButtonColors(const TColorScheme& s, TSpeedButton& button, TColor parent, bool hot) {
+    const bool parentFace = button.Tag() == 1000;
+    TButtonColors colors{button.Flat() ? parent
+                                       : (parentFace ? LightenColor(parent, s.IdleLightenPercent) : s.SchemeIconBackColor),
+                         clBtnShadow};
+    if (hot) {
+        colors.Face = button.Flat() ? s.SchemeSelectColor
+                                    : LightenColor(parentFace ? parent : clBtnFace, s.HotLightenPercent);
+        colors.Edge = LightenColor(s.SchemeSelectBorderColor, 60);
+    }
+    if (button.Down()) {
+        colors.Face = hot ? s.SchemeCheckBackSelectColor : s.SchemeCheckBackColor;
+        colors.Edge = s.SchemeSelectBorderColor;
+    }
+    if (!button.Enabled()) colors.Edge = clBtnShadow;
+    return colors;
+}
+
+void PressedLines(TCanvas& c, const RECT& r) {
+    c.MoveTo(r.left, r.bottom - 1);
+    c.LineTo(r.left, r.top);
+    c.LineTo(r.right, r.top);
+}
+
+void RaisedLines(TCanvas& c, const RECT& r) {
+    c.MoveTo(r.right - 1, r.top);
+    c.LineTo(r.right - 1, r.bottom - 1);
+    c.LineTo(r.left, r.bottom - 1);
+}
+
+}  // namespace
 
 void TControlSubClass::PaintSpeedButton() {
     auto& button = static_cast<TSpeedButton&>(*Control());
     const TColorScheme& s = Scheme();
     const RECT r = button.ClientRect();
-    if (button.Flat() && MouseInControl) {
+    const bool flat = button.Flat();
+    if (flat && MouseInControl) {
         // A flat button that missed its mouse-leave notice checks where the mouse really is.
         POINT p{};
         GetCursorPos(&p);
@@ -259,51 +281,54 @@ void TControlSubClass::PaintSpeedButton() {
         MouseInControl = p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
     }
     const bool hot = MouseInControl;
-    const bool parentFace = button.Tag() == 1000;
-    TColor face = button.Flat() ? ParentColor() : (parentFace ? ParentFace(s.IdleLightenPercent) : s.SchemeIconBackColor);
-    TColor edge = clBtnShadow;
-    if (hot) {
-        face = button.Flat() ? s.SchemeSelectColor
-                             : (parentFace ? ParentFace(s.HotLightenPercent) : LightenColor(clBtnFace, s.HotLightenPercent));
-        if (button.Enabled()) edge = LightenColor(s.SchemeSelectBorderColor, 60);
-    }
+    const bool down = button.Down();
+    const bool held = LeftButtonDown;
+    const bool opaque = !button.Transparent() || std::string(button.ClassName()) == "TNavButton";
+    const TButtonColors colors = SpeedButtonColors(s, button, ParentColor(), hot);
     TControlCanvas c(&button);
     BindCanvas(c);
-    c.Brush().SetColor(face);
-    c.FillRect(r);
-    // A flat idle button's frame is its face: no frame shows.
-    c.Pen().SetColor(button.Flat() && !hot ? face : LightenColor(edge, 30));
-    c.Rectangle(r);
+    if (opaque) {
+        c.Brush().SetColor(colors.Face);
+        c.FillRect(r);
+    } else if (hot || down) {
+        const bool deep = GetDeviceCaps(c.Handle(), BITSPIXEL) > 16;
+        TColor face = colors.Face;
+        if (deep) face = flat ? LightenColor(s.SchemeSelectColor, 20) : LightenColor(colors.Face, 5);
+        AndFace(c, r, face);
+    }
+    // A flat opaque idle button's frame is its face: no frame shows.
+    c.Pen().SetColor(flat && opaque && !hot && !down ? colors.Face : LightenColor(colors.Edge, 30));
+    if (!opaque) c.Brush().SetStyle(bsClear);
+    if (opaque || !flat || hot || down) c.Rectangle(r);
     if (button.Enabled()) {
         c.Brush().SetStyle(bsClear);
-        c.Pen().SetColor(DarkenColor(edge, 50));
-        if (button.Flat() && LeftButtonDown) {
-            c.Pen().SetColor(edge);
+        if (flat && (held || down)) {
+            c.Pen().SetColor(colors.Edge);
             c.Rectangle(r);
-            c.Pen().SetColor(DarkenColor(edge, 50));
-        } else if (button.Flat() && hot) {
+            c.Pen().SetColor(DarkenColor(colors.Edge, 50));
+            PressedLines(c, r);
+        } else if (flat && hot) {
             c.Pen().SetColor(s.SchemeSelectBorderColor);
             c.Rectangle(r);
+        } else if (!flat) {
+            c.Pen().SetColor(DarkenColor(colors.Edge, 50));
+            if (held || down) {
+                PressedLines(c, r);
+            } else {
+                RaisedLines(c, r);
+            }
         }
-        if (LeftButtonDown) {
-            c.MoveTo(r.left, r.bottom - 1);
-            c.LineTo(r.left, r.top);
-            c.LineTo(r.right, r.top);
-        } else if (!button.Flat()) {
-            c.MoveTo(r.right - 1, r.top);
-            c.LineTo(r.right - 1, r.bottom - 1);
-            c.LineTo(r.left, r.bottom - 1);
-        }
-        c.Brush().SetStyle(bsSolid);
     }
-    // The toolkit's speed button takes its one glyph from an image list and shows it above its caption.
+    c.Brush().SetStyle(bsSolid);
     TBitmap glyph;
-    TImageList* images = button.Images();
-    if (images != nullptr && button.GlyphIndex() >= 0 && button.GlyphIndex() < images->Count()) {
-        glyph.SetSize(images->Width(), images->Height());
-        glyph.Canvas().Brush().SetColor(face);
-        glyph.Canvas().FillRect(RECT{0, 0, glyph.Width(), glyph.Height()});
-        images->Draw(glyph.Canvas(), 0, 0, button.GlyphIndex());
+    SpeedGlyph(button, held, colors.Face, glyph);
+    TButtonLayout layout = button.Layout();
+    if (button.BiDiMode() == bdRightToLeft && layout == blGlyphLeft) {
+        layout = blGlyphRight;
+    } else if (button.BiDiMode() == bdRightToLeft && layout == blGlyphRight) {
+        layout = blGlyphLeft;
     }
-    PaintGlyphAndCaption(c, glyph, 1, 0, 2, 2, false, hot, LeftButtonDown);
+    const int spacing = button.Caption().empty() ? 0 : button.Spacing();
+    const RECT caption = PaintPlacedGlyph(c, glyph, layout, spacing, hot, down || held);
+    PaintCaption(c, caption, DT_CENTER | DT_VCENTER | ReadingFlags(button));
 }

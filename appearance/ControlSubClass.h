@@ -5,6 +5,7 @@
 
 #include "appearance/FlatStyle.h"
 #include "toolkit/controls/BorderStyle.h"
+#include "toolkit/controls/ButtonLayout.h"
 #include "toolkit/controls/WindowProcHook.h"
 
 class TCanvas;
@@ -73,8 +74,7 @@ private:
     void PaintSpinHalf(TCanvas& canvas, RECT rect, int direction, bool hot);
     void PaintButtonFace(TCanvas& canvas, bool pressed, TColor face, TColor edge, bool edgeLines);
     void PaintCaption(TCanvas& canvas, const RECT& rect, UINT format);
-    void PaintGlyphAndCaption(TCanvas& canvas, TBitmap& glyph, int numGlyphs, int image, int layout, int spacing,
-                              bool trimmedSpacing, bool hot, bool pressed);
+    RECT PaintPlacedGlyph(TCanvas& canvas, TBitmap& glyph, TButtonLayout layout, int spacing, bool hot, bool pressed);
     // Binds a canvas to the control's client area (a graphic control: the device context it is painted in).
     void BindCanvas(class TControlCanvas& canvas);
 

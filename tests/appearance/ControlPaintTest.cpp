@@ -275,6 +275,7 @@ TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAndAFlatOneChecksWhereThe
     auto* speed = new TSpeedButton(form.get());
     speed->SetBounds(300, 120, 40, 24);
     speed->SetFlat(false);
+    speed->SetTransparent(false);
     speed->SetParent(form.get());
     style->SetActive(false);
     style->SetActive(true);

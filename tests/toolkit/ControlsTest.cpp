@@ -68,6 +68,24 @@ TEST_F(ControlsTest, CheckBoxRaisesOnClickForEveryChangeByCodeOrUserButNotForNoC
     EXPECT_EQ(SendMessageA(box.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
+TEST_F(ControlsTest, GrayedCheckBoxShowsIndeterminateAndAClickChecksIt) {
+    TCheckBox& box = *form->CheckBox1;
+    box.SetState(cbGrayed);
+    EXPECT_FALSE(box.Checked());
+    box.SetAlignment(taLeftJustify);
+    form->Show();
+    EXPECT_EQ(SendMessageA(box.Handle(), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+    EXPECT_NE(GetWindowLongA(box.Handle(), GWL_STYLE) & BS_LEFTTEXT, 0) << "the caption left of the box";
+    box.SetAlignment(taRightJustify);
+    EXPECT_EQ(GetWindowLongA(box.Handle(), GWL_STYLE) & BS_LEFTTEXT, 0);
+    const TCheckBoxState after[] = {cbChecked, cbUnchecked, cbChecked};
+    for (TCheckBoxState expected : after) {
+        harness::ClickButton(box);
+        EXPECT_EQ(box.State(), expected);
+        EXPECT_EQ(SendMessageA(box.Handle(), BM_GETCHECK, 0, 0), expected == cbChecked ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
 TEST_F(ControlsTest, PasswordCharacterMasksAndUnmasksTheWindow) {
     TEdit& edit = *form->Edit1;
     EXPECT_EQ(SendMessageA(edit.Handle(), EM_GETPASSWORDCHAR, 0, 0), '*');

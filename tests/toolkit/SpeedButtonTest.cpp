@@ -51,21 +51,21 @@ struct SpeedButtonTest : ::testing::Test {
 TEST_F(SpeedButtonTest, PressBecomesAClickOnlyWhenReleasedOverTheButton) {
     Mouse(WM_MOUSEMOVE, 5, 5);
     EXPECT_TRUE(form->Button->Hot());
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
-    EXPECT_TRUE(form->Button->Down());
+    EXPECT_TRUE(form->Button->Pressed());
     // Dragged off while held: up again, and released there it is no click.
     Mouse(WM_MOUSEMOVE, 200, 5, MK_LBUTTON);
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     Mouse(WM_MOUSEMOVE, 6, 6, MK_LBUTTON);
-    EXPECT_TRUE(form->Button->Down()) << "back over it while held it is down again";
+    EXPECT_TRUE(form->Button->Pressed()) << "back over it while held it is down again";
     Mouse(WM_MOUSEMOVE, 200, 5, MK_LBUTTON);
     Mouse(WM_LBUTTONUP, 200, 5);
     EXPECT_EQ(form->clicks, 0);
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
     Mouse(WM_LBUTTONUP, 5, 5);
     EXPECT_EQ(form->clicks, 1);
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     EXPECT_TRUE(form->Button->Hot());
     Application->SetMouseControl(nullptr);
     EXPECT_FALSE(form->Button->Hot()) << "leaving clears the hot state";
@@ -75,12 +75,78 @@ TEST_F(SpeedButtonTest, DisabledButtonIgnoresTheMouseAndDropsItsStates) {
     Mouse(WM_MOUSEMOVE, 5, 5);
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
     form->Button->SetEnabled(false);
-    EXPECT_FALSE(form->Button->Down());
+    EXPECT_FALSE(form->Button->Pressed());
     EXPECT_FALSE(form->Button->Hot());
     Mouse(WM_LBUTTONUP, 5, 5);
     Mouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
     Mouse(WM_LBUTTONUP, 5, 5);
     EXPECT_EQ(form->clicks, 0);
+}
+
+TEST_F(SpeedButtonTest, ButtonsOfAGroupLatchOneAtATimeAndTheDownOneStaysDownUnlessAllMayBeUp) {
+    TSpeedButton& a = *form->Button;
+    auto make = [&](int left, int group) {
+        auto* b = new TSpeedButton(form.get());
+        b->SetParent(form->Bar);
+        b->SetBounds(left, 2, 40, 40);
+        b->SetGroupIndex(group);
+        return b;
+    };
+    TSpeedButton& b = *make(100, 1);
+    TSpeedButton& other = *make(150, 2);
+    auto click = [&](TSpeedButton& button) {
+        SendMessageA(form->Bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.Left() + 5, 5));
+        SendMessageA(form->Bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(button.Left() + 5, 5));
+    };
+    click(a);
+    EXPECT_FALSE(a.Down()) << "group 0 never latches";
+    a.SetDown(true);
+    EXPECT_FALSE(a.Down());
+    a.SetGroupIndex(1);
+    other.SetDown(true);
+    struct {
+        TSpeedButton* clicked;
+        bool allowAllUp;
+        bool aDown, bDown;
+    } steps[] = {
+        {&a, false, true, false},  {&a, false, true, false}, {&b, false, false, true},
+        {&a, false, true, false},  {&a, true, false, false}, {&b, true, false, true},
+    };
+    for (const auto& step : steps) {
+        step.clicked->SetAllowAllUp(step.allowAllUp);
+        click(*step.clicked);
+        EXPECT_EQ(a.Down(), step.aDown) << &step - steps;
+        EXPECT_EQ(b.Down(), step.bDown) << &step - steps;
+        EXPECT_EQ(a.AllowAllUp(), b.AllowAllUp()) << "the group shares AllowAllUp";
+        EXPECT_TRUE(other.Down()) << "another group is left alone";
+    }
+    EXPECT_EQ(form->clicks, 5) << "every release over the button is a click, latched or not";
+    b.SetAllowAllUp(false);
+    b.SetDown(false);
+    EXPECT_TRUE(b.Down()) << "nor can code put up the down button of a group that must keep one down";
+}
+
+TEST(ButtonLayoutTest, GlyphAndCaptionAreCentredTogetherWithHalvesRoundedTowardZero) {
+    // Glyph 20 x 10, caption 30 x 13, 4 pixels apart.
+    struct {
+        TButtonLayout layout;
+        int width;
+        RECT glyph, caption;
+    } cases[] = {
+        {blGlyphLeft, 100, {23, 25, 43, 35}, {47, 23, 77, 36}},
+        {blGlyphLeft, 41, {-6, 25, 14, 35}, {18, 23, 48, 36}},
+        {blGlyphRight, 100, {57, 25, 77, 35}, {23, 23, 53, 36}},
+        {blGlyphRight, 41, {27, 25, 47, 35}, {-7, 23, 23, 36}},
+        {blGlyphTop, 100, {40, 16, 60, 26}, {35, 30, 65, 43}},
+        {blGlyphBottom, 100, {40, 33, 60, 43}, {35, 16, 65, 29}},
+    };
+    for (const auto& c : cases) {
+        const TGlyphPlacement p = PlaceGlyphAndCaption(c.layout, SIZE{c.width, 60}, SIZE{20, 10}, SIZE{30, 13}, 4);
+        EXPECT_TRUE(EqualRect(&p.Glyph, &c.glyph)) << c.layout << " / " << c.width << ": " << p.Glyph.left << ","
+                                                   << p.Glyph.top;
+        EXPECT_TRUE(EqualRect(&p.Caption, &c.caption)) << c.layout << " / " << c.width << ": " << p.Caption.left
+                                                       << "," << p.Caption.top;
+    }
 }
 
 // The button painted on a white bitmap: true when it drew anything on the given row of pixels.
@@ -118,8 +184,13 @@ TEST_F(SpeedButtonTest, FlatButtonShowsItsEdgeOnlyWhenHotAndItsCaptionBelowTheGl
     button.SetGlyph(nullptr, -1);
     Mouse(WM_MOUSEMOVE, 5, 5);
     EXPECT_TRUE(PaintsRow(button, 0));
-    button.SetFlat(false);
     Application->SetMouseControl(nullptr);
+    button.SetGroupIndex(1);
+    button.SetDown(true);
+    EXPECT_TRUE(PaintsRow(button, 0)) << "a latched button is sunken";
+    button.SetAllowAllUp(true);
+    button.SetDown(false);
+    button.SetFlat(false);
     EXPECT_TRUE(PaintsRow(button, 0)) << "a button that is not flat always has its edge";
 }
 

@@ -2,9 +2,8 @@
 #pragma once
 
 #include "toolkit/controls/Button.h"
+#include "toolkit/controls/ButtonLayout.h"
 #include "toolkit/graphics/Bitmap.h"
-
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 class TBitBtn : public TButton {
 public:
