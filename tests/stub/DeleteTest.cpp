@@ -147,6 +147,54 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
     EXPECT_EQ(FolderEntries(scratch.Root()), (std::vector<std::string>{"after.bin", "package.exe"}));
 }
 
+// What the package's folder held when the running Delete first let messages in.
+class TFolderDuringRun {
+public:
+    explicit TFolderDuringRun(std::string folder) : folder_(std::move(folder)) {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 1, &TFolderDuringRun::Tick);
+    }
+    ~TFolderDuringRun() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    TFolderDuringRun(const TFolderDuringRun&) = delete;
+    TFolderDuringRun& operator=(const TFolderDuringRun&) = delete;
+    const std::optional<std::vector<std::string>>& Seen() const { return seen_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (current_ != nullptr && !current_->seen_ && StubTest::Window().Busy())
+            current_->seen_ = FolderEntries(current_->folder_);
+    }
+    static inline TFolderDuringRun* current_ = nullptr;
+    std::string folder_;
+    std::optional<std::vector<std::string>> seen_;
+    UINT_PTR timer_ = 0;
+};
+
+TEST_F(StubDelete, NewPackageIsWrittenUnderAUniqueNameAndTakesTheTildeNameOnlyWhenWhole) {
+    const std::vector<TPackedFile> big = {{"big.bin", RandomBytes(6 << 20, 29)}, {"small.bin", RandomBytes(5, 30)}};
+    const std::string package = Package(big);
+    OpenStub(package);
+    Select({1});
+    scope.services.AnswerMessageBox(IDYES);
+    std::optional<std::vector<std::string>> seen;
+    {
+        TFolderDuringRun during(scratch.Root());
+        harness::ClickControl(*Window().SpeedButton3);
+        seen = during.Seen();
+    }
+    ASSERT_TRUE(seen.has_value()) << "the run let no messages in";
+    ASSERT_EQ(seen->size(), 2u);
+    EXPECT_EQ(seen->at(0), "package.exe");
+    EXPECT_EQ(seen->at(1).substr(0, 3), "~qv") << "written under a name of its own, not as ~package.exe";
+    EXPECT_EQ(FolderEntries(scratch.Root()), (std::vector<std::string>{"package.exe", "temp.bat", "~package.exe"}));
+    const std::vector<TPackedFile> kept = ReadPayloadFile(scratch / "~package.exe", Stub::StubSize, "secret");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].contents, big[0].contents);
+}
+
 TEST(StubSwapBatch, NamesComeFromVariablesAndTheMoveIsRetriedBoundedly) {
     const std::string move = "move /y \"%QVL_SWAP_NEW%\" \"%QVL_SWAP_OLD%\" >nul 2>&1 && if exist \"%QVL_SWAP_OLD%\" "
                              "if not exist \"%QVL_SWAP_NEW%\" goto done\r\n";
