@@ -18,7 +18,8 @@ constexpr const char* kSwapOldVariable = "QVL_SWAP_OLD";
 // the new package "~" + name over the old one, retried while the old one is still in use, and ends when the
 // move reports success and the new package has taken the old one's place; when every attempt fails both
 // files stay. A name holding "%" is read through delayed expansion, since some interpreters (Wine's) expand
-// the value of a variable a second time; the others are read with it off, so a "!" stays a "!".
+// the value of a variable a second time; the others are read with it off, so a "!" stays a "!". (Wine's
+// interpreter therefore misreads a name holding both; Windows' expands once either way.)
 std::string SwapBatchText(const std::string& name);
 
 // Sets the two variables for the batch started next from this process; false when the system refused.

@@ -5,7 +5,6 @@
 
 #include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
-#include "app/payload/Header.h"
 #include "app/payload/PathText.h"
 #include "toolkit/system/DropFiles.h"
 
