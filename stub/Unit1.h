@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "app/payload/EraseFile.h"
+#include "app/payload/Header.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
 #include "appearance/AltKeyFix.h"
 #include "cipher/Blowfish.h"
+#include "stub/TempCopies.h"
 #include "toolkit/controls/CoolBar.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/ProgressBar.h"
@@ -124,10 +126,31 @@ private:
     bool ExtractRow(int row, const std::string& destination);
     // Ends a failed command with "File access denied." for the path.
     void ReportDenied(const std::string& path);
+    // The package is still open and no close waits for the command: checked after every dialog.
+    bool CommandGoesOn() const;
+    // Asks whether the existing file at path may be replaced; false for No or when the command must end.
+    bool OverwriteAgreed(const std::string& path);
     std::vector<int> SelectedRows();
     void LaunchRow(int row);
-    // Writes the new package beside this one; false (reported, nothing left behind) when it could not.
-    bool WriteReducedPackage(const std::string& path, const std::vector<int>& kept);
+    // Launch of one row; false (reported or answered No) when the command ends.
+    bool LaunchPackedRow(int row);
+    bool LaunchDroppedRow(int row);
+
+    // The files of one Delete, all in the package's folder.
+    struct TSwapFiles {
+        std::string folder;       // with its trailing backslash
+        std::string name;         // the package's file name
+        std::string newPackage;   // "~" + name, where the batch finds the new package
+        std::string batch;        // the swap batch
+        bool replaceNew = false;  // the user agreed that the new package replaces the "~" file there
+    };
+    static TSwapFiles SwapFilesOf(const std::string& package);
+    bool SwapCanStart(TSwapFiles& files);
+    bool KeptEntries(const std::vector<int>& kept, const std::string& shownPath, std::vector<THeaderEntry>& entries);
+    // Writes the new package at path; false (reported as shownPath) when it could not.
+    bool WriteReducedPackage(const std::string& path, const std::string& shownPath,
+                             const std::vector<THeaderEntry>& entries, const std::vector<int>& kept);
+    bool WriteAndStartSwap(const TSwapFiles& files, const std::vector<int>& kept);
 
     // TEraseHost: the stub erases silently.
     void ProcessMessages() override;
@@ -137,6 +160,8 @@ private:
     std::unique_ptr<TWin32FileStream> package_;
     std::unique_ptr<TPayloadReader> reader_;
     size_t packedRows_ = 0;
+    // What this run wrote into the temp folder: the only files that closing erases.
+    TTempCopies copies_;
     // Dropped files that lay in the temp folder themselves: the user's files, never overwritten or erased.
     std::vector<std::string> droppedInTemp_;
     bool busy_ = false;

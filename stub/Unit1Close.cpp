@@ -1,11 +1,10 @@
-// Files dropped on the package window, and its closing: the package released and the temp copies erased.
+// Files dropped on the package window, and its closing: the package released and this run's temp copies erased.
 #include "stub/Unit1.h"
 
 #include <shellapi.h>
 
 #include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
-#include "app/payload/Header.h"
 #include "app/payload/PathText.h"
 #include "toolkit/system/DropFiles.h"
 
@@ -30,11 +29,13 @@ void TForm1::WMDropFiles(TMessage& message) {
         const std::string name = BareFileName(*path);
         ListView1->Add(TListRow{name, {std::to_string(size)}, -1, kRowImage});
         ProcessMessages();
+        if (TempDir.empty()) continue;  // listed, but no copy goes to the working folder in place of the temp folder
         const std::string copy = TempDir + name;
         if (FindAlias(copy, {*path}).result != TAliasResult::arNone) {
             droppedInTemp_.push_back(*path);  // the user's own file (or one that cannot be told apart): no copy, never erased
         } else if (!UserFileInTemp(name)) {
-            CopyFileA(path->c_str(), copy.c_str(), FALSE);
+            // A file there that this run did not write stays; the copy replaces only one of this run's.
+            if (CopyFileA(path->c_str(), copy.c_str(), copies_.Wrote(copy) ? FALSE : TRUE)) copies_.Remember(copy);
         }
     }
     UpdateTotals();
@@ -48,16 +49,8 @@ void TForm1::FormClose(TComponent*, TCloseAction& action) {
     }
     reader_.reset();  // scrubs the cipher
     package_.reset();
-    // Only names that stay inside the temp folder; never a user's file dropped from it, nor the package itself
-    // when it lies there under the name of one of its files.
-    for (int row = 0; row < ListView1->Count(); ++row) {
-        const std::string name = ListView1->Row(row).Caption;
-        const std::string copy = TempDir + name;
-        if (IsSafeEntryName(name) && !UserFileInTemp(name) && IsFile(copy) &&
-            FindAlias(copy, {packagePath_}).result == TAliasResult::arNone) {
-            EraseFile(copy, *this);
-        }
-    }
+    // Only what this run wrote into the temp folder, and only while it is still that file.
+    copies_.EraseAll(*this);
     if (HandleAllocated()) DragAcceptFiles(Handle(), FALSE);
 }
 

@@ -2,6 +2,7 @@
 #include "stub/Unit1.h"
 
 #include "app/payload/FileIdentity.h"
+#include "app/payload/FileSystem.h"
 #include "app/payload/PathText.h"
 #include "app/payload/PayloadWriter.h"
 #include "app/shared/MessageBoxes.h"
@@ -17,41 +18,86 @@ namespace Stub {
 
 namespace {
 
+// Writes the text and flushes it; a file that was created but not written whole is removed again.
 bool WriteTextFile(const std::string& path, const std::string& text) {
-    TWin32FileStream file(path, TFileMode::fmCreate);
-    const auto size = static_cast<int32_t>(text.size());
-    return file.IsOpen() && file.Write(text.data(), size) == size;
+    bool written = false;
+    {
+        TWin32FileStream file(path, TFileMode::fmCreate);
+        if (!file.IsOpen()) return false;
+        const auto size = static_cast<int32_t>(text.size());
+        written = file.Write(text.data(), size) == size && file.Flush();
+    }
+    if (!written) DeleteFileA(path.c_str());
+    return written;
+}
+
+// A new empty file in the folder under a name that no other run is using; empty when none could be made.
+std::string CreateUniqueFile(const std::string& folder) {
+    char path[MAX_PATH] = {};
+    return GetTempFileNameA(folder.c_str(), "~qv", 0, path) != 0 ? std::string(path) : std::string();
+}
+
+bool IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 }  // namespace
 
-// The stub's own bytes, then a payload under the same password holding the kept rows' stored bytes as they
-// are: each packed file is its own chain from the same vector, so nothing is decrypted or encrypted again.
-// Kept bytes go straight from the old package into the new one; nothing is staged in the temp folder.
-bool TForm1::WriteReducedPackage(const std::string& path, const std::vector<int>& kept) {
-    std::vector<THeaderEntry> entries;
+TForm1::TSwapFiles TForm1::SwapFilesOf(const std::string& package) {
+    TSwapFiles files;
+    files.folder = JoinPath(RowFolder(package), "");
+    files.name = BareFileName(package);
+    files.newPackage = files.folder + "~" + files.name;
+    files.batch = files.folder + kSwapBatchName;
+    return files;
+}
+
+// Refuses, saying why, a swap that cannot succeed; asks before the new package or the batch replaces a file
+// that is there already.
+bool TForm1::SwapCanStart(TSwapFiles& files) {
+    if (IsReadOnly(packagePath_)) {
+        ShowDialogMessage(*this, ReadOnlyPackageText(packagePath_), kProductCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    for (const std::string* path : {&files.newPackage, &files.batch}) {
+        if (FindAlias(*path, {packagePath_}).result != TAliasResult::arNone) {
+            ReportDenied(*path);
+            return false;
+        }
+    }
+    files.replaceNew = IsFile(files.newPackage);
+    if (files.replaceNew && !OverwriteAgreed(files.newPackage)) return false;
+    return !IsFile(files.batch) || OverwriteAgreed(files.batch);
+}
+
+// The entries of the new header; false (reported) when a kept row cannot be written into a package.
+bool TForm1::KeptEntries(const std::vector<int>& kept, const std::string& shownPath,
+                         std::vector<THeaderEntry>& entries) {
     for (int row : kept) {
         if (!RowInPackage(row)) {  // a package that lies about a kept row cannot be rewritten
-            ReportDenied(path);
+            ReportDenied(shownPath);
             return false;
         }
         entries.push_back({ListView1->Row(row).Caption, ListView1->Row(row).SubItems.at(0)});
     }
-    if (FindAlias(path, {packagePath_}).result != TAliasResult::arNone ||
-        CheckHeadEntries(entries) != TPayloadResult::prOk) {
-        ReportDenied(path);
-        return false;
-    }
+    if (CheckHeadEntries(entries) == TPayloadResult::prOk) return true;
+    ReportDenied(shownPath);
+    return false;
+}
+
+// The stub's own bytes, then a payload under the same password holding the kept rows' stored bytes as they
+// are: each packed file is its own chain from the same vector, so nothing is decrypted or encrypted again.
+// Kept bytes go straight from the old package into the new one, which is flushed to the disk before it counts
+// as written; nothing is staged in the temp folder. Failures are reported under shownPath.
+bool TForm1::WriteReducedPackage(const std::string& path, const std::string& shownPath,
+                                 const std::vector<THeaderEntry>& entries, const std::vector<int>& kept) {
     TPayloadResult result = TPayloadResult::prWriteFailed;
     {
         TWin32FileStream output(path, TFileMode::fmCreate);
-        if (!output.IsOpen()) {
-            ReportDenied(path);
-            return false;
-        }
         const TPieceHooks hooks = RunHooks(stopRequested_, *ProgressBar1);
         ProgressBar1->SetPosition(0);
-        if (package_->Seek(0)) result = CopyBytes(*package_, output, StubSize, kPieceSize, hooks);
+        if (output.IsOpen() && package_->Seek(0)) result = CopyBytes(*package_, output, StubSize, kPieceSize, hooks);
         // A cipher of its own: the package's stays keyed for Launch and Save As if this fails.
         TQC_blowfish cipher(nullptr);
         TPayloadWriter writer(cipher, output);
@@ -60,45 +106,71 @@ bool TForm1::WriteReducedPackage(const std::string& path, const std::vector<int>
             ProgressBar1->SetPosition(0);
             result = reader_->CopyStored(static_cast<size_t>(kept[i]), output, hooks);
         }
+        if (result == TPayloadResult::prOk && !output.Flush()) result = TPayloadResult::prWriteFailed;
         ProgressBar1->SetPosition(0);
     }
     if (result == TPayloadResult::prOk) return true;
-    DeleteFileA(path.c_str());  // the old package stays as it was; no incomplete copy is left beside it
-    if (result != TPayloadResult::prStopped) ReportDenied(path);
+    if (result != TPayloadResult::prStopped) ReportDenied(shownPath);
     return false;
+}
+
+// Writes the new package under a unique name, then the batch; renames the new package to "~" + name and
+// starts the batch. False (reported, nothing of this Delete left behind) when any step fails.
+bool TForm1::WriteAndStartSwap(const TSwapFiles& files, const std::vector<int>& kept) {
+    std::vector<THeaderEntry> entries;
+    if (!KeptEntries(kept, files.newPackage, entries)) return false;
+    const std::string written = CreateUniqueFile(files.folder);
+    if (written.empty()) {
+        ReportDenied(files.newPackage);
+        return false;
+    }
+    if (!WriteReducedPackage(written, files.newPackage, entries, kept)) {
+        DeleteFileA(written.c_str());  // the old package stays as it was; no incomplete copy is left beside it
+        return false;
+    }
+    if (!WriteTextFile(files.batch, SwapBatchText(files.name))) {
+        DeleteFileA(written.c_str());
+        ReportDenied(files.batch);
+        return false;
+    }
+    copies_.Forget(files.batch);  // the batch is no temp copy, whatever row it was named after
+    const DWORD replace = files.replaceNew ? MOVEFILE_REPLACE_EXISTING : 0;
+    if (!MoveFileExA(written.c_str(), files.newPackage.c_str(), replace | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(written.c_str());
+        DeleteFileA(files.batch.c_str());
+        ReportDenied(files.newPackage);
+        return false;
+    }
+    copies_.Forget(files.newPackage);
+    if (!SetSwapNames(files.name) ||
+        SystemServices().ShellExecuteFile(Handle(), "", files.batch, "", files.folder, SW_HIDE) <= 32) {
+        DeleteFileA(files.newPackage.c_str());
+        DeleteFileA(files.batch.c_str());
+        ReportDenied(files.batch);
+        return false;
+    }
+    return true;
 }
 
 void TForm1::SpeedButton3Click(TComponent*) {
     if (busy_ || !PackageOpen()) return;
-    if (ShowDialogMessage(*this, kConfirmDelete, kWindowCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    const int answer = ShowDialogMessage(*this, kConfirmDelete, kWindowCaption, MB_YESNO | MB_ICONQUESTION);
+    if (answer != IDYES || !PackageOpen()) return;  // a close handled meanwhile ends the command
+    TSwapFiles files = SwapFilesOf(packagePath_);
+    if (!SwapCanStart(files)) return;
     // Kept: the packed rows not selected. Dropped rows have no bytes in the package and are left out.
     std::vector<int> kept;
     for (int row = 0; row < static_cast<int>(packedRows_); ++row)
         if (!ListView1->Selected(row)) kept.push_back(row);
-    const std::string folder = JoinPath(RowFolder(packagePath_), "");
-    const std::string name = BareFileName(packagePath_);
-    const std::string newPackage = folder + "~" + name;
-    const std::string batch = folder + kSwapBatchName;
-    bool written = false;
+    bool started = false;
     {
         TBusyScope busy(busy_, stopRequested_);
         EnableControls(false);
-        written = WriteReducedPackage(newPackage, kept);
-        if (written && (FindAlias(batch, {packagePath_, newPackage}).result != TAliasResult::arNone ||
-                        !WriteTextFile(batch, SwapBatchText(name)))) {
-            DeleteFileA(newPackage.c_str());
-            DeleteFileA(batch.c_str());
-            ReportDenied(batch);
-            written = false;
-        }
+        started = WriteAndStartSwap(files, kept);
         EnableControls(true);
     }
-    if (!written) {
-        if (closeRequested_) Close();
-        return;
-    }
-    Close();
-    SystemServices().ShellExecuteFile(Handle(), "", batch, "", folder, SW_HIDE);
+    // The batch waits for this program to release the package, which closing the window does.
+    if (started || closeRequested_) Close();
 }
 
 }  // namespace Stub

@@ -68,24 +68,57 @@ void TForm1::LaunchRow(int row) {
     SystemServices().ShellExecuteFile(Handle(), "", name, "", TempDir, SW_SHOWNORMAL);
 }
 
+bool TForm1::CommandGoesOn() const { return PackageOpen() && !stopRequested_; }
+
+bool TForm1::OverwriteAgreed(const std::string& path) {
+    const int answer =
+        ShowDialogMessage(*this, AlreadyExistsQuestion(path, "Overwrite?"), kWindowCaption, MB_YESNO | MB_ICONQUESTION);
+    return answer == IDYES && CommandGoesOn();  // a close handled meanwhile ends the command
+}
+
+// Opens the dropped row's copy, or the user's file when it was dropped from the temp folder itself.
+bool TForm1::LaunchDroppedRow(int row) {
+    const std::string name = ListView1->Row(row).Caption;
+    if (IsSafeEntryName(name) && (copies_.Wrote(TempDir + name) || UserFileInTemp(name))) {
+        LaunchRow(row);
+        return true;
+    }
+    ReportDenied(TempDir + name);
+    return false;
+}
+
+// Decrypts the packed row into the temp folder, asking before it replaces a file this run did not write there.
+bool TForm1::LaunchPackedRow(int row) {
+    const std::string name = ListView1->Row(row).Caption;
+    const std::string copy = TempDir + name;
+    if (UserFileInTemp(name) || DroppedName(name) || FindAlias(copy, {packagePath_}).result != TAliasResult::arNone) {
+        ReportDenied(copy);
+        return false;
+    }
+    if (IsFile(copy) && !copies_.Wrote(copy) && !OverwriteAgreed(copy)) return false;
+    if (!ExtractRow(row, copy)) return false;
+    copies_.Remember(copy);
+    LaunchRow(row);
+    return true;
+}
+
 void TForm1::SpeedButton1Click(TComponent*) {
     if (busy_ || !PackageOpen()) return;
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) return;
+    if (TempDir.empty()) {  // never the working folder in its place
+        ShowDialogMessage(*this, kNoTempFolder, kProductCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
     {
         TBusyScope busy(busy_, stopRequested_);
-        for (int row : SelectedRows()) {
-            const std::string name = ListView1->Row(row).Caption;
+        for (int row : rows) {
             // A dropped file opens from its own copy; a packed one must not overwrite a dropped file or its copy.
             if (!PackedRow(row)) {
-                if (IsSafeEntryName(name)) LaunchRow(row);
+                if (!LaunchDroppedRow(row)) break;
                 continue;
             }
-            const std::string copy = TempDir + name;
-            if (UserFileInTemp(name) || DroppedName(name)) {
-                ReportDenied(copy);
-                break;
-            }
-            if (!ExtractRow(row, copy)) break;
-            LaunchRow(row);
+            if (!LaunchPackedRow(row)) break;
         }
     }
     if (closeRequested_) Close();
@@ -98,16 +131,14 @@ void TForm1::SpeedButton2Click(TComponent*) {
     std::vector<std::string> destinations;
     if (rows.size() == 1) {
         SaveDialog1->FileName = ListView1->Row(rows[0]).Caption;
-        if (!SaveDialog1->Execute()) return;
+        // A close handled while a dialog is up ends the command.
+        if (!SaveDialog1->Execute() || !PackageOpen()) return;
         const std::string chosen = SaveDialog1->FileName;
-        if (IsFile(chosen) && ShowDialogMessage(*this, AlreadyExistsQuestion(chosen, "Overwrite?"), kWindowCaption,
-                                                MB_YESNO | MB_ICONQUESTION) != IDYES) {
-            return;
-        }
+        if (IsFile(chosen) && !OverwriteAgreed(chosen)) return;
         destinations.push_back(chosen);
     } else {
         const std::optional<std::string> folder = SystemServices().BrowseForFolder(Handle(), kSelectDestinationFolder);
-        if (!folder || folder->empty()) return;
+        if (!folder || folder->empty() || !PackageOpen()) return;
         for (int row : rows) destinations.push_back(JoinPath(*folder, ListView1->Row(row).Caption));
     }
     {

@@ -85,3 +85,5 @@ bool TWin32FileStream::SetSize(int64_t size) {
     const bool cut = SetEndOfFile(handle_) != 0 || Failed();
     return MoveTo(handle_, position) && cut;
 }
+
+bool TWin32FileStream::Flush() { return (IsOpen() && FlushFileBuffers(handle_) != 0) || Failed(); }

@@ -2,6 +2,8 @@
 #include "stub/SwapBatch.h"
 #include "tests/stub/StubTestSupport.h"
 
+#include <shellapi.h>
+
 namespace {
 
 using StubDelete = StubTest;
@@ -9,32 +11,39 @@ using StubDelete = StubTest;
 const std::vector<TPackedFile> kThree = {
     {"one.bin", RandomBytes(8192, 21)}, {"two.bin", RandomBytes(1000, 22)}, {"three.bin", RandomBytes(9, 23)}};
 
-// A batch file run by Wine's command interpreter, started at once; Wait() lets it end.
+// The launch the stub asked for, done by the real shell (a batch file goes to the command interpreter) in this
+// process, whose variables the stub has set; Wait() lets it end.
 class TBatchRun {
 public:
-    explicit TBatchRun(const std::string& batch) {
-        std::string command = "cmd.exe /c \"" + batch + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                                  &startup, &process_) != FALSE;
+    explicit TBatchRun(const TServiceCall& launch) {
+        SHELLEXECUTEINFOA run{};
+        run.cbSize = sizeof run;
+        run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        run.lpFile = launch.Text.c_str();
+        run.lpParameters = launch.Parameters.empty() ? nullptr : launch.Parameters.c_str();
+        run.lpDirectory = launch.Directory.c_str();
+        run.nShow = launch.Show;
+        if (ShellExecuteExA(&run) && run.hProcess != nullptr) process_ = run.hProcess;
     }
     ~TBatchRun() { Wait(); }
     TBatchRun(const TBatchRun&) = delete;
     TBatchRun& operator=(const TBatchRun&) = delete;
     bool Wait() {
-        if (!started_) return false;
-        started_ = false;
-        const bool ended = WaitForSingleObject(process_.hProcess, 60000) == WAIT_OBJECT_0;
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
+        if (process_ == nullptr) return false;
+        const bool ended = WaitForSingleObject(process_, 60000) == WAIT_OBJECT_0;
+        CloseHandle(process_);
+        process_ = nullptr;
         return ended;
     }
 
 private:
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
+    HANDLE process_ = nullptr;
 };
+
+TServiceCall LastLaunch(const TScriptedServices& services) {
+    const auto launches = services.CallsOf(TServiceKind::ShellExecute);
+    return launches.empty() ? TServiceCall{} : launches.back();
+}
 
 // Deletes the selected rows, answering Yes; returns the files of the new package read back with the password.
 std::vector<TPackedFile> DeleteAndReadBack(const std::string& package, std::initializer_list<int> rows,
@@ -81,6 +90,8 @@ TEST_F(StubDelete, DeletingAllOrNoRowsGivesAnEmptyOrAWholePackage) {
     OpenStub(package);
     EXPECT_TRUE(DeleteAndReadBack(package, {0, 1, 2}, scope.services).empty());
     EXPECT_EQ(FileBytes(scratch / "~package.exe").size(), static_cast<size_t>(Stub::StubSize + 42));
+    DeleteFileA((scratch / "~package.exe").c_str());
+    DeleteFileA((scratch / "temp.bat").c_str());
     OpenStub(package);
     const std::vector<TPackedFile> all = DeleteAndReadBack(package, {}, scope.services);
     ASSERT_EQ(all.size(), 3u);
@@ -133,43 +144,174 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
     CloseStub();
     EXPECT_EQ(FileBytes(package), before);
+    EXPECT_EQ(FolderEntries(scratch.Root()), (std::vector<std::string>{"after.bin", "package.exe"}));
 }
 
-TEST(StubSwapBatch, NamesAreQuotedAndTheMoveIsRetriedBoundedly) {
+// What the package's folder held when the running Delete first let messages in.
+class TFolderDuringRun {
+public:
+    explicit TFolderDuringRun(std::string folder) : folder_(std::move(folder)) {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 1, &TFolderDuringRun::Tick);
+    }
+    ~TFolderDuringRun() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    TFolderDuringRun(const TFolderDuringRun&) = delete;
+    TFolderDuringRun& operator=(const TFolderDuringRun&) = delete;
+    const std::optional<std::vector<std::string>>& Seen() const { return seen_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (current_ != nullptr && !current_->seen_ && StubTest::Window().Busy())
+            current_->seen_ = FolderEntries(current_->folder_);
+    }
+    static inline TFolderDuringRun* current_ = nullptr;
+    std::string folder_;
+    std::optional<std::vector<std::string>> seen_;
+    UINT_PTR timer_ = 0;
+};
+
+TEST_F(StubDelete, NewPackageIsWrittenUnderAUniqueNameAndTakesTheTildeNameOnlyWhenWhole) {
+    const std::vector<TPackedFile> big = {{"big.bin", RandomBytes(6 << 20, 29)}, {"small.bin", RandomBytes(5, 30)}};
+    const std::string package = Package(big);
+    OpenStub(package);
+    Select({1});
+    scope.services.AnswerMessageBox(IDYES);
+    std::optional<std::vector<std::string>> seen;
+    {
+        TFolderDuringRun during(scratch.Root());
+        harness::ClickControl(*Window().SpeedButton3);
+        seen = during.Seen();
+    }
+    ASSERT_TRUE(seen.has_value()) << "the run let no messages in";
+    ASSERT_EQ(seen->size(), 2u);
+    EXPECT_EQ(seen->at(0), "package.exe");
+    EXPECT_EQ(seen->at(1).substr(0, 3), "~qv") << "written under a name of its own, not as ~package.exe";
+    EXPECT_EQ(FolderEntries(scratch.Root()), (std::vector<std::string>{"package.exe", "temp.bat", "~package.exe"}));
+    const std::vector<TPackedFile> kept = ReadPayloadFile(scratch / "~package.exe", Stub::StubSize, "secret");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].contents, big[0].contents);
+}
+
+TEST(StubSwapBatch, NamesComeFromVariablesAndTheMoveIsRetriedBoundedly) {
+    const std::string move = "move /y \"%QVL_SWAP_NEW%\" \"%QVL_SWAP_OLD%\" >nul 2>&1 && if exist \"%QVL_SWAP_OLD%\" "
+                             "if not exist \"%QVL_SWAP_NEW%\" goto done\r\n";
     EXPECT_EQ(Stub::SwapBatchText("a.exe"),
-              "@echo off\r\ncd /d \"%~dp0\"\r\nset n=0\r\n:wait\r\n"
-              "move /y \"~a.exe\" \"a.exe\" >nul 2>&1\r\n"
-              "if not exist \"~a.exe\" goto done\r\n"
+              "@echo off\r\npushd \"%~dp0\"\r\nif not exist \"%~nx0\" exit\r\nsetlocal DisableDelayedExpansion\r\n"
+              "set n=0\r\n:wait\r\n" + move +
               "set /a n+=1\r\nif %n% geq 30 goto done\r\nping -n 2 127.0.0.1 >nul\r\ngoto wait\r\n"
-              ":done\r\ndel \"%~f0\"\r\nexit\r\n");
-    const std::string special = Stub::SwapBatchText("my pack & co 100%.exe");
-    EXPECT_NE(special.find("move /y \"~my pack & co 100%%.exe\" \"my pack & co 100%%.exe\" >nul 2>&1\r\n"),
-              std::string::npos);
-    EXPECT_NE(special.find("if not exist \"~my pack & co 100%%.exe\" goto done\r\n"), std::string::npos);
+              ":done\r\nendlocal\r\npopd\r\ndel \"%~f0\"\r\nexit\r\n");
+    // A name with "%" is read through delayed expansion; no name is ever in the text.
+    const std::string percent = Stub::SwapBatchText("100%.exe");
+    EXPECT_NE(percent.find("setlocal EnableDelayedExpansion\r\n"), std::string::npos);
+    EXPECT_NE(percent.find("move /y \"!QVL_SWAP_NEW!\" \"!QVL_SWAP_OLD!\""), std::string::npos);
+    EXPECT_EQ(percent.find("100"), std::string::npos);
 }
 
-TEST_F(StubDelete, SwapThroughTheCommandInterpreterReplacesThePackageAndTouchesNothingElse) {
-    const std::string name = "my pack & co 100%.exe";
-    const std::string package = Package(kThree, name);
+TEST_F(StubDelete, SwapThroughTheRealBatchKeepsExactlyTheKeptRowsWhateverThePackageIsNamed) {
+    // ANSI letters that a batch file's code page reads as others (the last from a range it has none of),
+    // and blanks, "%", "&", "^", "!" and parentheses, which the command interpreter takes as its own syntax.
+    const std::string names[] = {"R\xE9sum\xE9.exe",    "Fotos_M\xE4rz \xFC" "ber.exe", "Stra\xDF" "e (2).exe",
+                                 "\x80 \x8Cuvre \x9A.exe", "my pack & co 100%.exe",   "a^b !c! (d).exe",
+                                 "x %OS% y.exe"};
     const std::string neighbour = scratch / "co.exe";
     const std::string other = scratch / "my";
     PutFile(neighbour, RandomBytes(10, 26));
     PutFile(other, RandomBytes(11, 27));
-    const std::string batch = scratch / "temp.bat";
-    OpenStub(package);
-    DeleteAndReadBack(package, {0}, scope.services);
-    EXPECT_TRUE(TBatchRun(batch).Wait());
-    const std::vector<TPackedFile> files = ReadPayloadFile(package, Stub::StubSize, "secret");
-    ASSERT_EQ(files.size(), 2u);
-    EXPECT_EQ(files[0].name, "two.bin");
-    EXPECT_EQ(files[1].contents, kThree[2].contents);
-    EXPECT_FALSE(FileExists(scratch / ("~" + name)));
-    EXPECT_FALSE(FileExists(batch));
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const std::string package = Package(kThree, name);
+        OpenStub(package);
+        scope.services = TScriptedServices();
+        DeleteAndReadBack(package, {0}, scope.services);
+        EXPECT_TRUE(TBatchRun(LastLaunch(scope.services)).Wait());
+        const std::vector<TPackedFile> files = ReadPayloadFile(package, Stub::StubSize, "secret");
+        ASSERT_EQ(files.size(), 2u);
+        EXPECT_EQ(files[0].name, "two.bin");
+        EXPECT_EQ(files[0].contents, kThree[1].contents);
+        EXPECT_EQ(files[1].contents, kThree[2].contents);
+        // Neither the new package nor the batch stays, and nothing else was touched.
+        std::vector<std::string> left = {"co.exe", "my", name};
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(FolderEntries(scratch.Root()), left);
+        OpenStub(package);
+        EXPECT_EQ(Captions(), (std::vector<std::string>{"two.bin", "three.bin"}));
+        CloseStub();
+        DeleteFileA(package.c_str());
+    }
     EXPECT_EQ(FileBytes(neighbour), RandomBytes(10, 26));
     EXPECT_EQ(FileBytes(other), RandomBytes(11, 27));
-    // The stub opens the swapped package.
+}
+
+TEST_F(StubDelete, PackageRunFromTheTempFolderWithRowsNamedLikeItsBatchAndNewPackageIsSwapped) {
+    const std::string name = "qvl-run-" + std::to_string(GetCurrentProcessId()) + ".exe";
+    const std::string package = GetTempDir() + name;
+    const std::string rewritten = GetTempDir() + "~" + name;
+    const std::string batch = GetTempDir() + "temp.bat";
+    DeleteFileA(batch.c_str());
+    const std::vector<TPackedFile> files = {
+        {"temp.bat", RandomBytes(30, 41)}, {"~" + name, RandomBytes(40, 42)}, {"gone.txt", RandomBytes(5, 43)}};
+    Encrypt(emPackage, package, files);
     OpenStub(package);
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"two.bin", "three.bin"}));
+    // Launched first, the two rows leave this run's copies under the names that Delete writes next.
+    Select({0, 1});
+    harness::ClickControl(*Window().SpeedButton1);
+    ASSERT_EQ(FileBytes(batch), files[0].contents);
+    Select({2});
+    for (int i = 0; i < 3; ++i) scope.services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*Window().SpeedButton3);
+    EXPECT_EQ(scope.services.MessageTexts(),
+              (std::vector<std::string>{"Are you sure you want to delete the selected file(s)?",
+                                        "File \"" + rewritten + "\" already exists.\rOverwrite?",
+                                        "File \"" + batch + "\" already exists.\rOverwrite?"}));
+    EXPECT_FALSE(Window().Visible());
+    EXPECT_EQ(FileBytes(batch), FileBytesOf(Stub::SwapBatchText(name))) << "closing erased the batch";
+    EXPECT_TRUE(TBatchRun(LastLaunch(scope.services)).Wait());
+    const std::vector<TPackedFile> kept = ReadPayloadFile(package, Stub::StubSize, "secret");
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].contents, files[0].contents);
+    EXPECT_EQ(kept[1].name, "~" + name);
+    EXPECT_EQ(kept[1].contents, files[1].contents);
+    EXPECT_FALSE(FileExists(rewritten));
+    EXPECT_FALSE(FileExists(batch));
+    DeleteFileA(package.c_str());
+}
+
+TEST_F(StubDelete, FilesItCannotOrMayNotReplaceStopItBeforeItWritesAnything) {
+    const std::string package = Package(kThree);
+    const std::vector<uint8_t> theirs = RandomBytes(12, 44);
+    // A "~" file or a batch that this Delete did not write: asked about, and No keeps it.
+    for (const std::string& existing : {scratch / "~package.exe", scratch / "temp.bat"}) {
+        SCOPED_TRACE(existing);
+        PutFile(existing, theirs);
+        const std::vector<std::string> before = FolderEntries(scratch.Root());
+        OpenStub(package);
+        scope.services = TScriptedServices();
+        Select({0});
+        scope.services.AnswerMessageBox(IDYES);
+        scope.services.AnswerMessageBox(IDNO);
+        harness::ClickControl(*Window().SpeedButton3);
+        EXPECT_EQ(scope.services.MessageTexts().back(), "File \"" + existing + "\" already exists.\rOverwrite?");
+        EXPECT_EQ(FileBytes(existing), theirs);
+        EXPECT_EQ(FolderEntries(scratch.Root()), before);
+        EXPECT_TRUE(Window().Visible());
+        DeleteFileA(existing.c_str());
+    }
+    // A read-only package cannot be replaced: said before anything is written.
+    SetFileAttributesA(package.c_str(), FILE_ATTRIBUTE_READONLY);
+    OpenStub(package);
+    scope.services = TScriptedServices();
+    Select({0});
+    scope.services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*Window().SpeedButton3);
+    EXPECT_EQ(scope.services.MessageTexts().back(), "The package is read-only and cannot be rewritten:\r" + package);
+    EXPECT_EQ(FolderEntries(scratch.Root()), std::vector<std::string>{"package.exe"});
+    EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
+    EXPECT_TRUE(Window().Visible());
+    CloseStub();
+    SetFileAttributesA(package.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(StubDelete, SwapWaitsForTheOldPackageToBeReleased) {
@@ -178,10 +320,15 @@ TEST_F(StubDelete, SwapWaitsForTheOldPackageToBeReleased) {
     const std::string batch = scratch / "temp.bat";
     PutFile(rewritten, RandomBytes(50, 28));
     PutFile(batch, FileBytesOf(Stub::SwapBatchText("held.exe")));
+    ASSERT_TRUE(Stub::SetSwapNames("held.exe"));
     std::optional<TWin32FileStream> held;
     held.emplace(package, TFileMode::fmOpenRead);  // as the ending stub still holds it
     ASSERT_TRUE(held->IsOpen());
-    TBatchRun run(batch);
+    TServiceCall launch;
+    launch.Text = batch;
+    launch.Directory = scratch.Root();
+    launch.Show = SW_HIDE;
+    TBatchRun run(launch);
     Sleep(2500);
     EXPECT_EQ(FileBytes(rewritten).size(), 50u) << "the old package is not replaced while in use";
     held.reset();

@@ -76,26 +76,88 @@ TEST_F(StubDropClose, PackageInTheTempFolderHoldingAFileOfItsOwnNameSurvivesItsC
     DeleteFileA(package.c_str());
 }
 
-TEST_F(StubDropClose, CloseErasesEveryListedNameButNeverOutsideTheTempFolderAndSkipsFilesInUse) {
-    const std::string header = "left.txt?1?busy.txt?1?..\\outside.txt?1?";
-    OpenStub(CraftedPackage(CraftHeaderPayload("pw", header, {1, 2, 3})), "pw");
-    const std::string left = GetTempDir() + "left.txt";  // left by an earlier run
+TEST_F(StubDropClose, CloseErasesOnlyCopiesThisRunWroteAndSkipsThoseInUse) {
+    const std::string header = "left.txt?1?busy.txt?1?gone.txt?1?..\\outside.txt?1?";
+    OpenStub(CraftedPackage(CraftHeaderPayload("pw", header, {1, 2, 3, 4})), "pw");
+    const std::string left = GetTempDir() + "left.txt";  // left by an earlier run: not this run's to erase
     const std::string busy = GetTempDir() + "busy.txt";
+    const std::string gone = GetTempDir() + "gone.txt";
     const std::string outside = RowFolder(DropLast(GetTempDir(), 1)) + "\\outside.txt";
     PutFile(left, RandomBytes(3, 34));
-    PutFile(busy, RandomBytes(3, 35));
     PutFile(outside, RandomBytes(3, 36));
+    DeleteFileA(busy.c_str());
+    DeleteFileA(gone.c_str());
+    Select({1, 2});
+    harness::ClickControl(*Window().SpeedButton1);
+    ASSERT_TRUE(FileExists(busy) && FileExists(gone));
     {
         TWin32FileStream inUse(busy, TFileMode::fmOpenRead);
         Window().SpeedButton5->Click();
         EXPECT_FALSE(Window().Visible());
     }
-    EXPECT_FALSE(FileExists(left));
-    EXPECT_EQ(FileBytes(busy), RandomBytes(3, 35)) << "a copy open in another program stays";
+    EXPECT_FALSE(FileExists(gone));
+    EXPECT_TRUE(FileExists(busy)) << "a copy open in another program stays";
+    EXPECT_EQ(FileBytes(left), RandomBytes(3, 34));
     EXPECT_EQ(FileBytes(outside), RandomBytes(3, 36));
     EXPECT_TRUE(scope.services.MessageTexts().empty()) << "the stub erases silently";
+    DeleteFileA(left.c_str());
     DeleteFileA(busy.c_str());
     DeleteFileA(outside.c_str());
+}
+
+TEST_F(StubDropClose, LaunchAsksBeforeReplacingAFileOfTheTempFolderThatThisRunDidNotWrite) {
+    const std::string pid = std::to_string(GetCurrentProcessId());
+    const std::vector<TPackedFile> files = {{"report-" + pid + ".txt", RandomBytes(50, 38)},
+                                            {"mine-" + pid + ".txt", RandomBytes(60, 39)}};
+    OpenStub(Package(files));
+    const std::string users = GetTempDir() + files[0].name;
+    const std::string mine = GetTempDir() + files[1].name;
+    PutFile(users, RandomBytes(9, 40));
+    DeleteFileA(mine.c_str());
+    // No ends the command: the user's file keeps its bytes and the next row is not launched.
+    Select({0, 1});
+    scope.services.AnswerMessageBox(IDNO);
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File \"" + users + "\" already exists.\rOverwrite?"});
+    EXPECT_EQ(FileBytes(users), RandomBytes(9, 40));
+    EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
+    // This run's own copy is written again without a question.
+    Select({1});
+    harness::ClickControl(*Window().SpeedButton1);
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_EQ(scope.services.MessageTexts().size(), 1u);
+    EXPECT_EQ(scope.services.CallsOf(TServiceKind::ShellExecute).size(), 2u);
+    EXPECT_EQ(FileBytes(mine), files[1].contents);
+    Window().Close();
+    EXPECT_FALSE(FileExists(mine));
+    EXPECT_EQ(FileBytes(users), RandomBytes(9, 40)) << "closing erased a file this run did not write";
+    DeleteFileA(users.c_str());
+}
+
+TEST_F(StubDropClose, WithoutATempFolderLaunchRefusesAndNothingIsWrittenOrErased) {
+    const std::string package = Package({{"row.txt", RandomBytes(10, 45)}});
+    const std::string work = scratch / "work";
+    CreateDirectoryA(work.c_str(), nullptr);
+    const std::string original = work + "\\row.txt";  // the user's own, in the working folder
+    PutFile(original, RandomBytes(8, 46));
+    const std::string dropped = scratch / "dropped.doc";
+    PutFile(dropped, RandomBytes(7, 47));
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(work.c_str());
+    OpenStub(package);
+    Stub::TempDir.clear();  // as when the system names no usable temp folder
+    Drop({dropped});
+    Select({0, 1});
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_EQ(scope.services.MessageTexts(),
+              std::vector<std::string>{"The system names no usable temp folder, so files cannot be launched."});
+    EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
+    Window().Close();
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(FolderEntries(work), std::vector<std::string>{"row.txt"});
+    EXPECT_EQ(FileBytes(original), RandomBytes(8, 46));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"row.txt", "dropped.doc"}));
 }
 
 }  // namespace

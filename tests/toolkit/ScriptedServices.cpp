@@ -11,7 +11,9 @@ void TScriptedServices::AnswerSaveDialog(std::optional<std::string> chosen, std:
     saveAnswers_.push_back({std::move(chosen), std::move(during)});
 }
 
-void TScriptedServices::AnswerFolder(std::optional<std::string> chosen) { folderAnswers_.push_back(std::move(chosen)); }
+void TScriptedServices::AnswerFolder(std::optional<std::string> chosen, std::function<void()> during) {
+    folderAnswers_.push_back({std::move(chosen), std::move(during)});
+}
 
 void TScriptedServices::AnswerShellExecute(INT_PTR result) { shellAnswers_.push_back(result); }
 
@@ -74,9 +76,10 @@ std::optional<std::string> TScriptedServices::BrowseForFolder(HWND owner, const 
         ADD_FAILURE() << "unscripted folder browser";
         return std::nullopt;
     }
-    auto answer = folderAnswers_.front();
+    auto answer = std::move(folderAnswers_.front());
     folderAnswers_.pop_front();
-    return answer;
+    if (answer.During) answer.During();
+    return answer.Value;
 }
 
 INT_PTR TScriptedServices::ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,

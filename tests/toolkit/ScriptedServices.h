@@ -29,7 +29,7 @@ public:
     // Each answer is used once, in order; `during` runs while the box or dialog is "open".
     void AnswerMessageBox(int answer, std::function<void()> during = {});
     void AnswerSaveDialog(std::optional<std::string> chosen, std::function<void()> during = {});
-    void AnswerFolder(std::optional<std::string> chosen);
+    void AnswerFolder(std::optional<std::string> chosen, std::function<void()> during = {});
     void AnswerShellExecute(INT_PTR result);
     // Settings keys are placed under this path instead of their own (a scratch key for tests).
     void SetSettingsBase(const std::string& base) { settingsBase_ = base; }
@@ -61,7 +61,7 @@ private:
     std::vector<TServiceCall> calls_;
     std::deque<TScripted<int>> messageAnswers_;
     std::deque<TScripted<std::optional<std::string>>> saveAnswers_;
-    std::deque<std::optional<std::string>> folderAnswers_;
+    std::deque<TScripted<std::optional<std::string>>> folderAnswers_;
     std::deque<INT_PTR> shellAnswers_;
     std::string settingsBase_;
     LANGID language_ = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);

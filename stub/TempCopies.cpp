@@ -1,0 +1,48 @@
+// The files that this run of the stub wrote into the temp folder, remembered by identity.
+#include "stub/TempCopies.h"
+
+#include <algorithm>
+
+#include "app/payload/FileSystem.h"
+
+namespace Stub {
+
+namespace {
+
+bool IsStill(const std::string& path, const TFileIdentity& identity) {
+    TFileIdentity now;
+    return ReadFileIdentity(path, now) == TIdentityRead::irFound && now.IsSameFile(identity);
+}
+
+}  // namespace
+
+void TTempCopies::Remember(const std::string& path) {
+    Forget(path);
+    TFileIdentity identity;
+    if (ReadFileIdentity(path, identity) == TIdentityRead::irFound) copies_.push_back({path, identity});
+}
+
+bool TTempCopies::Wrote(const std::string& path) const {
+    return std::any_of(copies_.begin(), copies_.end(), [&path](const TCopy& copy) {
+        return SameFile(copy.path, path) && IsStill(path, copy.identity);
+    });
+}
+
+void TTempCopies::Forget(const std::string& path) {
+    TFileIdentity identity;
+    const bool found = ReadFileIdentity(path, identity) == TIdentityRead::irFound;
+    copies_.erase(std::remove_if(copies_.begin(), copies_.end(),
+                                 [&](const TCopy& copy) {
+                                     return SameFile(copy.path, path) || (found && identity.IsSameFile(copy.identity));
+                                 }),
+                  copies_.end());
+}
+
+void TTempCopies::EraseAll(TEraseHost& host) {
+    const std::vector<TCopy> copies = std::move(copies_);
+    copies_.clear();
+    for (const TCopy& copy : copies)
+        if (IsStill(copy.path, copy.identity)) EraseFile(copy.path, host);
+}
+
+}  // namespace Stub

@@ -1,0 +1,33 @@
+// The files that this run of the stub wrote into the temp folder, remembered by identity.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/payload/EraseFile.h"
+#include "app/payload/FileIdentity.h"
+
+namespace Stub {
+
+// A file counts as this run's only while the name still reaches the file that was written: a file that
+// another program put there later under that name is not ours to overwrite or erase.
+class TTempCopies {
+public:
+    // Called after the file at path has been written and closed.
+    void Remember(const std::string& path);
+    // The file at path is one this run wrote (same name, same file).
+    bool Wrote(const std::string& path) const;
+    // What path is now (another name of a remembered file included) is no temp copy any more.
+    void Forget(const std::string& path);
+    // Erases every remembered copy that is still the file written, and forgets them all.
+    void EraseAll(TEraseHost& host);
+
+private:
+    struct TCopy {
+        std::string path;
+        TFileIdentity identity;
+    };
+    std::vector<TCopy> copies_;
+};
+
+}  // namespace Stub
