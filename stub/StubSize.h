@@ -6,6 +6,6 @@
 
 namespace Stub {
 
-constexpr int64_t StubSize = 344064;
+constexpr int64_t StubSize = 360448;
 
 }  // namespace Stub

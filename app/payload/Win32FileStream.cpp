@@ -86,4 +86,3 @@ bool TWin32FileStream::SetSize(int64_t size) {
     return MoveTo(handle_, position) && cut;
 }
 
-bool TWin32FileStream::Flush() { return (IsOpen() && FlushFileBuffers(handle_) != 0) || Failed(); }

@@ -20,8 +20,6 @@ public:
     int64_t Position() const override;
     int64_t Size() const override;
     bool SetSize(int64_t size) override;
-    // Writes what the system still holds of the file out to the disk (FlushFileBuffers); false when it could not.
-    bool Flush();
     uint32_t LastError() const override { return error_; }
 
 private:
