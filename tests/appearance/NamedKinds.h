@@ -8,23 +8,33 @@
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/SpeedButton.h"
 
-class TMaskEdit : public TEdit {
+// A toolkit kind under another class name.
+template <class Base, const char* Name>
+class TNamed : public Base {
 public:
-    using TEdit::TEdit;
-    const char* ClassName() const override { return "TMaskEdit"; }
+    using Base::Base;
+    const char* ClassName() const override { return Name; }
 };
 
-class TDBEdit : public TEdit {
-public:
-    using TEdit::TEdit;
-    const char* ClassName() const override { return "TDBEdit"; }
-};
+inline constexpr char kMaskEdit[] = "TMaskEdit";
+inline constexpr char kDBEdit[] = "TDBEdit";
+inline constexpr char kLookupComboBox[] = "TDBLookupComboBox";
+inline constexpr char kNavButton[] = "TNavButton";
+inline constexpr char kNavigator[] = "TDBNavigator";
+inline constexpr char kDxTabSheet[] = "TdxTabSheet";
+inline constexpr char kCtrlPanel[] = "TDBCtrlPanel";
+
+using TMaskEdit = TNamed<TEdit, kMaskEdit>;
+using TDBEdit = TNamed<TEdit, kDBEdit>;
+using TNavButton = TNamed<TSpeedButton, kNavButton>;
+// Containers of other libraries: neither is a tab sheet or a frame of the toolkit.
+using TdxTabSheet = TNamed<TPanel, kDxTabSheet>;
+using TDBCtrlPanel = TNamed<TPanel, kCtrlPanel>;
 
 // Counts the non-client paints that reach its own window procedure.
-class TDBLookupComboBox : public TComboBox {
+class TDBLookupComboBox : public TNamed<TComboBox, kLookupComboBox> {
 public:
-    using TComboBox::TComboBox;
-    const char* ClassName() const override { return "TDBLookupComboBox"; }
+    using TNamed::TNamed;
     int OwnNcPaints = 0;
 
 protected:
@@ -34,16 +44,10 @@ protected:
     }
 };
 
-class TNavButton : public TSpeedButton {
-public:
-    using TSpeedButton::TSpeedButton;
-    const char* ClassName() const override { return "TNavButton"; }
-};
-
 // A row of buttons that the navigator itself owns, spread over its width.
-class TDBNavigator : public TPanel {
+class TDBNavigator : public TNamed<TPanel, kNavigator> {
 public:
-    explicit TDBNavigator(TComponent* owner) : TPanel(owner) {
+    explicit TDBNavigator(TComponent* owner) : TNamed(owner) {
         SetBevelOuter(bvNone);
         for (const char* caption : {"|<", "<", ">", ">|"}) {
             auto* button = new TNavButton(this);
@@ -53,24 +57,10 @@ public:
             Buttons.push_back(button);
         }
     }
-    const char* ClassName() const override { return "TDBNavigator"; }
     void SetBounds(int left, int top, int width, int height) override {
         TPanel::SetBounds(left, top, width, height);
         const int n = static_cast<int>(Buttons.size());
         for (int i = 0; i < n; ++i) Buttons[static_cast<size_t>(i)]->SetBounds(i * width / n, 0, width / n, height);
     }
     std::vector<TNavButton*> Buttons;
-};
-
-// Containers of other libraries: neither is a tab sheet or a frame of the toolkit.
-class TdxTabSheet : public TPanel {
-public:
-    using TPanel::TPanel;
-    const char* ClassName() const override { return "TdxTabSheet"; }
-};
-
-class TDBCtrlPanel : public TPanel {
-public:
-    using TPanel::TPanel;
-    const char* ClassName() const override { return "TDBCtrlPanel"; }
 };
