@@ -179,7 +179,7 @@ void TControlSubClass::FollowMessage(TMessage& message) {
         PaintControl();
         return;
     case WM_MOUSEMOVE:
-        if (enabled && control->Is<TUpDown>()) PaintControl();
+        if (enabled && control->ClassNameIs("TUpDown")) PaintControl();
         return;
     case WM_LBUTTONDOWN:
         LeftButtonDown = true;
