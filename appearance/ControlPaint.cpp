@@ -1,5 +1,7 @@
-// Flat painters of combo boxes, edits, group boxes, up-down controls, panels, list borders, progress bars and
-// hot-key controls.
+// Flat painters of combo boxes, lookup combos, edits, group boxes, up-down controls, panels, list borders,
+// progress bars and hot-key controls.
+#include <algorithm>
+
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
 #include "appearance/WholeWindowCanvas.h"
@@ -33,21 +35,80 @@ void TControlSubClass::BindCanvas(TControlCanvas& canvas) {
     if (paintDC_ != nullptr) canvas.SetHandle(paintDC_);
 }
 
+namespace {
+
+// The drop-down button of the combo kinds and what differs between them.
+struct TDropButton {
+    TColor button, border, arrow, face;  // face: the control's own colour, for the strip
+    bool rightToLeft, raised;
+    int rtlReach;    // how far a raised button reaches out under right to left
+    bool framed;     // framed in the border colour after filling
+    int arrowInset;  // the arrow's start left of the client's right edge
+    int arrowTop;    // its first row below the client's top
+};
+
+// Paints the button inside the frame rectangle r, then the strip at its inner side, the line and the arrow.
+void PaintDropButton(TCanvas& c, RECT r, const RECT& client, const TDropButton& b) {
+    const int w = GetSystemMetrics(SM_CXHTHUMB);
+    InflateRect(&r, -1, -1);
+    if (b.rightToLeft) {
+        r.right = r.left + w + 1 + (b.raised ? b.rtlReach : 0);
+    } else {
+        r.left = r.right - w - 1 - (b.raised ? 1 : 0);
+    }
+    c.Brush().SetColor(b.button);
+    c.FillRect(r);
+    if (b.framed) {
+        c.Brush().SetColor(b.border);
+        c.FrameRect(r);
+    }
+    if (b.rightToLeft) {
+        r.left = r.right - 5;
+    } else {
+        r.right = r.left + 5;
+    }
+    c.Brush().SetColor(b.face);
+    c.FillRect(r);
+    c.Pen().SetColor(b.border);
+    const int lineX = b.rightToLeft ? r.left : r.right;
+    c.MoveTo(lineX, r.top);
+    c.LineTo(lineX, r.bottom);
+    c.Pen().SetColor(b.arrow);
+    const int x = b.rightToLeft ? client.left + 5 : client.right - b.arrowInset;
+    for (int row = 0; row < 3; ++row) {
+        c.MoveTo(x + row, client.top + b.arrowTop + row);
+        c.LineTo(x + 5 - row, client.top + b.arrowTop + row);
+    }
+}
+
+// An open list lights the button whatever the mouse does.
+void DroppedLook(const TColorScheme& s, TDropButton& b) {
+    b.border = s.SchemeSelectBorderColor;
+    b.arrow = clWhite;
+    b.button = s.SchemeCheckBackSelectColor;
+}
+
+}  // namespace
+
 void TControlSubClass::PaintComboBox() {
     auto& combo = static_cast<TComboBox&>(*Control());
     const TColorScheme& s = Scheme();
-    const int w = GetSystemMetrics(SM_CXHTHUMB);
-    const bool rtl = combo.BiDiMode() == bdRightToLeft;
-    const bool raised = Hot() || IsFocused;
-    TColor arrow = combo.Enabled() ? clBlack : clWhite;
-    TColor border = combo.Color();
-    TColor button = combo.Tag() == 1000 ? ParentFace(s.IdleLightenPercent) : clBtnFace;
+    TDropButton b{combo.Tag() == 1000 ? ParentFace(s.IdleLightenPercent) : clBtnFace,
+                  combo.Color(),
+                  combo.Enabled() ? clBlack : clWhite,
+                  combo.Color(),
+                  combo.BiDiMode() == bdRightToLeft,
+                  Hot() || IsFocused,
+                  2,
+                  false,
+                  10,
+                  10};
     if (Hot()) {
-        border = s.SchemeSelectBorderColor;
-        button = s.SchemeSelectColor;
+        b.border = s.SchemeSelectBorderColor;
+        b.button = s.SchemeSelectColor;
     } else if (IsFocused) {
-        border = LightenColor(s.SchemeSelectBorderColor, 60);
-        button = s.SchemeCheckBackColor;
+        b.border = LightenColor(s.SchemeSelectBorderColor, 60);
+        b.button = s.SchemeCheckBackColor;
     }
     TControlCanvas c(&combo);
     const RECT client = combo.ClientRect();
@@ -60,43 +121,50 @@ void TControlSubClass::PaintComboBox() {
     c.LineTo(r.right, r.top);
     r.top += 1;
     r.bottom -= 1;
-    if (raised) InflateRect(&r, 1, 1);
+    if (b.raised) InflateRect(&r, 1, 1);
     c.Brush().SetColor(combo.Color());
     c.FrameRect(r);
     r.bottom += 1;
-    c.Brush().SetColor(border);
+    c.Brush().SetColor(b.border);
     c.FrameRect(r);
-    if (combo.DroppedDown()) {
-        border = s.SchemeSelectBorderColor;
-        arrow = clWhite;
-        button = s.SchemeCheckBackSelectColor;
-    }
+    if (combo.DroppedDown()) DroppedLook(s, b);
     if (combo.Style() == csSimple) return;
-    InflateRect(&r, -1, -1);
-    if (rtl) {
-        r.right = r.left + w + 1 + (raised ? 2 : 0);
-    } else {
-        r.left = r.right - w - 1 - (raised ? 1 : 0);
+    PaintDropButton(c, r, client, b);
+}
+
+// The lookup combo tells its open list and its missing button as a combo box does, when it is one.
+void TControlSubClass::PaintLookupComboBox() {
+    auto& lookup = static_cast<TWinControl&>(*Control());
+    const TColorScheme& s = Scheme();
+    auto* combo = dynamic_cast<TComboBox*>(&lookup);
+    TColor outer = Hot() ? s.SchemeSelectBorderColor : DarkenColor(ParentColor(), 60);
+    TDropButton b{Hot() ? s.SchemeSelectColor : (IsFocused ? s.SchemeCheckBackColor : clBtnFace),
+                  Hot() ? s.SchemeSelectBorderColor : LightenColor(s.SchemeSelectBorderColor, 60),
+                  lookup.Enabled() ? clBlack : clWhite,
+                  lookup.Color(),
+                  lookup.BiDiMode() == bdRightToLeft,
+                  Hot() || IsFocused,
+                  1,
+                  true,
+                  9,
+                  8};
+    if (lookup.Ctl3D()) {
+        Recreating = true;
+        lookup.SetCtl3D(false);
     }
-    c.Brush().SetColor(button);
-    c.FillRect(r);
-    if (rtl) {
-        r.left = r.right - 5;
-    } else {
-        r.right = r.left + 5;
-    }
-    c.Brush().SetColor(combo.Color());
-    c.FillRect(r);
-    c.Pen().SetColor(border);
-    const int lineX = rtl ? r.left : r.right;
-    c.MoveTo(lineX, r.top);
-    c.LineTo(lineX, r.bottom);
-    c.Pen().SetColor(arrow);
-    const int x = rtl ? client.left + 5 : client.right - 10;
-    for (int row = 0; row < 3; ++row) {
-        c.MoveTo(x + row, client.top + 10 + row);
-        c.LineTo(x + 5 - row, client.top + 10 + row);
-    }
+    TWholeWindowCanvas surface(lookup.Handle());
+    if (!surface.Valid()) return;
+    TCanvas& c = surface.Canvas();
+    c.Brush().SetColor(outer);
+    c.FrameRect(RECT{0, 0, lookup.Width(), lookup.Height()});
+    const RECT client = lookup.ClientRect();
+    RECT r = client;
+    OffsetRect(&r, 1, 1);
+    c.Brush().SetColor(lookup.Color());
+    c.FrameRect(r);
+    if (combo != nullptr && combo->DroppedDown()) DroppedLook(s, b);
+    if (combo != nullptr && combo->Style() == csSimple) return;
+    PaintDropButton(c, r, client, b);
 }
 
 void TControlSubClass::PaintEdit() {
@@ -121,9 +189,10 @@ void TControlSubClass::PaintRichEdit() {
     const TColorScheme& s = Scheme();
     TColor frame = SavedBorderStyle == bsSingle ? DarkenColor(ParentColor(), 60) : ParentColor();
     if (Hot() || IsFocused) frame = LightenColor(s.SchemeSelectBorderColor, 60);
-    if (SavedBorderStyle == bsSingle && edit.BorderStyle() != bsNone) {
+    if (SavedBorderStyle == bsSingle && (edit.BorderStyle() != bsNone || edit.BorderWidth() < 2)) {
         Recreating = true;
         edit.SetBorderStyle(bsNone);
+        edit.SetBorderWidth(std::max(edit.BorderWidth(), 2));
     }
     TWinControl* parent = edit.Parent();
     if (parent == nullptr || !parent->HandleAllocated()) return;

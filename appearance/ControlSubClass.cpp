@@ -30,6 +30,8 @@ bool IsListKind(const TControl* control) {
     return control->Is<TListBox>() || control->Is<TShellTreeView>() || control->Is<TListView>();
 }
 
+bool IsLookupCombo(const TControl* control) { return control->ClassNameIs("TDBLookupComboBox"); }
+
 }  // namespace
 
 TControlSubClass::~TControlSubClass() {
@@ -51,8 +53,12 @@ bool TControlSubClass::Attach(TControl& control, TFlatStyle* owner) {
     if (auto* edit = dynamic_cast<TEdit*>(&control)) {
         SavedCtl3D = edit->Ctl3D();
         SavedBorderStyle = edit->BorderStyle();
-    } else if (IsListKind(&control)) {
+    }
+    if (auto* rich = dynamic_cast<TRichEdit*>(&control)) SavedBorderWidth = rich->BorderWidth();
+    if (IsLookupCombo(&control)) SavedCtl3D = static_cast<TWinControl&>(control).Ctl3D();
+    if (IsListKind(&control)) {
         SavedCtl3D = static_cast<TWinControl&>(control).Ctl3D();
+        SavedBorderStyle = dynamic_cast<TBorderStyled&>(control).BorderStyle();
     }
     return true;
 }
@@ -62,6 +68,7 @@ void TControlSubClass::TakeOver(TControlSubClass& old, TFlatStyle* owner) {
     if (control == nullptr) return;
     SavedCtl3D = old.SavedCtl3D;
     SavedBorderStyle = old.SavedBorderStyle;
+    SavedBorderWidth = old.SavedBorderWidth;
     old.hook_.Unhook();
     OwnerFlatStyle = owner;
     hook_.Hook(*control, MethodOf<&TControlSubClass::SubclassWndProc>(this));
@@ -73,10 +80,15 @@ void TControlSubClass::Restore(bool restoreLook) {
     hook_.Unhook();
     if (!restoreLook) return;
     try {
-        if (auto* edit = dynamic_cast<TEdit*>(control)) {
-            edit->SetCtl3D(SavedCtl3D);
-            edit->SetBorderStyle(SavedBorderStyle);
-        } else if (IsListKind(control)) {
+        if (auto* edit = dynamic_cast<TEdit*>(control)) edit->SetCtl3D(SavedCtl3D);
+        if (auto* rich = dynamic_cast<TRichEdit*>(control)) {
+            rich->SetBorderStyle(SavedBorderStyle);
+            rich->SetBorderWidth(SavedBorderWidth);
+        }
+        if (IsLookupCombo(control)) static_cast<TWinControl*>(control)->SetCtl3D(SavedCtl3D);
+        // A list's painter switches its 3-D look off, so that comes back with its border.
+        if (IsListKind(control)) {
+            dynamic_cast<TBorderStyled&>(*control).SetBorderStyle(SavedBorderStyle);
             static_cast<TWinControl*>(control)->SetCtl3D(SavedCtl3D);
         }
     } catch (...) {
@@ -103,6 +115,8 @@ void TControlSubClass::SubclassWndProc(TMessage& message) {
     if (message.Msg == WM_PAINT && IsGraphic(control)) {
         paintDC_ = reinterpret_cast<HDC>(message.WParam);
         message.Result = 1;
+    } else if (message.Msg == WM_NCPAINT && IsLookupCombo(control)) {
+        message.Result = 1;  // its painter draws the whole window
     } else {
         hook_.CallSaved(message);
     }
@@ -165,7 +179,7 @@ void TControlSubClass::FollowMessage(TMessage& message) {
         PaintControl();
         return;
     case WM_MOUSEMOVE:
-        if (enabled && control->Is<TUpDown>()) PaintControl();
+        if (enabled && control->ClassNameIs("TUpDown")) PaintControl();
         return;
     case WM_LBUTTONDOWN:
         LeftButtonDown = true;
@@ -213,6 +227,7 @@ void TControlSubClass::PaintControl() {
     if (windowed == nullptr && (control->Parent() == nullptr || !control->Parent()->HandleAllocated())) return;
     IsFocused = windowed != nullptr && windowed->Focused();
     if (control->Is<TComboBox>()) PaintComboBox();
+    if (IsLookupCombo(control)) PaintLookupComboBox();
     if (control->Is<TRichEdit>()) {
         PaintRichEdit();
     } else if (control->Is<TEdit>()) {

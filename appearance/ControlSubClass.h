@@ -40,6 +40,7 @@ public:
     TFlatStyle* OwnerFlatStyle = nullptr;
     bool SavedCtl3D = true;
     TBorderStyle SavedBorderStyle = bsSingle;
+    int SavedBorderWidth = 0;  // a rich edit's, which its painter widens
     std::uint32_t LastMessage = 0;
 
     void SubclassWndProc(TMessage& message);
@@ -47,6 +48,7 @@ public:
 
     // Painters: each draws over what the control has just drawn.
     void PaintComboBox();
+    void PaintLookupComboBox();
     void PaintEdit();
     void PaintRichEdit();
     void PaintCheckBox();

@@ -236,7 +236,8 @@ void TFlatStyle::StyleComponent(TComponent* component, bool activate, bool redra
         if (redraw) bar->Invalidate();
     }
     if (!IsDesigning()) StyleControl(component, activate, redraw);
-    if ((component->Is<TGroupBox>() && Has(xpContainers_, xccGroupBox)) || component->Is<TForm>())
+    if ((component->Is<TGroupBox>() && Has(xpContainers_, xccGroupBox)) || component->ClassNameIs("TDBNavigator") ||
+        component->Is<TForm>())
         WalkComponents(component, activate, redraw);
 }
 
@@ -282,19 +283,20 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
         bool matches;
         int value;
     };
-    const std::string name = component->ClassName();
+    auto named = [component](const char* name) { return component->ClassNameIs(name); };
     const bool edit = component->Is<TEdit>() && !component->Is<TMemo>();
     const TKindRow kinds[] = {
         {component->Is<TComboBox>(), xcCombo},          {edit, xcEdit},
+        {named("TMaskEdit"), xcMaskEdit},               {named("TDBEdit"), xcMaskEdit},
         {component->Is<TMemo>() && !component->Is<TRichEdit>(), xcMemo},
         {component->Is<TRichEdit>(), xcRichEdit},       {component->Is<TCheckBox>(), xcCheckBox},
-        {component->Is<TRadioButton>(), xcRadioButton}, {name == "TBitBtn", xcBitBtn},
-        {name == "TButton", xcButton},                  {name == "TUpDown", xcUpDown},
-        {component->Is<TSpeedButton>(), xcSpeedButton},
-        {component->Is<TPanel>(), xcPanel},             {component->Is<TGroupBox>(), xcGroupBox},
-        {component->Is<TListBox>(), xcListBox},         {component->Is<TShellTreeView>(), xcTreeView},
-        {component->Is<TListView>(), xcListView},       {component->Is<TProgressBar>(), xcProgressBar},
-        {component->Is<THotKey>(), xcHotKey},
+        {component->Is<TRadioButton>(), xcRadioButton}, {named("TBitBtn"), xcBitBtn},
+        {named("TButton"), xcButton},                   {named("TUpDown"), xcUpDown},
+        {component->Is<TSpeedButton>(), xcSpeedButton}, {component->Is<TPanel>(), xcPanel},
+        {named("TDBNavigator"), xcButton},              {named("TDBLookupComboBox"), xcCombo},
+        {component->Is<TGroupBox>(), xcGroupBox},       {component->Is<TListBox>(), xcListBox},
+        {component->Is<TShellTreeView>(), xcTreeView},  {component->Is<TListView>(), xcListView},
+        {component->Is<TProgressBar>(), xcProgressBar}, {component->Is<THotKey>(), xcHotKey},
     };
     bool kind = false;
     for (const TKindRow& row : kinds) kind = kind || (row.matches && Has(xpControls_, row.value));
@@ -305,7 +307,8 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
         {parent->Is<TPanel>(), xccPanel},         {parent->Is<TControlBar>(), xccControlbar},
         {parent->Is<TScrollBox>(), xccScrollBox}, {parent->Is<TGroupBox>(), xccGroupBox},
         {parent->Is<TTabSheet>(), xccTabSheet},   {parent->Is<TTabControl>(), xccTabSheet},
-        {parent->Is<TPageScroller>(), xccPageScroller}, {parent->Is<TForm>(), xccForm},
+        {parent->ClassNameIs("TdxTabSheet"), xccTabSheet}, {parent->Is<TPageScroller>(), xccPageScroller},
+        {parent->ClassNameIs("TDBCtrlPanel"), xccFrame},   {parent->Is<TForm>(), xccForm},
     };
     bool container = false;
     for (const TKindRow& row : containers) container = container || (row.matches && Has(xpContainers_, row.value));

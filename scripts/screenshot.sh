@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts a Windows program under Wine on a display of its own and saves a PNG of it:
-# screenshot.sh out.png prog.exe [args...]  (QVL_SHOT_DELAY: seconds to wait before the picture, default 5).
+# screenshot.sh out.png prog.exe [args...]  (QVL_SHOT_DELAY: seconds to wait before the picture, default 5;
+# QVL_SCREEN: the screen size, default 1024x768).
 set -euo pipefail
 [ $# -ge 2 ] || { echo "usage: screenshot.sh out.png prog.exe [args...]" >&2; exit 2; }
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -18,7 +19,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-DISPLAY=":$DISPLAY_NUM" timeout $((delay + 30)) wine explorer /desktop=shot,1024x768 "$prog" "$@" >/dev/null 2>&1 </dev/null &
+DISPLAY=":$DISPLAY_NUM" timeout $((delay + 30)) wine explorer /desktop=shot,"${QVL_SCREEN:-1024x768}" "$prog" "$@" >/dev/null 2>&1 </dev/null &
 wine_pid=$!
 sleep "$delay"
 DISPLAY=":$DISPLAY_NUM" import -window root "$out"

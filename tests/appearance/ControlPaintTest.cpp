@@ -1,10 +1,12 @@
 // Flat control painters read back from the controls' own windows after the real window procedures drew them.
+#include <algorithm>
 #include <array>
 #include <memory>
 
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
+#include "tests/appearance/NamedKinds.h"
 #include "tests/toolkit/WindowPixels.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
@@ -12,8 +14,10 @@
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/HotKey.h"
+#include "toolkit/controls/ListBox.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/RadioButton.h"
+#include "toolkit/controls/RichEdit.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/graphics/ImageList.h"
@@ -55,6 +59,12 @@ struct ControlPaintTest : ::testing::Test {
             progress = place(new TProgressBar(&f), 150, 80, 120, 18, nullptr);
             hotKey = place(new THotKey(&f), 290, 80, 120, 22, nullptr);
             bitBtn = place(new TBitBtn(&f), 10, 120, 90, 26, "Glyph");
+            lookup = place(new TDBLookupComboBox(&f), 10, 190, 120, 22, nullptr);
+            lookup->SetStyle(csDropDownList);  // the focus stays on the control itself
+            rich = place(new TRichEdit(&f), 150, 190, 100, 40, "Rich");
+            singleList = place(new TListBox(&f), 270, 190, 100, 40, nullptr);
+            noneList = place(new TListBox(&f), 390, 190, 100, 40, nullptr);
+            noneList->SetBorderStyle(bsNone);
             style = new TFlatStyle(&f);
         });
         form->Show();
@@ -70,6 +80,9 @@ struct ControlPaintTest : ::testing::Test {
     TProgressBar* progress = nullptr;
     THotKey* hotKey = nullptr;
     TBitBtn* bitBtn = nullptr;
+    TDBLookupComboBox* lookup = nullptr;
+    TRichEdit* rich = nullptr;
+    TListBox *singleList = nullptr, *noneList = nullptr;
     TFlatStyle* style = nullptr;
     const TColorScheme& S() { return style->Scheme(); }
 };
@@ -317,6 +330,110 @@ TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAndAFlatOneChecksWhereThe
     speed->Perform(CM_MOUSEENTER);
     EXPECT_EQ(at(3, 3), Rgb(S().SchemeSelectColor)) << "hot";
     EXPECT_EQ(at(0, 0), Rgb(S().SchemeSelectBorderColor));
+}
+
+TEST_F(ControlPaintTest, LookupComboIsDrawnOverItsWholeWindowInEachStateAndItsNonClientPaintIsSkipped) {
+    const int w = GetSystemMetrics(SM_CXHTHUMB);
+    const int cw = lookup->ClientWidth();
+    const COLORREF sb = Rgb(S().SchemeSelectBorderColor);
+    const COLORREF idleOuter = Rgb(DarkenColor(form->Brush().Color(), 60));
+    const COLORREF idleBorder = Rgb(LightenColor(S().SchemeSelectBorderColor, 60));
+    struct {
+        const char* state;
+        UINT message;  // what brings the state about
+        bool raised;
+        COLORREF outer, border, button, arrow;
+    } cases[] = {
+        {"idle", CM_TEXTCHANGED, false, idleOuter, idleBorder, Rgb(clBtnFace), Rgb(clBlack)},
+        {"hot", CM_MOUSEENTER, true, sb, sb, Rgb(S().SchemeSelectColor), Rgb(clBlack)},
+        {"focused", WM_SETFOCUS, true, idleOuter, idleBorder, Rgb(S().SchemeCheckBackColor), Rgb(clBlack)},
+        {"dropped", CB_SHOWDROPDOWN, true, 0, sb, Rgb(S().SchemeCheckBackSelectColor), Rgb(clWhite)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        if (c.message == WM_SETFOCUS) {
+            lookup->SetFocus();
+            harness::ProcessUntil([&] { return lookup->Focused(); });
+            lookup->Perform(CM_MOUSELEAVE);  // focus alone, without the hot look it brings
+        } else if (c.message == CB_SHOWDROPDOWN) {
+            SendMessageA(lookup->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+            lookup->Perform(CM_TEXTCHANGED);
+        } else {
+            lookup->Perform(c.message);
+        }
+        const int left = cw - w - 1 - (c.raised ? 1 : 0);  // the button's left edge
+        if (c.message != CB_SHOWDROPDOWN) {
+            EXPECT_EQ(WindowPixel(*lookup, 0, 6), c.outer) << "outer frame";
+        }
+        EXPECT_EQ(WindowPixel(*lookup, 1, 6), Rgb(lookup->Color())) << "inner frame";
+        EXPECT_EQ(WindowPixel(*lookup, cw - 1, 4), c.border) << "the button's frame";
+        EXPECT_EQ(WindowPixel(*lookup, left + 5, 4), c.border) << "the line at its inner side";
+        EXPECT_EQ(WindowPixel(*lookup, left + 2, 4), Rgb(lookup->Color())) << "the strip";
+        EXPECT_EQ(WindowPixel(*lookup, cw - 3, 4), c.button);
+        EXPECT_EQ(WindowPixel(*lookup, cw - 9, 8), c.arrow) << "the arrow's first row, five wide";
+        EXPECT_EQ(WindowPixel(*lookup, cw - 5, 8), c.arrow);
+        EXPECT_EQ(WindowPixel(*lookup, cw - 4, 8), c.button);
+        EXPECT_EQ(WindowPixel(*lookup, cw - 7, 10), c.arrow) << "its tip";
+        if (c.message == CB_SHOWDROPDOWN) SendMessageA(lookup->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    }
+    EXPECT_FALSE(lookup->Ctl3D());
+    const int own = lookup->OwnNcPaints;
+    EXPECT_EQ(lookup->Perform(WM_NCPAINT, 1), 1);
+    EXPECT_EQ(lookup->OwnNcPaints, own) << "its own procedure does not paint the frame";
+
+    style->SetActive(false);
+    lookup->Perform(WM_NULL);
+    EXPECT_TRUE(lookup->Ctl3D()) << "the 3-D look comes back";
+    lookup->Perform(WM_NCPAINT, 1);
+    EXPECT_EQ(lookup->OwnNcPaints, own + 1);
+}
+
+TEST_F(ControlPaintTest, RichEditTradesItsBorderForAFrameOnItsParentAndAMarginOfAtLeastTwo) {
+    EXPECT_EQ(rich->BorderStyle(), bsNone);
+    EXPECT_EQ(rich->BorderWidth(), 2);
+    EXPECT_EQ(WindowPixel(*rich, 1, 20), Rgb(rich->Color())) << "the margin";
+    auto frame = [&] { return ClientPixel(*form, rich->Left() - 1, rich->Top() + 20); };
+    EXPECT_EQ(frame(), Rgb(DarkenColor(form->Brush().Color(), 60)));
+    rich->Perform(CM_MOUSEENTER);
+    EXPECT_EQ(frame(), Rgb(LightenColor(S().SchemeSelectBorderColor, 60)));
+    rich->Perform(CM_MOUSELEAVE);
+    for (int width : {1, 3}) {
+        rich->SetBorderWidth(width);
+        rich->Perform(CM_TEXTCHANGED);
+        EXPECT_EQ(rich->BorderWidth(), std::max(width, 2));
+    }
+    style->SetActive(false);
+    rich->Perform(WM_NULL);
+    EXPECT_EQ(rich->BorderStyle(), bsSingle);
+    EXPECT_EQ(rich->BorderWidth(), 0) << "the margin it had before";
+}
+
+TEST_F(ControlPaintTest, ListOutlineFollowsTheBorderStyleItHadAndDeactivationGivesStyleAndCtl3DBack) {
+    const TColor parent = form->Brush().Color();
+    struct {
+        TListBox* list;
+        TBorderStyle style;
+        COLORREF idle, hot;
+    } cases[] = {
+        {singleList, bsSingle, Rgb(DarkenColor(parent, 60)), Rgb(LightenColor(S().SchemeSelectBorderColor, 60))},
+        {noneList, bsNone, Rgb(parent), Rgb(LightenColor(S().SchemeSelectBorderColor, 80))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.style == bsSingle ? "single" : "none");
+        EXPECT_FALSE(c.list->Ctl3D());
+        EXPECT_EQ(WindowPixel(*c.list, 0, 20), c.idle);
+        c.list->Perform(CM_MOUSEENTER);
+        EXPECT_EQ(WindowPixel(*c.list, 0, 20), c.hot);
+        c.list->Perform(CM_MOUSELEAVE);
+        SubClassOf(*style, c.list)->Recreating = true;  // a rebuild that the painter survives
+        c.list->SetBorderStyle(c.style == bsSingle ? bsNone : bsSingle);
+    }
+    style->SetActive(false);
+    for (const auto& c : cases) {
+        c.list->Perform(WM_NULL);
+        EXPECT_EQ(c.list->BorderStyle(), c.style);
+        EXPECT_TRUE(c.list->Ctl3D());
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "tests/appearance/NamedKinds.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ComboBox.h"
@@ -27,19 +28,28 @@
 
 namespace {
 
-constexpr int kCellWidth = 104;
-constexpr int kCellHeight = 30;
+// Two columns of six boxes, each with four columns of five kinds: the styled and the plain form side by side
+// fit a 1280 x 1024 screen.
+constexpr int kCellWidth = 74;
+constexpr int kCellHeight = 24;
 constexpr int kColumns = 4;
-constexpr int kKinds = 16;
-constexpr int kBoxWidth = kColumns * kCellWidth + 24;
-constexpr int kBoxHeight = (kKinds + kColumns - 1) / kColumns * kCellHeight + 28;
+constexpr int kKinds = 20;
+constexpr int kGap = 6;
+constexpr int kBoxColumns = 2;
+constexpr int kBoxRows = 6;
+constexpr int kBoxWidth = kColumns * kCellWidth + 8;
+constexpr int kBoxHeight = 26 + (kKinds + kColumns - 1) / kColumns * kCellHeight + 6;
+
+// The place of box `index` on the form.
+POINT BoxOrigin(int index) {
+    return POINT{kGap + index % kBoxColumns * (kBoxWidth + kGap), kGap + index / kBoxColumns * (kBoxHeight + kGap)};
+}
 
 template <class T>
-T* Make(TForm& form, TWinControl* parent, int kind, const char* caption = nullptr) {
+T* Make(TForm& form, TWinControl* parent, POINT origin, int kind, const char* caption = nullptr) {
     auto* control = new T(&form);
-    const int left = 16 + kind % kColumns * kCellWidth;
-    const int top = 20 + kind / kColumns * kCellHeight;
-    control->SetBounds(left, top, kCellWidth - 12, 22);
+    control->SetBounds(origin.x + 4 + kind % kColumns * kCellWidth, origin.y + kind / kColumns * kCellHeight,
+                       kCellWidth - 4, kCellHeight - 4);
     if (caption != nullptr) control->SetCaption(caption);
     control->SetParent(parent);
     return control;
@@ -50,71 +60,88 @@ T* Make(TForm& form, TWinControl* parent, int kind, const char* caption = nullpt
 TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
     SetCaption(styled ? "Flat style" : "Own look");
     SetPosition(poDesigned);
-    auto place = [this](TWinControl* box, const char* caption, int index) {
-        box->SetBounds(8 + index % 3 * (kBoxWidth + 8), 8 + index / 3 * (kBoxHeight + 8), kBoxWidth, kBoxHeight);
+    // Where the kinds start inside each container: below a caption or the tabs.
+    std::vector<int> firstRows;
+    auto place = [this, &firstRows](TWinControl* box, const char* caption, int firstRow) {
+        const POINT at = BoxOrigin(static_cast<int>(firstRows.size()));
+        box->SetBounds(at.x, at.y, kBoxWidth, kBoxHeight);
         box->SetCaption(caption);
         box->SetParent(this);
         Containers.push_back(box);
+        firstRows.push_back(firstRow);
     };
-    place(new TPanel(this), "", 0);
-    place(new TGroupBox(this), "Group box", 1);
-    place(new TScrollBox(this), "", 2);
+    place(new TPanel(this), "", 4);
+    place(new TGroupBox(this), "Group box", 16);
+    place(new TScrollBox(this), "", 4);
     auto* pages = new TPageControl(this);
-    place(pages, "", 3);
+    place(pages, "", 4);
     Containers.pop_back();
     auto* sheet = new TTabSheet(this);
     sheet->SetCaption("Tab sheet");
     sheet->SetParent(pages);
     Containers.push_back(sheet);
     place(new TControlBar(this), "", 4);
-    place(new TToolBar(this), "", 5);
-    place(new TCoolBar(this), "", 6);
-    place(new TPageScroller(this), "", 7);
-    place(new TTabControl(this), "", 8);
-    Containers.push_back(this);
+    place(new TToolBar(this), "", 4);
+    place(new TCoolBar(this), "", 4);
+    place(new TPageScroller(this), "", 4);
+    place(new TTabControl(this), "", 26);
+    place(new TdxTabSheet(this), "", 4);
+    place(new TDBCtrlPanel(this), "", 4);
+    Containers.push_back(this);  // the form's own controls take the last box's place
+    firstRows.push_back(4);
 
     for (size_t i = 0; i < Containers.size(); ++i) {
         TWinControl* parent = Containers[i];
-        // The form's own controls go below the boxes.
-        const int dy = parent == this ? 3 * (kBoxHeight + 8) : 0;
+        POINT origin{0, firstRows[i]};
+        if (parent == this) {
+            const POINT box = BoxOrigin(static_cast<int>(i));
+            origin = POINT{box.x, box.y + firstRows[i]};
+        }
         auto add = [&](TControl* control) {
-            control->SetTop(control->Top() + dy);
             Styled.push_back(control);
+            return control;
         };
-        add(Make<TComboBox>(*this, parent, 0));
-        add(Make<TEdit>(*this, parent, 1, "Edit"));
-        add(Make<TMemo>(*this, parent, 2, "Memo"));
-        add(Make<TRichEdit>(*this, parent, 3, "Rich edit"));
-        auto* check = Make<TCheckBox>(*this, parent, 4, "Check box");
+        add(Make<TComboBox>(*this, parent, origin, 0));
+        add(Make<TEdit>(*this, parent, origin, 1, "Edit"));
+        add(Make<TMemo>(*this, parent, origin, 2, "Memo"));
+        add(Make<TRichEdit>(*this, parent, origin, 3, "Rich edit"));
+        auto* check = Make<TCheckBox>(*this, parent, origin, 4, "Check box");
         check->SetChecked(true);
         add(check);
-        auto* radio = Make<TRadioButton>(*this, parent, 5, "Radio");
+        auto* radio = Make<TRadioButton>(*this, parent, origin, 5, "Radio");
         radio->SetChecked(true);
         add(radio);
-        add(Make<TButton>(*this, parent, 6, "Button"));
-        add(Make<TBitBtn>(*this, parent, 7, "Bit button"));
-        auto* spin = Make<TUpDown>(*this, parent, 8);
-        spin->SetWidth(17);
-        add(spin);
-        auto* panel = Make<TPanel>(*this, parent, 9, "Panel");
+        add(Make<TButton>(*this, parent, origin, 6, "Button"));
+        add(Make<TBitBtn>(*this, parent, origin, 7, "Bit button"));
+        add(Make<TUpDown>(*this, parent, origin, 8))->SetWidth(17);
+        auto* panel = Make<TPanel>(*this, parent, origin, 9, "Panel");
         panel->SetBevelInner(bvLowered);
         panel->SetBorderWidth(1);
         add(panel);
-        add(Make<TGroupBox>(*this, parent, 10, "Group"));
-        auto* list = Make<TListBox>(*this, parent, 11);
+        add(Make<TGroupBox>(*this, parent, origin, 10, "Group"));
+        auto* list = Make<TListBox>(*this, parent, origin, 11);
         list->Items().Add("List box");
         add(list);
-        add(Make<TListView>(*this, parent, 12));
-        auto* progress = Make<TProgressBar>(*this, parent, 13);
+        add(Make<TListView>(*this, parent, origin, 12));
+        auto* progress = Make<TProgressBar>(*this, parent, origin, 13);
         progress->SetPosition(60);
         add(progress);
-        add(Make<THotKey>(*this, parent, 14));
-        auto* speed = Make<TSpeedButton>(*this, parent, 15, "Speed");
+        add(Make<THotKey>(*this, parent, origin, 14));
+        auto* speed = Make<TSpeedButton>(*this, parent, origin, 15, "Speed");
         speed->SetFlat(false);
         add(speed);
+        add(Make<TMaskEdit>(*this, parent, origin, 16, "Mask edit"));
+        add(Make<TDBEdit>(*this, parent, origin, 17, "DB edit"));
+        auto* lookup = Make<TDBLookupComboBox>(*this, parent, origin, 18);
+        lookup->Items().Add("Lookup");
+        lookup->SetItemIndex(0);
+        add(lookup);
+        auto* navigator = Make<TDBNavigator>(*this, parent, origin, 19);
+        add(navigator);
+        for (TNavButton* button : navigator->Buttons) add(button);
     }
-    SetClientWidth(3 * (kBoxWidth + 8) + 8);
-    SetClientHeight(3 * (kBoxHeight + 8) + kBoxHeight + 8);
+    SetClientWidth(kBoxColumns * (kBoxWidth + kGap) + kGap);
+    SetClientHeight(kBoxRows * (kBoxHeight + kGap) + kGap);
     if (styled) {
         Style = new TFlatStyle(this);
         Style->SetXPControls(kAllXPControls);

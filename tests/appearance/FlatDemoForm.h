@@ -13,6 +13,7 @@ public:
 
     TFlatStyle* Style = nullptr;
     std::vector<TWinControl*> Containers;
-    // Every control placed in a container, container by container in the order of Containers.
+    // Every control placed in a container, container by container in the order of Containers, each
+    // navigator followed by its buttons.
     std::vector<TControl*> Styled;
 };

@@ -1,9 +1,12 @@
 // The activation walk as rules: which menus and items a TFlatStyle binds and unbinds, and what its settings redo.
+#include <algorithm>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
+#include "tests/appearance/NamedKinds.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/core/Exception.h"
 
@@ -152,6 +155,59 @@ TEST_F(FlatStyleRulesTest, ControlsOfListedKindsOnListedParentsGoToThePainterUnl
     style->SetActive(true);
     EXPECT_TRUE(styler.subclassed.empty());
     style->SetControlStyler(nullptr);
+}
+
+// A control of kind C on a parent of kind P (the form itself when P is TForm).
+template <class C, class P = TForm>
+TControl* On(TForm& form) {
+    TWinControl* parent = &form;
+    if constexpr (!std::is_same_v<P, TForm>) {
+        parent = new P(&form);
+        parent->SetParent(&form);
+    }
+    auto* control = new C(&form);
+    control->SetParent(parent);
+    return control;
+}
+
+TControl* NavigatorButton(TForm& form) { return static_cast<TDBNavigator*>(On<TDBNavigator>(form))->Buttons[2]; }
+
+TEST_F(FlatStyleRulesTest, ClassNameRowsMatchTheExactNameOfTheControlOrOfItsParent) {
+    struct {
+        const char* what;
+        TControl* (*make)(TForm&);
+        TXPControl kind;
+        TXPContainer container;
+        bool styled;
+    } cases[] = {
+        {"mask edit", On<TMaskEdit>, xcMaskEdit, xccForm, true},
+        {"data-aware edit", On<TDBEdit>, xcMaskEdit, xccForm, true},
+        {"an edit is no mask edit", On<TEdit>, xcMaskEdit, xccForm, false},
+        {"navigator", On<TDBNavigator>, xcButton, xccForm, true},
+        {"a panel is no navigator", On<TPanel>, xcButton, xccForm, false},
+        {"navigator button, owned by the navigator", NavigatorButton, xcSpeedButton, xccPanel, true},
+        {"edit on a dx tab sheet", On<TEdit, TdxTabSheet>, xcEdit, xccTabSheet, true},
+        {"edit on a panel is not on a tab sheet", On<TEdit, TPanel>, xcEdit, xccTabSheet, false},
+        {"edit on a control-grid panel", On<TEdit, TDBCtrlPanel>, xcEdit, xccFrame, true},
+        {"edit on a panel is not in a frame", On<TEdit, TPanel>, xcEdit, xccFrame, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TControl* control = nullptr;
+        TFlatStyle* own = nullptr;
+        auto f = std::make_unique<TLayoutForm>(nullptr, [&](TForm& f) {
+            control = c.make(f);
+            own = new TFlatStyle(&f);
+        });
+        TRecordingStyler styler;
+        own->SetControlStyler(&styler);
+        own->SetXPControls(XPBit(c.kind));
+        own->SetXPContainers(XPBit(c.container));
+        own->SetActive(true);
+        const auto& seen = styler.subclassed;
+        EXPECT_EQ(std::find(seen.begin(), seen.end(), control) != seen.end(), c.styled);
+        own->SetControlStyler(nullptr);
+    }
 }
 
 TEST_F(FlatStyleRulesTest, CursorInItemRectCountsTheLastColumnAndTheRowAboveTheLastAsInside) {

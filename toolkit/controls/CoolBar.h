@@ -1,5 +1,5 @@
-// Cool bar (rebar) across the top of a form: each child window sits in a band of its own; graphic children
-// such as speed buttons sit on the bar itself.
+// Cool bar (rebar) across the top of a form: each child window sits in a band of its own, in rows as the
+// children were placed; graphic children such as speed buttons sit on the bar itself.
 #pragma once
 
 #include "toolkit/controls/WinControl.h"

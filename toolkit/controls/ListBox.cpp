@@ -5,7 +5,7 @@ namespace {
 constexpr TItemMessages kListMessages{LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_SETCURSEL, LB_GETCURSEL};
 }
 
-TListBox::TListBox(TComponent* owner) : TItemsControl(owner, kListMessages) {
+TListBox::TListBox(TComponent* owner) : TWithBorderStyle(owner, kListMessages) {
     width_ = 121;
     height_ = 97;
 }
@@ -14,11 +14,7 @@ void TListBox::CreateParams(TCreateParams& params) {
     TItemsControl::CreateParams(params);
     params.WindowClass = "LISTBOX";
     params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-    if (Ctl3D()) {
-        params.ExStyle |= WS_EX_CLIENTEDGE;
-    } else {
-        params.Style |= WS_BORDER;
-    }
+    AddBorder(params, Ctl3D());
 }
 
 void TListBox::CommandNotify(WORD code) {

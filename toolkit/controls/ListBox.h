@@ -2,8 +2,9 @@
 #pragma once
 
 #include "toolkit/controls/ItemsControl.h"
+#include "toolkit/controls/ListBorder.h"
 
-class TListBox : public TItemsControl {
+class TListBox : public TWithBorderStyle<TItemsControl> {
 public:
     explicit TListBox(TComponent* owner);
     const char* ClassName() const override { return "TListBox"; }

@@ -14,7 +14,7 @@ bool CaptionBefore(const TListRow& a, const TListRow& b) { return lstrcmpA(a.Cap
 
 }  // namespace
 
-TListView::TListView(TComponent* owner) : TWinControl(owner) {
+TListView::TListView(TComponent* owner) : TWithBorderStyle(owner) {
     width_ = 250;
     height_ = 150;
     SetTabStop(true);
@@ -27,7 +27,7 @@ void TListView::CreateParams(TCreateParams& params) {
     params.WindowClass = WC_LISTVIEWA;
     params.Style |= LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | WS_TABSTOP;
     if (!multiSelect_) params.Style |= LVS_SINGLESEL;
-    params.ExStyle |= WS_EX_CLIENTEDGE;
+    AddBorder(params, true);
 }
 
 void TListView::InitializeWindow() {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "toolkit/system/DragDrop.h"
-#include "toolkit/controls/WinControl.h"
+#include "toolkit/controls/ListBorder.h"
 
 class TImageList;
 
@@ -25,7 +25,7 @@ struct TListRow {
 
 using TColumnClickEvent = TMethod<void(TComponent* sender, int column)>;
 
-class TListView : public TWinControl, public TDragTarget {
+class TListView : public TWithBorderStyle<TWinControl>, public TDragTarget {
 public:
     explicit TListView(TComponent* owner);
     const char* ClassName() const override { return "TListView"; }

@@ -1,4 +1,4 @@
-// Rich edit: a memo of the system's rich text edit class.
+// Rich edit: a memo of the system's rich text edit class, with a margin of its own colour inside its border.
 #pragma once
 
 #include "toolkit/controls/Memo.h"
@@ -8,6 +8,16 @@ public:
     explicit TRichEdit(TComponent* owner);
     const char* ClassName() const override { return "TRichEdit"; }
 
+    // Pixels between the border and the text on every side, in the control's colour.
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int width);
+
 protected:
     void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+
+private:
+    void PaintMargin();
+
+    int borderWidth_ = 0;
 };

@@ -44,7 +44,7 @@ int SystemIcon(LPCITEMIDLIST absolute, UINT extra) {
 
 }  // namespace
 
-TShellTreeView::TShellTreeView(TComponent* owner) : TWinControl(owner) {
+TShellTreeView::TShellTreeView(TComponent* owner) : TWithBorderStyle(owner) {
     width_ = 185;
     height_ = 200;
     SetTabStop(true);
@@ -62,7 +62,7 @@ void TShellTreeView::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WindowClass = WC_TREEVIEWA;
     params.Style |= TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | WS_TABSTOP;
-    params.ExStyle |= WS_EX_CLIENTEDGE;
+    AddBorder(params, true);
 }
 
 void TShellTreeView::InitializeWindow() {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/controls/WinControl.h"
+#include "toolkit/controls/ListBorder.h"
 #include "toolkit/system/WinGuards.h"
 
-class TShellTreeView : public TWinControl {
+class TShellTreeView : public TWithBorderStyle<TWinControl> {
 public:
     explicit TShellTreeView(TComponent* owner);
     ~TShellTreeView() override;

@@ -42,6 +42,8 @@ public:
 
     // Class name as text ("TButton") and "is a" test along the class chain.
     virtual const char* ClassName() const { return "TComponent"; }
+    // Whether the class name is exactly this text (a descendant has a name of its own).
+    bool ClassNameIs(const std::string& name) const { return name == ClassName(); }
     template <class T> bool Is() const { return dynamic_cast<const T*>(this) != nullptr; }
 
     // Owner-side bookkeeping; the constructor and destructor call these.
