@@ -127,14 +127,6 @@ struct ButtonPaintTest : ::testing::Test {
         speed->PaintTo(surface.Dc());
         return surface.Pixels();
     }
-    // Whether the mouse pointer could be put at a point of the speed button.
-    bool PointerOnSpeed() {
-        const POINT centre = speed->ClientToScreen(POINT{speed->Width() / 2, speed->Height() / 2});
-        SetCursorPos(centre.x, centre.y);
-        POINT p{};
-        GetCursorPos(&p);
-        return p.x == centre.x && p.y == centre.y;
-    }
     std::unique_ptr<TForm> form;
     TEdit* edit = nullptr;
     TBitBtn* bitBtn = nullptr;
@@ -332,7 +324,7 @@ TEST_F(ButtonPaintTest, SpeedButtonFaceAndEdgeFollowFlatTransparentHotDownHeldAn
         speed->SetGroupIndex(1);
         speed->SetAllowAllUp(true);
         speed->SetDown(c.down);
-        if (c.flat && c.hot && !PointerOnSpeed()) {
+        if (c.flat && c.hot && !CentreAtPointer(*form, *speed)) {
             skipped = true;
             continue;
         }
@@ -341,7 +333,7 @@ TEST_F(ButtonPaintTest, SpeedButtonFaceAndEdgeFollowFlatTransparentHotDownHeldAn
         object.LeftButtonDown = c.held;
         const TPixels p = PaintSpeed(back);
         object.LeftButtonDown = false;
-        SetCursorPos(0, 0);
+        if (c.flat && c.hot) CentreAtPointer(*form, *speed, 0, 3 * speed->Height());
         auto shown = [&](TColor colour) { return colour == none ? back : Rgb(colour); };
         const int w = speed->Width(), h = speed->Height();
         const COLORREF interior = c.anded != none ? back & Rgb(c.anded) : shown(c.face);
@@ -350,7 +342,7 @@ TEST_F(ButtonPaintTest, SpeedButtonFaceAndEdgeFollowFlatTransparentHotDownHeldAn
         EXPECT_EQ(p.At(0, h / 2), shown(c.left)) << row;
         EXPECT_EQ(p.At(w - 1, h / 2), shown(c.right)) << row;
     }
-    if (skipped) GTEST_SKIP() << "the display does not move the mouse pointer: flat hot rows not run";
+    if (skipped) GTEST_SKIP() << "the pointer does not come to rest: flat hot rows not run";
 }
 
 TEST_F(ButtonPaintTest, TransparentSpeedButtonAtSixteenBitsAndsThePlainFace) {

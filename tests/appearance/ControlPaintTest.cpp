@@ -292,25 +292,9 @@ TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAndAFlatOneChecksWhereThe
     speed->SetParent(form.get());
     style->SetActive(false);
     style->SetActive(true);
-    // The pointer is left where it is (Wine replays old positions after a move): the form moves instead, so
-    // that the button's centre lies (dx, dy) from the pointer, until the pointer is seen at rest there.
-    auto centreAt = [&](int dx, int dy) {
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            const POINT pointer = Screen->CursorPos();
-            const POINT centre = speed->ClientToScreen(POINT{20, 12});
-            form->SetBounds(form->Left() + pointer.x + dx - centre.x, form->Top() + pointer.y + dy - centre.y,
-                            form->Width(), form->Height());
-            harness::PaintNow(*form);
-            const POINT now = Screen->CursorPos();
-            if (now.x == pointer.x && now.y == pointer.y) return true;
-        }
-        return false;
-    };
-    const POINT pointer = Screen->CursorPos();
-    if (pointer.x < 40 || pointer.y < 40 || pointer.x > GetSystemMetrics(SM_CXSCREEN) - 40 ||
-        pointer.y > GetSystemMetrics(SM_CYSCREEN) - 100)
+    if (!PointerAwayFromEdges(100))
         GTEST_SKIP() << "the pointer rests at the screen's edge, where the button cannot be put around it";
-    if (!centreAt(0, 60)) GTEST_SKIP() << "the pointer does not come to rest";
+    if (!CentreAtPointer(*form, *speed, 0, 60)) GTEST_SKIP() << "the pointer does not come to rest";
     auto at = [&](int x, int y) { return ClientPixel(*form, speed->Left() + x, speed->Top() + y); };
     const COLORREF edgeLine = Rgb(DarkenColor(clBtnShadow, 50));
     EXPECT_EQ(at(0, 0), Rgb(LightenColor(clBtnShadow, 30))) << "a raised button's frame";
@@ -326,7 +310,7 @@ TEST_F(ControlPaintTest, SpeedButtonIsDrawnByThePainterAndAFlatOneChecksWhereThe
     speed->Perform(CM_MOUSEENTER);  // the mouse is elsewhere
     EXPECT_EQ(at(1, 1), Rgb(form->Brush().Color()));
     EXPECT_FALSE(SubClassOf(*style, speed)->MouseInControl) << "no mouse-leave notice needed";
-    if (!centreAt(0, 0)) GTEST_SKIP() << "the pointer does not come to rest";
+    if (!CentreAtPointer(*form, *speed)) GTEST_SKIP() << "the pointer does not come to rest";
     speed->Perform(CM_MOUSEENTER);
     EXPECT_EQ(at(3, 3), Rgb(S().SchemeSelectColor)) << "hot";
     EXPECT_EQ(at(0, 0), Rgb(S().SchemeSelectBorderColor));
