@@ -283,7 +283,7 @@ void TControlSubClass::PaintSpeedButton() {
     const bool hot = MouseInControl;
     const bool down = button.Down();
     const bool held = LeftButtonDown;
-    const bool opaque = !button.Transparent() || std::string(button.ClassName()) == "TNavButton";
+    const bool opaque = !button.Transparent() || button.ClassNameIs("TNavButton");
     const TButtonColors colors = SpeedButtonColors(s, button, ParentColor(), hot);
     TControlCanvas c(&button);
     BindCanvas(c);

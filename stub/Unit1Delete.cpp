@@ -37,11 +37,6 @@ std::string CreateUniqueFile(const std::string& folder) {
     return GetTempFileNameA(folder.c_str(), "~qv", 0, path) != 0 ? std::string(path) : std::string();
 }
 
-bool IsReadOnly(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
 }  // namespace
 
 TForm1::TSwapFiles TForm1::SwapFilesOf(const std::string& package) {
@@ -119,35 +114,34 @@ bool TForm1::WriteReducedPackage(const std::string& path, const std::string& sho
 bool TForm1::WriteAndStartSwap(const TSwapFiles& files, const std::vector<int>& kept) {
     std::vector<THeaderEntry> entries;
     if (!KeptEntries(kept, files.newPackage, entries)) return false;
-    const std::string written = CreateUniqueFile(files.folder);
-    if (written.empty()) {
-        ReportDenied(files.newPackage);
+    // What this Delete has written, removed again when a later step fails: the old package stays as it was.
+    std::vector<std::string> written;
+    auto undo = [&written] {
+        for (const std::string& path : written) DeleteFileA(path.c_str());
+    };
+    auto fail = [&](const std::string& shownPath) {
+        undo();
+        ReportDenied(shownPath);
+        return false;
+    };
+    const std::string unique = CreateUniqueFile(files.folder);
+    if (unique.empty()) return fail(files.newPackage);
+    written.push_back(unique);
+    if (!WriteReducedPackage(unique, files.newPackage, entries, kept)) {
+        undo();  // reported there, or stopped
         return false;
     }
-    if (!WriteReducedPackage(written, files.newPackage, entries, kept)) {
-        DeleteFileA(written.c_str());  // the old package stays as it was; no incomplete copy is left beside it
-        return false;
-    }
-    if (!WriteTextFile(files.batch, SwapBatchText(files.name))) {
-        DeleteFileA(written.c_str());
-        ReportDenied(files.batch);
-        return false;
-    }
+    if (!WriteTextFile(files.batch, SwapBatchText(files.name))) return fail(files.batch);
+    written.push_back(files.batch);
     copies_.Forget(files.batch);  // the batch is no temp copy, whatever row it was named after
     const DWORD replace = files.replaceNew ? MOVEFILE_REPLACE_EXISTING : 0;
-    if (!MoveFileExA(written.c_str(), files.newPackage.c_str(), replace | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(written.c_str());
-        DeleteFileA(files.batch.c_str());
-        ReportDenied(files.newPackage);
-        return false;
-    }
+    if (!MoveFileExA(unique.c_str(), files.newPackage.c_str(), replace | MOVEFILE_WRITE_THROUGH))
+        return fail(files.newPackage);
+    written.front() = files.newPackage;
     copies_.Forget(files.newPackage);
     if (!SetSwapNames(files.name) ||
         SystemServices().ShellExecuteFile(Handle(), "", files.batch, "", files.folder, SW_HIDE) <= 32) {
-        DeleteFileA(files.newPackage.c_str());
-        DeleteFileA(files.batch.c_str());
-        ReportDenied(files.batch);
-        return false;
+        return fail(files.batch);
     }
     return true;
 }

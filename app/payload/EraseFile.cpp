@@ -15,7 +15,7 @@ void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamW
     bool wiped = false;
     uint32_t error = 0;
     // Windows refuses to open a read-only file for writing; say so before trying, on every host.
-    if ((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) == 0) {
+    if (!IsReadOnly(path)) {
         TWin32FileStream file(path, TFileMode::fmOpenWrite);
         if (file.IsOpen()) {
             const std::unique_ptr<TByteStream> wrapped = wrap ? wrap(file) : nullptr;

@@ -6,6 +6,8 @@
 
 bool IsFile(const std::string& path);
 bool IsFolder(const std::string& path);
+// An existing file or folder marked read-only.
+bool IsReadOnly(const std::string& path);
 
 // The file's size without opening it (a file that another program holds open can be measured).
 bool MeasureFile(const std::string& path, int64_t& size);

@@ -85,4 +85,3 @@ bool TWin32FileStream::SetSize(int64_t size) {
     const bool cut = SetEndOfFile(handle_) != 0 || Failed();
     return MoveTo(handle_, position) && cut;
 }
-

@@ -16,34 +16,23 @@
 #include "app/payload/TempDir.h"
 #include "tests/toolkit/Harness.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/ThreadTimer.h"
 #include "tests/toolkit/ScriptedServices.h"
 
 // Runs `step` inside the next modal loop of `form` (the first timer tick that finds it modal).
 class TWhenModal {
 public:
-    TWhenModal(TForm& form, std::function<void()> step) : form_(form), step_(std::move(step)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 15, &TWhenModal::Tick);
-    }
-    ~TWhenModal() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    TWhenModal(const TWhenModal&) = delete;
-    TWhenModal& operator=(const TWhenModal&) = delete;
+    TWhenModal(TForm& form, std::function<void()> step)
+        : timer_(15, [this, &form, step = std::move(step)] {
+              if (ran_ || !form.IsModal()) return;
+              ran_ = true;
+              step();
+          }) {}
     bool Ran() const { return ran_; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_ == nullptr || current_->ran_ || !current_->form_.IsModal()) return;
-        current_->ran_ = true;
-        current_->step_();
-    }
-    static inline TWhenModal* current_ = nullptr;
-    TForm& form_;
-    std::function<void()> step_;
-    UINT_PTR timer_ = 0;
     bool ran_ = false;
+    TThreadTimer timer_;  // last: it stops before the state it reads goes
 };
 
 // The main window and its dialogs, created as the program creates them, with scripted services and a

@@ -150,27 +150,15 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
 // What the package's folder held when the running Delete first let messages in.
 class TFolderDuringRun {
 public:
-    explicit TFolderDuringRun(std::string folder) : folder_(std::move(folder)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 1, &TFolderDuringRun::Tick);
-    }
-    ~TFolderDuringRun() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    TFolderDuringRun(const TFolderDuringRun&) = delete;
-    TFolderDuringRun& operator=(const TFolderDuringRun&) = delete;
+    explicit TFolderDuringRun(std::string folder) : folder_(std::move(folder)) {}
     const std::optional<std::vector<std::string>>& Seen() const { return seen_; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_ != nullptr && !current_->seen_ && StubTest::Window().Busy())
-            current_->seen_ = FolderEntries(current_->folder_);
-    }
-    static inline TFolderDuringRun* current_ = nullptr;
     std::string folder_;
     std::optional<std::vector<std::string>> seen_;
-    UINT_PTR timer_ = 0;
+    TThreadTimer timer_{1, [this] {
+        if (!seen_ && StubTest::Window().Busy()) seen_ = FolderEntries(folder_);
+    }};  // last: it stops before what it fills goes
 };
 
 TEST_F(StubDelete, NewPackageIsWrittenUnderAUniqueNameAndTakesTheTildeNameOnlyWhenWhole) {

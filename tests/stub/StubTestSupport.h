@@ -21,6 +21,7 @@
 #include "stub/Unit2.h"
 #include "tests/app/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
+#include "tests/support/ThreadTimer.h"
 
 inline std::vector<uint8_t> FileBytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -45,34 +46,23 @@ inline std::string BuiltStubPath() { return QVL_BUILT_STUB; }
 // Runs each step on a timer tick while the stub's password prompt is modal, in order.
 class TPromptScript {
 public:
-    explicit TPromptScript(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 15, &TPromptScript::Tick);
-    }
-    ~TPromptScript() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    TPromptScript(const TPromptScript&) = delete;
-    TPromptScript& operator=(const TPromptScript&) = delete;
+    explicit TPromptScript(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {}
     bool Done() const { return next_ == steps_.size(); }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        TPromptScript* script = current_;
-        if (script == nullptr || Stub::Form2 == nullptr || !Stub::Form2->IsModal()) return;
-        if (script->next_ < script->steps_.size()) {
-            script->steps_[script->next_++]();
-        } else if (++script->idle_ > 100) {
+    void Tick() {
+        if (Stub::Form2 == nullptr || !Stub::Form2->IsModal()) return;
+        if (next_ < steps_.size()) {
+            steps_[next_++]();
+        } else if (++idle_ > 100) {
             ADD_FAILURE() << "the password prompt stayed open after its steps";
             Stub::Form2->SetModalResult(mrAbort);
         }
     }
-    static inline TPromptScript* current_ = nullptr;
     std::vector<std::function<void()>> steps_;
     size_t next_ = 0;
     int idle_ = 0;
-    UINT_PTR timer_ = 0;
+    TThreadTimer timer_{15, [this] { Tick(); }};  // last: it stops before the steps go
 };
 
 // A prompt step: types the password and clicks OK.

@@ -144,10 +144,6 @@ void TApplication::Restore() {
     if (mainForm_ != nullptr && mainForm_->HandleAllocated()) ShowWindow(mainForm_->Handle(), SW_RESTORE);
 }
 
-void TApplication::HandleException(const std::exception& error) {
-    SystemServices().ShowMessageBox(GetActiveWindow(), error.what(), title_.c_str(), MB_OK | MB_ICONERROR);
-}
-
 void TApplication::HandleException() {
     try {
         SystemServices().ShowMessageBox(GetActiveWindow(), CurrentExceptionText(), title_.c_str(),

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,9 +60,8 @@ public:
     void HookMainWindow(const TWindowHook& hook);
     void UnhookMainWindow(const TWindowHook& hook);
 
-    // Shows an exception that escaped an event handler as an error box with its text.
-    void HandleException(const std::exception& error);
-    // The same for the exception being handled, of any type (call inside a catch block); never throws.
+    // Shows the exception being handled, of any type, as an error box with its text (call inside a catch
+    // block); never throws.
     void HandleException();
 
     // The control under the mouse; changing it sends CM_MOUSELEAVE and CM_MOUSEENTER.
