@@ -10,7 +10,8 @@ fail() { echo "setup.sh: $*" >&2; exit 1; }
 # as letters and clips captions.
 packages=(cmake make g++ clang g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           wine wine32:i386 fonts-wine xvfb xauth x11-utils xdotool imagemagick
-          googletest libgtest-dev libbenchmark-dev libssl-dev openssl)
+          googletest libgtest-dev libbenchmark-dev libssl-dev openssl
+          e2fsprogs mount)  # mkfs.ext4 and mount: the erase is measured on a loop-mounted file system
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
