@@ -4,13 +4,13 @@
 
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
-#include "appearance/WholeWindowCanvas.h"
 #include "toolkit/controls/ComboBox.h"
 #include "toolkit/controls/GroupBox.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/graphics/ControlCanvas.h"
 #include "toolkit/graphics/Frame3D.h"
+#include "toolkit/graphics/WholeWindowCanvas.h"
 
 namespace {
 

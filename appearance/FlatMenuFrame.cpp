@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "appearance/FlatStyle.h"
-#include "appearance/WholeWindowCanvas.h"
+#include "toolkit/graphics/WholeWindowCanvas.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
