@@ -4,6 +4,7 @@
 
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
+#include "appearance/StyleTags.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/ButtonLayout.h"
 #include "toolkit/controls/CheckBox.h"
@@ -158,7 +159,8 @@ SIZE CaptionSize(TCanvas& c, TControl& control) {
 
 void TControlSubClass::PaintButton() {
     TControl& button = *Control();
-    const TButtonColors colors = ButtonColors(Scheme(), ParentColor(), button.Tag() == 1000, Hot(), IsFocused);
+    const TButtonColors colors =
+        ButtonColors(Scheme(), ParentColor(), button.Tag() == kTagParentFace, Hot(), IsFocused);
     const bool pressed = SpaceDown || (LeftButtonDown && Hot());
     TControlCanvas c(&button);
     PaintButtonFace(c, pressed, colors.Face, colors.Edge, true);
@@ -173,10 +175,10 @@ void TControlSubClass::PaintBitButton() {
     auto& button = static_cast<TBitBtn&>(*Control());
     const int tag = button.Tag();
     const bool hot = Hot() || SpaceDown;
-    const TButtonColors colors = ButtonColors(Scheme(), ParentColor(), (tag & 1000) == 1000, hot, IsFocused);
+    const TButtonColors colors = ButtonColors(Scheme(), ParentColor(), TagHas(tag, kTagParentFace), hot, IsFocused);
     const TColor face = colors.Face;
     TColor edge = colors.Edge;
-    const bool plain = (tag & 1001) == 1001;
+    const bool plain = TagHas(tag, kTagPlainEdge);
     if (plain) edge = face;
     const bool pressed = SpaceDown || (LeftButtonDown && hot);
     TControlCanvas c(&button);
@@ -185,7 +187,7 @@ void TControlSubClass::PaintBitButton() {
     CutGlyphImage(button.Glyph(), button.NumGlyphs(), 0, glyph);
     const bool blank = button.Caption().find_first_not_of(' ') == std::string::npos;
     const RECT caption = PaintPlacedGlyph(c, glyph, button.Layout(), blank ? 0 : button.Spacing(), hot, false);
-    if ((tag & 1002) != 1002) {
+    if (!TagHas(tag, kTagSideCaption)) {
         PaintCaption(c, caption, DT_CENTER | DT_VCENTER | ReadingFlags(button));
         return;
     }
@@ -237,7 +239,7 @@ void AndFace(TCanvas& c, const RECT& r, TColor colour) {
 
 // The speed button's face and edge: the idle, hot, down and disabled colours in that order.
 TButtonColors SpeedButtonColors(const TColorScheme& s, TSpeedButton& button, TColor parent, bool hot) {
-    const bool parentFace = button.Tag() == 1000;
+    const bool parentFace = button.Tag() == kTagParentFace;
     TButtonColors colors{button.Flat() ? parent
                                        : (parentFace ? LightenColor(parent, s.IdleLightenPercent) : s.SchemeIconBackColor),
                          clBtnShadow};

@@ -4,6 +4,7 @@
 
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
+#include "appearance/StyleTags.h"
 #include "toolkit/controls/ComboBox.h"
 #include "toolkit/controls/GroupBox.h"
 #include "toolkit/controls/Panel.h"
@@ -93,7 +94,7 @@ void DroppedLook(const TColorScheme& s, TDropButton& b) {
 void TControlSubClass::PaintComboBox() {
     auto& combo = static_cast<TComboBox&>(*Control());
     const TColorScheme& s = Scheme();
-    TDropButton b{combo.Tag() == 1000 ? ParentFace(s.IdleLightenPercent) : clBtnFace,
+    TDropButton b{combo.Tag() == kTagParentFace ? ParentFace(s.IdleLightenPercent) : clBtnFace,
                   combo.Color(),
                   combo.Enabled() ? clBlack : clWhite,
                   combo.Color(),
@@ -279,7 +280,7 @@ void TControlSubClass::PaintSpinHalf(TCanvas& c, RECT rect, int direction, bool 
     TControl& control = *Control();
     TColor arrow = control.Enabled() ? clBlack : clWhite;
     TColor border = LightenColor(ParentColor(), 80);
-    TColor fill = control.Tag() == 1000 ? ParentFace(s.IdleLightenPercent)
+    TColor fill = control.Tag() == kTagParentFace ? ParentFace(s.IdleLightenPercent)
                                         : LightenColor(s.SchemeSelectColor, s.IdleLightenPercent);
     if (hot && LeftButtonDown) {
         border = s.SchemeSelectBorderColor;

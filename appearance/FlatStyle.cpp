@@ -3,6 +3,7 @@
 
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatStyleManager.h"
+#include "appearance/StyleTags.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ComboBox.h"
@@ -200,7 +201,7 @@ void TFlatStyle::WalkComponents(TComponent* container, bool activate, bool redra
 
 void TFlatStyle::StyleComponent(TComponent* component, bool activate, bool redraw) {
     if (auto* menu = dynamic_cast<TMainMenu*>(component);
-        menu != nullptr && Has(xpControls_, xcMainMenu) && menu->Tag() != 999) {
+        menu != nullptr && Has(xpControls_, xcMainMenu) && menu->Tag() != kTagUnstyled) {
         TMenuItem& root = menu->Items();
         for (int i = 0; i < root.Count(); ++i) {
             menu->SetOwnerDraw(activate);
@@ -243,7 +244,7 @@ void TFlatStyle::StyleComponent(TComponent* component, bool activate, bool redra
 
 void TFlatStyle::HookMenuItem(TMenuItem* item, bool activate) {
     if (activate) {
-        if (item->Tag() == 999) return;
+        if (item->Tag() == kTagUnstyled) return;
         if (!item->OnDrawItem || overrideOwnerDraw_) item->OnDrawItem = MethodOf<&TFlatStyle::HandleDrawItem>(this);
         if (!item->OnMeasureItem || overrideOwnerDraw_)
             item->OnMeasureItem = MethodOf<&TFlatStyle::HandleMeasureItem>(this);
@@ -275,7 +276,7 @@ bool TFlatStyle::CursorInItemRect(TControl* control, const RECT& rect) const {
     return rect.left <= x && x <= rect.right - 1 && rect.top <= y && y <= rect.bottom - 2;
 }
 
-// Rule 5: controls of a kind in XPControls on a parent of a kind in XPContainers get a painter.
+// Controls of a kind in XPControls on a parent of a kind in XPContainers get a painter.
 bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw) {
     auto* control = dynamic_cast<TControl*>(component);
     if (control == nullptr) return false;
@@ -313,7 +314,7 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
     bool container = false;
     for (const TKindRow& row : containers) container = container || (row.matches && Has(xpContainers_, row.value));
     if (!container) return false;
-    if (activate && control->Tag() != 999 && parent->Tag() != 999 && styler_ != nullptr)
+    if (activate && control->Tag() != kTagUnstyled && parent->Tag() != kTagUnstyled && styler_ != nullptr)
         styler_->Subclass(*this, *control);
     if (redraw) control->Invalidate();
     return true;

@@ -146,7 +146,8 @@ public:
     // Frames a popup-menu window flatly (with a shadow outside Windows XP) and keeps it framed until it hides.
     void PaintFlatMenuFrame(HWND window, bool rightToLeft);
 
-    // Creates, moves and restores the per-control painters of rule 5; the style's own unless replaced.
+    // Creates, moves and restores the painters of controls of an XPControls kind on a parent of an XPContainers
+    // kind; the style's own unless replaced.
     void SetControlStyler(TControlStyler* styler) { styler_ = styler; }
     TControlStyler* ControlStyler() const { return styler_; }
 
@@ -200,7 +201,8 @@ private:
     TControlStyler* styler_ = nullptr;
 };
 
-// The per-control painters of a TFlatStyle (rule 5 of the walk), which the manager hands over or restores.
+// The painters a TFlatStyle's walk puts on controls of an XPControls kind on a parent of an XPContainers kind,
+// which the manager hands over or restores.
 class TControlStyler {
 public:
     virtual ~TControlStyler() = default;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "appearance/FlatStyle.h"
+#include "appearance/StyleTags.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/Screen.h"
 
@@ -126,7 +127,7 @@ void TFlatStyleManager::ScanForms() {
     if (Screen == nullptr) return;
     for (int i = 0; i < Screen->FormCount(); ++i) {
         TForm* form = Screen->Forms(i);
-        if (Contains(styledForms_, form) || form->Tag() == 999 || OwnsFlatStyle(form)) continue;
+        if (Contains(styledForms_, form) || form->Tag() == kTagUnstyled || OwnsFlatStyle(form)) continue;
         pendingForms_.push_back(form);
     }
 }

@@ -24,7 +24,7 @@ public:
     // Gives the active role to another active style (moving the control painters), or ends it.
     void HandOver(TFlatStyle* leaving);
     TFlatStyle* FindOtherActive(TFlatStyle* excluded) const;
-    // Queues every form that has no style of its own, is not styled yet and has Tag other than 999.
+    // Queues every form that has no style of its own, is not styled yet and has Tag other than kTagUnstyled.
     void ScanForms();
     void RestoreControls(TForm* form);
     // Sees every message of the application window first; never ends its handling.
