@@ -43,6 +43,68 @@ void Box(TCanvas& canvas, const RECT& r, TColor fill, TColor border) {
     canvas.Rectangle(r);
 }
 
+// The item's picture on a bitmap of its own, over the bitmap's bottom-left colour: from its image list, or
+// else its own bitmap; false when it has neither.
+bool LoadMenuGlyph(TMenuItem& item, TBitmap& glyph) {
+    bool hasImage = false;
+    if (item.HasBitmap()) {
+        TBitmap& own = item.Bitmap();
+        glyph.SetSize(own.Width(), own.Height());
+        Fill(glyph.Canvas(), RECT{0, 0, own.Width(), own.Height()}, glyph.Canvas().Pixel(0, own.Height() - 1));
+        const bool ownTransparent = own.Transparent();
+        own.SetTransparent(true);
+        glyph.Canvas().Draw(0, 0, own);
+        own.SetTransparent(ownTransparent);
+        hasImage = true;
+    }
+    if (TImageList* list = item.ImageSource()) {
+        glyph.SetSize(list->Width(), list->Height());
+        Fill(glyph.Canvas(), RECT{0, 0, list->Width(), list->Height()}, glyph.Canvas().Pixel(0, list->Height() - 1));
+        list->Draw(glyph.Canvas(), 0, 0, item.ImageIndex());
+        hasImage = true;
+    }
+    return hasImage;
+}
+
+// The check or radio mark's box in the icon strip: the strip less a margin beside an image, else 10 by 10 in
+// its middle; as wide as a glyph wider than the strip; a bar item's one row up.
+RECT MarkBox(const RECT& icon, const TItemPlace& place, int glyphWidth, bool hasImage, int iconWidth) {
+    RECT g;
+    if (hasImage) {
+        g = RECT{icon.left + 1, icon.top + 2, icon.right - 3, icon.bottom - 2};
+    } else {
+        int left = icon.left + (Width(icon) - 10) / 2;
+        int topEdge = icon.top + (Height(icon) - 10) / 2;
+        g = RECT{left, topEdge, left + 10, topEdge + 10};
+    }
+    if (glyphWidth > iconWidth) {
+        if (place.RightToLeft) g.left = g.right - glyphWidth;
+        else g.right = g.left + glyphWidth;
+    }
+    if (place.TopLevel) OffsetRect(&g, 0, -1);
+    return g;
+}
+
+// The caption's box in the item: past the icon strip (4 in on the bar) and the glyph; on the bar 5 nearer the
+// glyph, or the whole item without an image.
+RECT CaptionBox(const RECT& item, const TItemPlace& place, int glyphWidth, bool hasImage, int iconWidth) {
+    const bool top = place.TopLevel;
+    RECT t = item;
+    if (!place.RightToLeft) {
+        t.left = item.left + (top ? 4 : iconWidth);
+        if (t.left < item.left + glyphWidth) t.left = item.left + glyphWidth + 4;
+    } else {
+        t.right = item.right - (top ? 4 : iconWidth);
+        if (t.right > item.right - glyphWidth) t.right = item.right - glyphWidth - 8;
+    }
+    if (top && !hasImage) return item;
+    if (top) {
+        if (place.RightToLeft) t.right += 5;
+        else t.left -= 5;
+    }
+    return t;
+}
+
 }  // namespace
 
 void TFlatStyle::HandleMeasureItem(TComponent* sender, TCanvas& canvas, int& width, int& height) {
@@ -89,128 +151,115 @@ void TFlatStyle::HandleDrawItem(TComponent* sender, TCanvas& canvas, RECT rect, 
     }
 }
 
+// Where a menu item's parts go in its picture, worked out once before it is painted.
+struct TFlatStyle::TMenuItemLayout {
+    TItemPlace Place;  // its menu, whether on the bar, and its reading direction
+    SIZE Picture;  // a popup item's picture has 4 more columns at the left, under its menu's frame
+    RECT Item;     // the item in the picture
+    RECT Icon;     // the icon strip at the reading side
+    RECT Mark;     // the check or radio mark's box
+    RECT Caption;  // the caption's, or the separator line's, box
+};
+
 void TFlatStyle::PaintMenuItem(TMenuItem& item, TCanvas& canvas, bool selected, const RECT& rect) {
-    const int W = Width(rect);
-    const int H = Height(rect);
-    if (W <= 0 || H <= 0) return;
-    const TItemPlace place = PlaceOf(item);
-    const bool top = place.TopLevel;
-    const bool rtl = place.RightToLeft;
+    if (Width(rect) <= 0 || Height(rect) <= 0) return;
+    TBitmap glyph;
+    const bool hasImage = LoadMenuGlyph(item, glyph);
+    const TMenuItemLayout at = LayOutMenuItem(item, rect, glyph, hasImage);
     TBitmap picture;
-    RECT R;
-    if (top) {
-        picture.SetSize(W, H);
-        R = RECT{0, 0, W, H};
-    } else {
-        picture.SetSize(W + 4, H);
-        R = RECT{4, 0, W + 4, H + 1};
-    }
+    picture.SetSize(at.Picture.cx, at.Picture.cy);
     TCanvas& c = picture.Canvas();
     if (schemeDirty_) BuildColorScheme(c);
     c.Font().Assign(font_);
-    const std::string caption = " " + item.Caption();
 
-    TBitmap glyph;
-    bool hasImage = false;
-    if (item.HasBitmap()) {
-        TBitmap& own = item.Bitmap();
-        glyph.SetSize(own.Width(), own.Height());
-        Fill(glyph.Canvas(), RECT{0, 0, own.Width(), own.Height()}, glyph.Canvas().Pixel(0, own.Height() - 1));
-        const bool ownTransparent = own.Transparent();
-        own.SetTransparent(true);
-        glyph.Canvas().Draw(0, 0, own);
-        own.SetTransparent(ownTransparent);
-        hasImage = true;
-    }
-    if (TImageList* list = item.ImageSource()) {
-        glyph.SetSize(list->Width(), list->Height());
-        Fill(glyph.Canvas(), RECT{0, 0, list->Width(), list->Height()}, glyph.Canvas().Pixel(0, list->Height() - 1));
-        list->Draw(glyph.Canvas(), 0, 0, item.ImageIndex());
-        hasImage = true;
-    }
-    const int gw = hasImage ? glyph.Width() : 0;
+    PaintMenuItemBackground(c, at, RECT{0, 0, picture.Width(), picture.Height()});
+    const bool highlighted = PaintMenuItemHighlight(item, c, at, selected, rect);
+    if (item.Checked() || item.RadioItem()) PaintCheckMark(item, selected, at.Mark, c, hasImage, item.Enabled());
+    if (hasImage && glyph.Width() > 0)
+        PaintGlyph(c, at.Place.RightToLeft, at.Place.TopLevel, item.Checked(), item.Enabled(), false,
+                   selected || highlighted, at.Icon, glyph, TItemHost::MenuItem);
+    PaintMenuItemCaption(item, c, at, selected);
 
-    RECT I = rtl ? RECT{R.right - iconWidth_, R.top, R.right, R.bottom} : RECT{R.left, R.top, R.left + iconWidth_, R.bottom};
-    RECT G;
-    if (hasImage) {
-        G = RECT{I.left + 1, I.top + 2, I.right - 3, I.bottom - 2};
-    } else {
-        int left = I.left + (Width(I) - 10) / 2;
-        int topEdge = I.top + (Height(I) - 10) / 2;
-        G = RECT{left, topEdge, left + 10, topEdge + 10};
-    }
-    if (glyph.Width() > iconWidth_) {
-        if (rtl) G.left = G.right - glyph.Width();
-        else G.right = G.left + glyph.Width();
-    }
-    if (top) OffsetRect(&G, 0, -1);
+    const int x = at.Place.TopLevel ? rect.left : rect.left - 4;
+    BitBlt(canvas.Handle(), x, rect.top, picture.Width(), picture.Height(), c.Handle(), 0, 0, SRCCOPY);
+    if (!at.Place.TopLevel) RequestFrame(item, canvas);
+}
 
-    RECT T{R.left, R.top, R.right, R.bottom};
-    if (!rtl) {
-        T.left = R.left + (top ? 4 : iconWidth_);
-        if (T.left < R.left + gw) T.left = R.left + gw + 4;
-    } else {
-        T.right = R.right - (top ? 4 : iconWidth_);
-        if (T.right > R.right - gw) T.right = R.right - gw - 8;
-    }
-    if (top && !hasImage) {
-        T = R;
-    } else if (top) {
-        if (rtl) T.right += 5;
-        else T.left -= 5;
-    }
+TFlatStyle::TMenuItemLayout TFlatStyle::LayOutMenuItem(TMenuItem& item, const RECT& rect, const TBitmap& glyph,
+                                                       bool hasImage) {
+    TMenuItemLayout at{};
+    at.Place = PlaceOf(item);
+    const int w = Width(rect);
+    const int h = Height(rect);
+    at.Picture = at.Place.TopLevel ? SIZE{w, h} : SIZE{w + 4, h};
+    at.Item = at.Place.TopLevel ? RECT{0, 0, w, h} : RECT{4, 0, w + 4, h + 1};
+    const RECT& r = at.Item;
+    at.Icon = at.Place.RightToLeft ? RECT{r.right - iconWidth_, r.top, r.right, r.bottom}
+                                   : RECT{r.left, r.top, r.left + iconWidth_, r.bottom};
+    at.Mark = MarkBox(at.Icon, at.Place, glyph.Width(), hasImage, iconWidth_);
+    at.Caption = CaptionBox(r, at.Place, hasImage ? glyph.Width() : 0, hasImage, iconWidth_);
+    return at;
+}
 
-    if (top) {
+// Behind a bar item the bar's colour; behind a popup item the gradient strip, or the menu colour over the whole
+// picture and the icon strip's colour.
+void TFlatStyle::PaintMenuItemBackground(TCanvas& c, const TMenuItemLayout& at, const RECT& picture) {
+    const RECT& r = at.Item;
+    if (at.Place.TopLevel) {
         if (drawMenuBar_) scheme_.SchemeMenuBarColor = menuBarColor_;
-        Fill(c, R, scheme_.SchemeMenuBarColor);
+        Fill(c, r, scheme_.SchemeMenuBarColor);
     } else if (scheme_.HighColor && gradient_) {
-        PaintGradientStrip(c, RECT{R.left, R.top, R.right + 2, R.bottom}, rtl);
+        PaintGradientStrip(c, RECT{r.left, r.top, r.right + 2, r.bottom}, at.Place.RightToLeft);
     } else {
-        Fill(c, RECT{0, 0, picture.Width(), picture.Height()}, scheme_.SchemeMenuColor);
-        Fill(c, I, scheme_.SchemeIconBackColor);
+        Fill(c, picture, scheme_.SchemeMenuColor);
+        Fill(c, at.Icon, scheme_.SchemeIconBackColor);
     }
-    c.Font().SetColor(item.Enabled() ? font_.Color() : disabledColor_);
+}
 
-    bool highlighted = false;
+// The selected item's highlight, or the box of a bar item under the pointer; whether either was painted.
+bool TFlatStyle::PaintMenuItemHighlight(TMenuItem& item, TCanvas& c, const TMenuItemLayout& at, bool selected,
+                                        const RECT& rect) {
+    const RECT& r = at.Item;
+    const bool top = at.Place.TopLevel;
     if (selected && drawSelect_) {
         if (top) {
-            PaintSelectedTopItem(TItemHost::MenuItem, c, R, menuBarColor_, rtl);
+            PaintSelectedTopItem(TItemHost::MenuItem, c, r, menuBarColor_, at.Place.RightToLeft);
         } else if (item.Enabled()) {
-            Box(c, RECT{R.left, R.top + 1, R.right - (flatMenu_ ? 1 : 0), R.bottom - 1}, scheme_.SchemeSelectColor,
+            Box(c, RECT{r.left, r.top + 1, r.right - (flatMenu_ ? 1 : 0), r.bottom - 1}, scheme_.SchemeSelectColor,
                 scheme_.SchemeSelectBorderColor);
         }
-        highlighted = true;
-    } else if (top && item.Enabled() && isNTPlatform_ && CursorInItemRect(MenuOwner(place.Menu), rect)) {
-        Box(c, RECT{R.left, R.top, R.right - 7, R.bottom}, scheme_.SchemeSelectColor, scheme_.SchemeSelectBorderColor);
-        highlighted = true;
+        return true;
     }
+    if (top && item.Enabled() && isNTPlatform_ && CursorInItemRect(MenuOwner(at.Place.Menu), rect)) {
+        Box(c, RECT{r.left, r.top, r.right - 7, r.bottom}, scheme_.SchemeSelectColor, scheme_.SchemeSelectBorderColor);
+        return true;
+    }
+    return false;
+}
 
-    if (item.Checked() || item.RadioItem()) PaintCheckMark(item, selected, G, c, hasImage, item.Enabled());
-    if (gw > 0)
-        PaintGlyph(c, rtl, top, item.Checked(), item.Enabled(), false, selected || highlighted, I, glyph,
-                   TItemHost::MenuItem);
-
+// A separator's line across the middle of the caption's box, or the caption and shortcut 3 in at the reading
+// side and centred on one line.
+void TFlatStyle::PaintMenuItemCaption(TMenuItem& item, TCanvas& c, const TMenuItemLayout& at, bool selected) {
+    const bool rtl = at.Place.RightToLeft;
+    RECT t = at.Caption;
+    c.Font().SetColor(item.Enabled() ? font_.Color() : disabledColor_);
     if (item.IsLine()) {
         c.Pen().SetColor(scheme_.SchemeSeparatorColor);
-        int y = T.top + static_cast<int>(std::nearbyint(Height(T) / 2.0));
-        if (rtl) Line(c, {{T.left, y}, {T.right - 7, y}});
-        else Line(c, {{T.left + 7, y}, {T.right, y}});
-    } else {
-        UINT flags = 0;
-        if (rtl) {
-            flags = DT_RIGHT | DT_RTLREADING;
-            T.right -= 3;
-        } else {
-            T.left += 3;
-        }
-        T.top += (Height(T) - c.TextHeight("W")) / 2;
-        PaintItemText(caption, flags, rtl, top, item.Default(), item.Enabled(), selected, T, c,
-                      ShortCutToText(item.ShortCut()), nullptr, TItemHost::MenuItem);
+        const int y = t.top + static_cast<int>(std::nearbyint(Height(t) / 2.0));
+        if (rtl) Line(c, {{t.left, y}, {t.right - 7, y}});
+        else Line(c, {{t.left + 7, y}, {t.right, y}});
+        return;
     }
-
-    const int x = top ? rect.left : rect.left - 4;
-    BitBlt(canvas.Handle(), x, rect.top, picture.Width(), picture.Height(), c.Handle(), 0, 0, SRCCOPY);
-    if (!top) RequestFrame(item, canvas);
+    UINT flags = 0;
+    if (rtl) {
+        flags = DT_RIGHT | DT_RTLREADING;
+        t.right -= 3;
+    } else {
+        t.left += 3;
+    }
+    t.top += (Height(t) - c.TextHeight("W")) / 2;
+    PaintItemText(" " + item.Caption(), flags, rtl, at.Place.TopLevel, item.Default(), item.Enabled(), selected, t, c,
+                  ShortCutToText(item.ShortCut()), nullptr, TItemHost::MenuItem);
 }
 
 void TFlatStyle::PaintSelectedTopItem(TItemHost host, TCanvas& c, const RECT& r, TColor colour, bool rtl) {

@@ -163,6 +163,18 @@ private:
     bool StyleControl(TComponent* component, bool activate, bool redraw);
     void ReleaseOwnHandlers();
     void RequestFrame(TMenuItem& item, TCanvas& canvas);
+
+    // The steps of painting one tool button and one menu item.
+    struct TToolButtonLayout;
+    TToolButtonLayout LayOutToolButton(TCanvas& canvas, TToolBar& bar, TToolButton& button, const TBitmap& glyph);
+    void PaintToolButtonFace(TCanvas& canvas, const TToolButtonLayout& at, TToolBar& bar, TToolButton& button,
+                             TCustomDrawState state, TColor background);
+    struct TMenuItemLayout;
+    TMenuItemLayout LayOutMenuItem(TMenuItem& item, const RECT& rect, const TBitmap& glyph, bool hasImage);
+    void PaintMenuItemBackground(TCanvas& canvas, const TMenuItemLayout& at, const RECT& picture);
+    bool PaintMenuItemHighlight(TMenuItem& item, TCanvas& canvas, const TMenuItemLayout& at, bool selected,
+                                const RECT& rect);
+    void PaintMenuItemCaption(TMenuItem& item, TCanvas& canvas, const TMenuItemLayout& at, bool selected);
     void PaintOpaqueText(const std::string& text, UINT flags, RECT textRect, TCanvas& canvas, TColor color);
 
     std::uint8_t dimLevel_ = 30;

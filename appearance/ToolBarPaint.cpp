@@ -28,144 +28,182 @@ void Outline(TCanvas& c, int left, int top, int right, int bottom) {
     c.LineTo(left, top);
 }
 
+// The list a button's glyph comes from in its state: the hot or disabled images where they hold it, else the
+// plain ones; nullptr when none does.
+TImageList* GlyphSource(TToolBar& bar, int index, TCustomDrawState state) {
+    if ((state & cdsHot) && Usable(bar.HotImages(), index)) return bar.HotImages();
+    if ((state & cdsDisabled) && Usable(bar.DisabledImages(), index)) return bar.DisabledImages();
+    if (Usable(bar.Images(), index)) return bar.Images();
+    return nullptr;
+}
+
+// The list's picture on its own bitmap, over the bitmap's bottom-left colour.
+void LoadGlyph(TImageList& source, int index, TBitmap& glyph) {
+    glyph.SetSize(source.Width(), source.Height());
+    FillRectIn(glyph.Canvas(), RECT{0, 0, glyph.Width(), glyph.Height()}, glyph.Canvas().Pixel(0, glyph.Height() - 1));
+    ImageList_DrawEx(source.Handle(), index, glyph.Canvas().Handle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_TRANSPARENT);
+}
+
+// The glyph's box in the button's bounds r: 3 in at the reading side on a list bar, else centred across (a
+// drop-down button less its arrow); 2 below the top and 6 taller than the glyph.
+RECT GlyphBox(TToolBar& bar, TToolButton& button, RECT r, const TBitmap& glyph) {
+    const int w = glyph.Width();
+    if (button.Style() == tbsDropDown) r.right -= 12;
+    if (!bar.List()) {
+        r.left = static_cast<int>(std::nearbyint((r.right - r.left - w) / 2.0)) + r.left;
+    } else if (button.BiDiMode() == bdRightToLeft) {
+        r.right -= 3;
+        r.left = r.right - w;
+    } else {
+        r.left += 3;
+        r.right = r.left + w;
+    }
+    r.top += 2;
+    r.bottom = r.top + glyph.Height() + 6;
+    return r;
+}
+
+// The caption's box in the button's bounds r and its DrawText format, in the canvas's font: under the glyph,
+// or beside it on a list bar; its top moved down to centre one line.
+RECT CaptionBox(TCanvas& c, TToolBar& bar, TToolButton& button, RECT r, int glyphWidth, UINT& format) {
+    const bool rtl = button.BiDiMode() == bdRightToLeft;
+    if (button.Style() == tbsDropDown) r.right -= 12;
+    if (!bar.List()) {
+        format = DT_CENTER;
+        r.top = r.bottom - c.TextHeight(button.Caption()) - 6;
+    } else if (rtl) {
+        format = DT_VCENTER | DT_RIGHT;
+        r.right -= glyphWidth + 7;
+    } else {
+        format = DT_VCENTER;
+        if (glyphWidth > 0) r.left += glyphWidth + 6;
+    }
+    if (button.MenuItem() != nullptr) format = DT_CENTER;
+    if (rtl) format |= DT_RTLREADING;
+    if (button.Down() && !button.Enabled()) InflateRect(&r, -1, -1);
+    r.top += (r.bottom - r.top - c.TextHeight("W")) / 2;
+    return r;
+}
+
+// A button's fill in its state, and whether it is painted and framed.
+struct TFaceFill {
+    TColor Color;
+    bool Filled;
+    bool Framed;
+};
+
+TFaceFill FaceFillOf(const TColorScheme& s, TToolBar& bar, TToolButton& button, TCustomDrawState state,
+                     TColor background, TColor hotFill) {
+    TFaceFill face{background, false, false};
+    if (state & cdsHot) {
+        const bool held = (state & cdsChecked) || button.Down() || (state & cdsSelected);
+        face = TFaceFill{held ? s.SchemeCheckBackSelectColor : hotFill, true, true};
+    }
+    if ((state & cdsChecked) && !(state & cdsHot)) face = TFaceFill{s.SchemeCheckBackColor, true, true};
+    if ((state & cdsIndeterminate) && !(state & cdsHot)) {
+        face.Color = hotFill;
+        face.Filled = true;
+    }
+    if (button.MenuItem() != nullptr && state == 0) {
+        face.Color = bar.Color();
+        if (!bar.Transparent()) face.Filled = true;
+    }
+    return face;
+}
+
+// The separator just before the button: the bar's background, with a line down its middle when its Tag is
+// positive.
+void PaintSeparatorBefore(TCanvas& c, TToolBar& bar, TToolButton& button, TColor background) {
+    const int position = button.Index();
+    if (position <= 0 || !bar.Buttons(position - 1)->IsSeparator()) return;
+    TToolButton* separator = bar.Buttons(position - 1);
+    RECT r = separator->BoundsRect();
+    c.Brush().SetColor(background);
+    if (!bar.Transparent()) c.FillRect(r);
+    if (separator->Tag() <= 0) return;
+    r.top += 2;
+    r.bottom -= 1;
+    c.Pen().SetColor(DarkenColor(bar.Color(), 30));
+    const int x = r.left + (r.right - r.left) / 2;
+    c.MoveTo(x, r.top);
+    c.LineTo(x, r.bottom);
+}
+
 }  // namespace
+
+// Where a tool button's parts go, worked out once before it is painted.
+struct TFlatStyle::TToolButtonLayout {
+    RECT Bounds;         // the whole button
+    RECT Face;           // the state's fill: the button less its top row
+    RECT Glyph;          // the glyph's box
+    RECT Caption;        // the caption's box (with captions shown)
+    UINT CaptionFormat;  // the caption's DrawText format
+};
 
 void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCustomDrawState state, bool& defaultDraw) {
     defaultDraw = false;
     if (bar == nullptr || button == nullptr) return;
     TCanvas& c = bar->Canvas();
-    const int index = button->ImageIndex();
-    const bool hotUsable = Usable(bar->HotImages(), index);
-    const bool disabledUsable = Usable(bar->DisabledImages(), index);
-    const bool imagesUsable = Usable(bar->Images(), index);
     if (schemeDirty_) BuildColorScheme(c);
-    const TColorScheme& s = scheme_;
-    const TColor hotFill = (s.HighColor && !useSystemColors_) ? LightenColor(selectColor_, 68) : s.SchemeSelectColor;
-    const TColor background = s.HighColor ? LightenColor(bar->Color(), 16) : bar->Color();
-    const RECT b = button->BoundsRect();
-    RECT r = b;
-    c.Brush().SetColor(background);
-    if (!bar->Transparent()) c.FillRect(r);
+    TBitmap glyph;
+    TImageList* images = GlyphSource(*bar, button->ImageIndex(), state);
+    if (images != nullptr) LoadGlyph(*images, button->ImageIndex(), glyph);
+    const TToolButtonLayout at = LayOutToolButton(c, *bar, *button, glyph);
+    const TColor background = scheme_.HighColor ? LightenColor(bar->Color(), 16) : bar->Color();
 
-    TColor fill = background;
-    bool filled = false;
-    bool framed = false;
-    if (state & cdsHot) {
-        fill = ((state & cdsChecked) || button->Down() || (state & cdsSelected)) ? s.SchemeCheckBackSelectColor : hotFill;
-        filled = framed = true;
+    PaintToolButtonFace(c, at, *bar, *button, state, background);
+    if (button->Style() == tbsDropDown) {
+        c.Pen().SetColor(clBlack);
+        PaintDropArrow(c, at.Bounds.right - 10, at.Bounds.top + (at.Bounds.bottom - at.Bounds.top - 3) / 2 + 1);
     }
-    if ((state & cdsChecked) && !(state & cdsHot)) {
-        fill = s.SchemeCheckBackColor;
-        filled = framed = true;
+    const bool selected = (state & cdsSelected) != 0;
+    if (images != nullptr)
+        PaintGlyph(c, false, false, (state & cdsChecked) != 0, button->Enabled(), selected, (state & cdsHot) != 0,
+                   at.Glyph, glyph, TItemHost::ToolButton);
+    if (bar->ShowCaptions())
+        PaintItemText(button->Caption(), at.CaptionFormat, button->BiDiMode() == bdRightToLeft,
+                      button->MenuItem() != nullptr, false, button->Enabled(), selected, at.Caption, c, "", nullptr,
+                      TItemHost::ToolButton);
+    PaintSeparatorBefore(c, *bar, *button, background);
+}
+
+// The button's layout; sets the style's font on the canvas when the bar shows captions, to measure them by.
+TFlatStyle::TToolButtonLayout TFlatStyle::LayOutToolButton(TCanvas& c, TToolBar& bar, TToolButton& button,
+                                                           const TBitmap& glyph) {
+    TToolButtonLayout at{};
+    at.Bounds = button.BoundsRect();
+    at.Face = at.Bounds;
+    at.Face.top += 1;
+    at.Glyph = GlyphBox(bar, button, at.Bounds, glyph);
+    if (bar.ShowCaptions()) {
+        c.Font().Assign(font_);
+        at.Caption = CaptionBox(c, bar, button, at.Bounds, glyph.Width(), at.CaptionFormat);
     }
-    if ((state & cdsIndeterminate) && !(state & cdsHot)) {
-        fill = hotFill;
-        filled = true;
-    }
-    if (button->MenuItem() != nullptr && state == 0) {
-        fill = bar->Color();
-        if (!bar->Transparent()) filled = true;
-    }
-    r.top += 1;
-    c.Brush().SetColor(fill);  // a disabled caption's bitmap takes the brush as it is left here
-    if (filled) c.FillRect(r);
-    if (framed) {
-        c.Pen().SetColor(s.SchemeSelectBorderColor);
-        if (button->Style() == tbsDropDown) {
+    return at;
+}
+
+// The bar's background over the button, the state's fill and frame, and a menu button's pressed look.
+void TFlatStyle::PaintToolButtonFace(TCanvas& c, const TToolButtonLayout& at, TToolBar& bar, TToolButton& button,
+                                     TCustomDrawState state, TColor background) {
+    c.Brush().SetColor(background);
+    if (!bar.Transparent()) c.FillRect(at.Bounds);
+    const TColor hotFill =
+        (scheme_.HighColor && !useSystemColors_) ? LightenColor(selectColor_, 68) : scheme_.SchemeSelectColor;
+    const TFaceFill face = FaceFillOf(scheme_, bar, button, state, background, hotFill);
+    c.Brush().SetColor(face.Color);  // a disabled caption's bitmap takes the brush as it is left here
+    if (face.Filled) c.FillRect(at.Face);
+    if (face.Framed) {
+        const RECT& b = at.Bounds;
+        c.Pen().SetColor(scheme_.SchemeSelectBorderColor);
+        if (button.Style() == tbsDropDown) {
             Outline(c, b.left, b.top + 1, b.right - 14, b.bottom - 1);
             Outline(c, b.right - 14, b.top + 1, b.right - 1, b.bottom - 1);
         } else {
             Outline(c, b.left, b.top + 1, b.right - 1, b.bottom - 1);
         }
     }
-    if ((button->MenuItem() != nullptr || button->DropdownMenu() != nullptr) && (state & cdsSelected))
-        PaintSelectedTopItem(TItemHost::ToolButton, c, r, bar->Color(), false);
-    r = b;
-
-    if (button->Style() == tbsDropDown) {
-        c.Pen().SetColor(clBlack);
-        PaintDropArrow(c, b.right - 10, b.top + (b.bottom - b.top - 3) / 2 + 1);
-    }
-
-    int w = 0;
-    TImageList* source = nullptr;
-    if ((state & cdsHot) && hotUsable) {
-        source = bar->HotImages();
-    } else if ((state & cdsDisabled) && disabledUsable) {
-        source = bar->DisabledImages();
-    } else if (imagesUsable) {
-        source = bar->Images();
-    }
-    if (source != nullptr) {
-        TBitmap glyph;
-        glyph.SetSize(source->Width(), source->Height());
-        FillRectIn(glyph.Canvas(), RECT{0, 0, glyph.Width(), glyph.Height()},
-                   glyph.Canvas().Pixel(0, glyph.Height() - 1));
-        ImageList_DrawEx(source->Handle(), index, glyph.Canvas().Handle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE,
-                         ILD_TRANSPARENT);
-        w = glyph.Width();
-        if (button->Style() == tbsDropDown) r.right -= 12;
-        if (bar->List()) {
-            if (button->BiDiMode() == bdRightToLeft) {
-                r.right -= 3;
-                r.left = r.right - w;
-            } else {
-                r.left += 3;
-                r.right = r.left + w;
-            }
-        } else {
-            r.left = static_cast<int>(std::nearbyint((r.right - r.left - glyph.Width()) / 2.0)) + r.left;
-        }
-        r.top += 2;
-        r.bottom = r.top + glyph.Height() + 6;
-        PaintGlyph(c, false, false, (state & cdsChecked) != 0, button->Enabled(), (state & cdsSelected) != 0,
-                   (state & cdsHot) != 0, r, glyph, TItemHost::ToolButton);
-    }
-    r = b;
-
-    if (bar->ShowCaptions()) {
-        const bool rtl = button->BiDiMode() == bdRightToLeft;
-        c.Font().Assign(font_);
-        const int textHeight = c.TextHeight(button->Caption());
-        UINT format = 0;
-        if (button->Style() == tbsDropDown) r.right -= 12;
-        if (!bar->List()) {
-            format = DT_CENTER;
-            r.top = r.bottom - textHeight - 6;
-        } else {
-            format = DT_VCENTER;
-            if (rtl) {
-                format = DT_VCENTER | DT_RIGHT;
-                r.right -= w + 7;
-            } else if (w > 0) {
-                r.left += w + 6;
-            }
-        }
-        if (button->MenuItem() != nullptr) format = DT_CENTER;
-        if (rtl) format |= DT_RTLREADING;
-        if (button->Down() && !button->Enabled()) InflateRect(&r, -1, -1);
-        r.top += (r.bottom - r.top - c.TextHeight("W")) / 2;
-        PaintItemText(button->Caption(), format, rtl, button->MenuItem() != nullptr, false, button->Enabled(),
-                      (state & cdsSelected) != 0, r, c, "", nullptr, TItemHost::ToolButton);
-        r = b;
-    }
-
-    const int position = button->Index();
-    if (position > 0 && bar->Buttons(position - 1)->IsSeparator()) {
-        TToolButton* separator = bar->Buttons(position - 1);
-        r = separator->BoundsRect();
-        c.Brush().SetColor(background);
-        if (!bar->Transparent()) c.FillRect(r);
-        if (separator->Tag() > 0) {
-            r.top += 2;
-            r.bottom -= 1;
-            c.Pen().SetColor(DarkenColor(bar->Color(), 30));
-            const int x = r.left + (r.right - r.left) / 2;
-            c.MoveTo(x, r.top);
-            c.LineTo(x, r.bottom);
-        }
-    }
-    defaultDraw = false;
+    if ((button.MenuItem() != nullptr || button.DropdownMenu() != nullptr) && (state & cdsSelected))
+        PaintSelectedTopItem(TItemHost::ToolButton, c, at.Face, bar.Color(), false);
 }
 
 void TFlatStyle::HandleBandPaint(TComponent* sender, TControl*, TCanvas& c, RECT& rect, TBandPaintOptions& options) {
