@@ -12,7 +12,7 @@
 #include "toolkit/forms/Form.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/controls/ListView.h"
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 #include "toolkit/controls/ShellTreeView.h"
 #include "toolkit/controls/Splitter.h"
 #include "toolkit/controls/StatusBar.h"

@@ -19,9 +19,9 @@
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/forms/Menus.h"
 #include "toolkit/forms/SaveDialog.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/menus/Menus.h"
 
 namespace Stub {
 
