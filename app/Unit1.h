@@ -12,7 +12,7 @@
 #include "toolkit/forms/Form.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/controls/ListView.h"
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 #include "toolkit/controls/ShellTreeView.h"
 #include "toolkit/controls/Splitter.h"
 #include "toolkit/controls/StatusBar.h"
@@ -32,6 +32,7 @@ public:
 
     TCoolBar* CoolBar1;
     TToolBar* ToolBar1;
+    // Refresh, Add, Remove, Encrypt, Decrypt and Help.
     TToolButton *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6, *ToolButton8;
     TShellTreeView* ShellTreeView1;
     TSplitter* Splitter1;
@@ -39,12 +40,18 @@ public:
     TStatusBar* StatusBar1 = nullptr;
     TImageList* ImageList1;
     TMainMenu* MainMenu1;
-    TMenuItem *File1, *Encrypt1, *Delete1, *Erase2, *Carrier1, *Unhidefiles1, *Clear1, *Exit1;
-    TMenuItem *View1, *LargeIcons1, *SmallIcons1;
-    TMenuItem *Help1, *Help2, *HomePage1, *TechnicalSupport1, *About1;
-    TPopupMenu* PopupMenu1;
+    TMenuItem *File1, *Encrypt1;
+    TMenuItem* Delete1;  // Decrypt
+    TMenuItem *Erase2, *Carrier1, *Unhidefiles1, *Clear1, *Exit1;
+    TMenuItem* View1;        // the Edit menu
+    TMenuItem* LargeIcons1;  // Remove
+    TMenuItem* SmallIcons1;  // Select All
+    TMenuItem* Help1;
+    TMenuItem* Help2;  // Help Topics
+    TMenuItem *HomePage1, *TechnicalSupport1, *About1;
+    TPopupMenu* PopupMenu1;  // of the folder tree
     TMenuItem *Add1, *Decrypt1, *Erase1, *Carrier2, *Unhidefiles2, *Clear2, *Refresh1;
-    TPopupMenu* PopupMenu2;
+    TPopupMenu* PopupMenu2;  // of the file list
     TMenuItem *Open1, *Removeitem1, *SelectAll1;
     TFlatStyle* FlatStyle1;
     TAltKeyFix* AltKeyFix1;

@@ -6,6 +6,7 @@
 #include "app/payload/FileSystem.h"
 #include "app/payload/Win32FileStream.h"
 #include "app/payload/WriteFailure.h"
+#include "app/shared/BusyScope.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/SystemServices.h"
 
@@ -14,18 +15,6 @@ namespace {
 const char kPackageName[] = "QVL.exe";
 
 std::string InvalidCarrierText() { return "Invalid carrier file.\r" + CarrierFile; }
-
-// Sets a flag for the life of the scope.
-class TBusyScope {
-public:
-    explicit TBusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TBusyScope() { flag_ = false; }
-    TBusyScope(const TBusyScope&) = delete;
-    TBusyScope& operator=(const TBusyScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 

@@ -35,17 +35,17 @@ public:
     TComboBox* ComboBox1 = nullptr;
     TGroupBox* GroupBox1 = nullptr;
     TLabel* Label2 = nullptr;
-    TEdit* Edit1 = nullptr;
+    TEdit* Edit1 = nullptr;  // password
     TLabel* Label3 = nullptr;
-    TEdit* Edit2 = nullptr;
+    TEdit* Edit2 = nullptr;  // password again
     TCheckBox* CheckBox1 = nullptr;
-    TLabel* Label4 = nullptr;
-    TEdit* Edit3 = nullptr;
-    TBitBtn* BitBtn1 = nullptr;
-    TLabel* Label5 = nullptr;
+    TLabel* Label4 = nullptr;  // names what Edit3 holds
+    TEdit* Edit3 = nullptr;  // destination or carrier file
+    TBitBtn* BitBtn1 = nullptr;  // browse for Edit3
+    TLabel* Label5 = nullptr;  // the file being encrypted
     TProgressBar* ProgressBar1 = nullptr;
-    TButton* Button1 = nullptr;
-    TButton* Button2 = nullptr;
+    TButton* Button1 = nullptr;  // Encrypt
+    TButton* Button2 = nullptr;  // Cancel
     TSaveDialog* SaveDialog1 = nullptr;
     TQC_blowfish* QC_blowfish1 = nullptr;
 

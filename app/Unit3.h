@@ -16,6 +16,7 @@ public:
 
     TTabControl* TabControl1;
     TImage* Image1;
+    // Name, version, "Web site:", the web address, "Support:", the support address.
     TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     TButton* Button1;
 

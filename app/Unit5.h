@@ -27,15 +27,15 @@ public:
     // The container to decrypt, set by the caller before showing the dialog.
     TEdit* Edit1 = nullptr;
     TLabel* Label2 = nullptr;
-    TEdit* Edit2 = nullptr;
-    TButton* Button1 = nullptr;
+    TEdit* Edit2 = nullptr;  // destination folder
+    TButton* Button1 = nullptr;  // browse for Edit2
     TLabel* Label3 = nullptr;
-    TEdit* Edit3 = nullptr;
+    TEdit* Edit3 = nullptr;  // password
     TCheckBox* CheckBox1 = nullptr;
-    TLabel* Label4 = nullptr;
+    TLabel* Label4 = nullptr;  // the file being decrypted
     TProgressBar* ProgressBar1 = nullptr;
-    TButton* Button2 = nullptr;
-    TButton* Button3 = nullptr;
+    TButton* Button2 = nullptr;  // Decrypt
+    TButton* Button3 = nullptr;  // Cancel
     // The header of the current run: names and size texts, entry i of each belonging to file i.
     TListBox* ListBox1 = nullptr;
     TListBox* ListBox2 = nullptr;

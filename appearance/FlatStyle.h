@@ -9,9 +9,9 @@
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/forms/Menus.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Font.h"
+#include "toolkit/menus/Menus.h"
 
 enum TXPControl {
     xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcListBox, xcEdit, xcMaskEdit, xcMemo, xcRichEdit,

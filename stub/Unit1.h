@@ -19,9 +19,9 @@
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/forms/Menus.h"
 #include "toolkit/forms/SaveDialog.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/menus/Menus.h"
 
 namespace Stub {
 
@@ -47,12 +47,12 @@ public:
     TProgressBar* ProgressBar1 = nullptr;
     TStatusBar* StatusBar1 = nullptr;
     TPopupMenu* PopupMenu1 = nullptr;
-    TMenuItem* N1 = nullptr;
-    TMenuItem* N3 = nullptr;
-    TMenuItem* Information1 = nullptr;
+    TMenuItem* N1 = nullptr;            // Launch File(s)
+    TMenuItem* N3 = nullptr;            // Save As...
+    TMenuItem* Information1 = nullptr;  // Delete File(s)
     TMenuItem* SelectAll1 = nullptr;
-    TMenuItem* N2 = nullptr;
-    TMenuItem* N4 = nullptr;
+    TMenuItem* N2 = nullptr;  // separator
+    TMenuItem* N4 = nullptr;  // Exit
     TSaveDialog* SaveDialog1 = nullptr;
     TQC_blowfish* QC_blowfish1 = nullptr;
     TImageList* ImageList1 = nullptr;

@@ -5,9 +5,9 @@
 #include "app/payload/FileSystem.h"
 #include "app/payload/Header.h"
 #include "app/payload/PathText.h"
+#include "app/shared/BusyScope.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/shared/RunHooks.h"
-#include "stub/BusyScope.h"
 #include "stub/StubTexts.h"
 #include "toolkit/system/SystemServices.h"
 

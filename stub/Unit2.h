@@ -18,8 +18,8 @@ public:
     TLabel* Label1 = nullptr;
     // Keeps the typed password after the prompt has closed; Delete keys the new package from it.
     TEdit* Edit1 = nullptr;
-    TButton* Button1 = nullptr;
-    TButton* Button2 = nullptr;
+    TButton* Button1 = nullptr;  // OK
+    TButton* Button2 = nullptr;  // Cancel
 
     // Called for every key before the focused control sees it: Enter is OK, Esc is Cancel.
     void FormKeyDown(TComponent* sender, std::uint16_t& key, TShiftState shift);

@@ -10,7 +10,7 @@
 #include "tests/toolkit/Harness.h"
 #include "tests/toolkit/WindowPixels.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 #include "toolkit/system/Screen.h"
 
 // A form whose components are made before its layout ends, as a stored layout makes them.

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "tests/toolkit/Harness.h"
-#include "toolkit/forms/Menus.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/menus/Menus.h"
 
 namespace {
 

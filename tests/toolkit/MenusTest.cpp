@@ -6,7 +6,7 @@
 
 #include "tests/toolkit/Harness.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 
 TEST(MenuShortCutTest, TextsNameKeysAndModifiersAsMenusShowThem) {
     struct {

@@ -11,7 +11,7 @@
 #include "tests/toolkit/Harness.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/WindowProcHook.h"
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "toolkit/graphics/ImageList.h"
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 
 namespace {
 

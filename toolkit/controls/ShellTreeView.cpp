@@ -8,7 +8,7 @@
 
 #include "toolkit/system/DragDrop.h"
 #include "toolkit/core/Exception.h"
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 
 struct TShellTreeView::TNode {
     TPidl Absolute;

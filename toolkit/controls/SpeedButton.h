@@ -22,7 +22,8 @@ public:
     TBitmap& Glyph() { return glyph_; }
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int count);
-    // The image of the strip shown in a state: the later rules win where the strip has the image.
+    // The image of the strip shown in a state: latched down before held before disabled before normal, each only
+    // where the strip has that image.
     int GlyphImage(bool enabled, bool held, bool down) const;
     TButtonLayout Layout() const { return layout_; }
     void SetLayout(TButtonLayout layout);

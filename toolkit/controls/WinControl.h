@@ -145,7 +145,10 @@ private:
     bool HandleSetCursor(TMessage& message);
     bool CMInvalidate(TMessage& message);
     bool CMCtl3DChanged(TMessage& message);
+    // The window procedure and the map of windows to controls that it reads (WindowProcedure.cpp).
     static LRESULT CALLBACK StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static void MapWindow(HWND window, TWinControl* control);
+    static void UnmapWindow(HWND window);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;

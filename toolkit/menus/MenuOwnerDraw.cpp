@@ -2,8 +2,8 @@
 // system-drawn menus, the pictures beside the captions.
 #include <algorithm>
 
-#include "toolkit/forms/Menus.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/menus/Menus.h"
 #include "toolkit/system/Screen.h"
 
 namespace {

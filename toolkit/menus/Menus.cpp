@@ -1,5 +1,5 @@
 // Main and popup menus: items with captions, sub-menus, separators, enabled state and keyboard shortcuts.
-#include "toolkit/forms/Menus.h"
+#include "toolkit/menus/Menus.h"
 
 #include <algorithm>
 
