@@ -3,7 +3,7 @@
 
 #include "app/CarrierPackage.h"
 #include "app/payload/DecimalText.h"
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 #include "tests/app/MainWindowTestSupport.h"
 

@@ -67,14 +67,14 @@ TEST_F(MainWindowTest, StartFileOpensOnlyTheDecryptDialogAndClosingItClosesThePr
     std::string source;
     bool mainVisible = true;
     {
-        TWhenModal closeDecrypt(*Form5, [&] {
+        harness::TModalScript closeDecrypt(*Form5, {[&] {
             source = Form5->Edit1->Text();
             mainVisible = IsWindowVisible(window.Handle()) != FALSE;
             Form5->SetModalResult(mrCancel);
-        });
+        }});
         window.Show();
         harness::ProcessMessages();
-        EXPECT_TRUE(closeDecrypt.Ran());
+        EXPECT_TRUE(closeDecrypt.Done());
     }
     EXPECT_EQ(source, "C:\\some\\box.qvl");
     EXPECT_FALSE(mainVisible);
