@@ -30,17 +30,22 @@ TModalScript::~TModalScript() {
 
 void TModalScript::Tick() {
     if (Innermost() != this || expired_) return;
-    if (!Done() && form_.IsModal()) {
-        const TStep& step = steps_[next_];
-        if (!step.Ready || step.Ready()) {
-            ++next_;  // first: a step may let messages in, and the next one run inside it
-            lastStep_ = GetTickCount();
-            step.Run();
-            lastStep_ = GetTickCount();
-            return;
-        }
+    if (!Done() && form_.IsModal() && (!steps_[next_].Ready || steps_[next_].Ready())) {
+        RunNext();
+        return;
     }
-    if ((!Done() || form_.IsModal()) && GetTickCount() - lastStep_ > kDeadlineMs) Expire();
+    // The form cannot close while the last step still runs inside its loop.
+    const bool stalled = !Done() || (form_.IsModal() && running_ == 0);
+    if (stalled && GetTickCount() - lastStep_ > kDeadlineMs) Expire();
+}
+
+void TModalScript::RunNext() {
+    const TStep& step = steps_[next_++];  // counted first: a step may let messages in, and the next one run inside it
+    ++running_;
+    lastStep_ = GetTickCount();
+    step.Run();
+    lastStep_ = GetTickCount();
+    --running_;
 }
 
 void TModalScript::Expire() {

@@ -28,9 +28,9 @@ struct TStep {
 inline TStep When(std::function<bool()> ready, std::function<void()> action) { return TStep(std::move(ready), std::move(action)); }
 
 // While it lives, runs the steps in order on timer ticks of whatever message loop runs, each while the form is
-// modal and its condition holds. Some seconds after the last step ran, a step still waiting or a form still
-// modal after all steps fails the test and ends the form's modal loop with mrAbort. Only the innermost
-// script of nested ones runs.
+// modal and its condition holds. Some seconds after the last step ran, a step still waiting, or a form still
+// modal once all steps have returned, fails the test and ends the form's modal loop with mrAbort. Only the
+// innermost of nested scripts runs.
 class TModalScript {
 public:
     TModalScript(TForm& form, std::vector<TStep> steps,
@@ -43,12 +43,14 @@ public:
 
 private:
     void Tick();
+    void RunNext();
     void Expire();
 
     TForm& form_;
     std::vector<TStep> steps_;
     std::string stayedOpen_;
     size_t next_ = 0;
+    int running_ = 0;  // steps of this script running now, one inside another
     DWORD lastStep_ = GetTickCount();
     bool expired_ = false;
     TModalScript* outer_;
