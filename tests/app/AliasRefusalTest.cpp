@@ -1,8 +1,8 @@
 // Both dialogs refuse to write into a file that they read, whatever other name reaches it: hard and
 // symbolic links, a second drive letter for the same folder. Nothing is written and the file keeps its bytes.
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
-#include "tests/payload/UnixLinks.h"
+#include "tests/support/UnixLinks.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "app/CarrierPackage.h"
 #include "app/payload/DecimalText.h"
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 #include "tests/app/MainWindowTestSupport.h"
 
@@ -42,6 +42,8 @@ protected:
         Form3 = new TForm3(&harness::TestApplication());
         Form5 = new TForm5(&harness::TestApplication());
         ShownWindow();
+        // The program's temp folder becomes one of this run: the package's name is fixed.
+        TempDir = scratch.Folder("temp") + "\\";
         package = TempDir + "QVL.exe";
         DeleteFileA(package.c_str());
     }

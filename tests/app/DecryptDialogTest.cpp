@@ -4,7 +4,7 @@
 #include "app/Unit5.h"
 
 #include "app/payload/DecimalText.h"
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include "app/payload/Win32FileStream.h"
 #include "cipher/Blowfish.h"
 #include "tests/payload/PayloadTestSupport.h"
-#include "tests/payload/WinFileSupport.h"
-#include "tests/toolkit/Harness.h"
-#include "tests/toolkit/ScriptedServices.h"
+#include "tests/support/Harness.h"
+#include "tests/support/ScriptedServices.h"
+#include "tests/support/WinFileSupport.h"
 
 // The main window's list as the dialogs see it; erasing is recorded, not done.
 class TFakeFileList : public TMainWindowFiles {
@@ -36,9 +36,6 @@ public:
     std::vector<TFileListRow> rows;
     std::vector<std::string> erased;
 };
-
-inline std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
-inline std::string NameOf(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
 
 // Writes the file and lists it the way the main window does.
 inline void AddSource(TFakeFileList& list, const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/payload/DecimalText.h"
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Erasing the sources after encrypting, measured on a real file system: no byte of an erased file stays on the disk.
 #include <algorithm>
 
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 #include "tests/app/MainWindowTestSupport.h"
 #include "tests/support/LoopMount.h"

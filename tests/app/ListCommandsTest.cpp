@@ -149,20 +149,20 @@ TEST_F(MainWindowTest, EncryptAndDecryptExplainWhatIsMissing) {
     window.AddPath(file);
     bool encryptShown = false;
     {
-        TWhenModal closeEncrypt(*Form2, [&] {
+        harness::TModalScript closeEncrypt(*Form2, {[&] {
             encryptShown = true;
             Form2->SetModalResult(mrCancel);
-        });
+        }});
         window.ToolButton4->Click();
     }
     EXPECT_TRUE(encryptShown);
     ASSERT_TRUE(window.ShellTreeView1->SelectPath(file));
     std::string decryptSource;
     {
-        TWhenModal closeDecrypt(*Form5, [&] {
+        harness::TModalScript closeDecrypt(*Form5, {[&] {
             decryptSource = Form5->Edit1->Text();
             Form5->SetModalResult(mrCancel);
-        });
+        }});
         window.ToolButton6->Click();
     }
     EXPECT_EQ(decryptSource, file);

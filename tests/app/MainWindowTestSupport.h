@@ -14,26 +14,9 @@
 #include "app/Unit3.h"
 #include "app/Unit5.h"
 #include "app/payload/TempDir.h"
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "tests/support/ScratchFolder.h"
-#include "tests/support/ThreadTimer.h"
-#include "tests/toolkit/ScriptedServices.h"
-
-// Runs `step` inside the next modal loop of `form` (the first timer tick that finds it modal).
-class TWhenModal {
-public:
-    TWhenModal(TForm& form, std::function<void()> step)
-        : timer_(15, [this, &form, step = std::move(step)] {
-              if (ran_ || !form.IsModal()) return;
-              ran_ = true;
-              step();
-          }) {}
-    bool Ran() const { return ran_; }
-
-private:
-    bool ran_ = false;
-    TThreadTimer timer_;  // last: it stops before the state it reads goes
-};
+#include "tests/support/ScriptedServices.h"
 
 // The main window and its dialogs, created as the program creates them, with scripted services and a
 // scratch settings key.

@@ -67,14 +67,14 @@ TEST_F(MainWindowTest, StartFileOpensOnlyTheDecryptDialogAndClosingItClosesThePr
     std::string source;
     bool mainVisible = true;
     {
-        TWhenModal closeDecrypt(*Form5, [&] {
+        harness::TModalScript closeDecrypt(*Form5, {[&] {
             source = Form5->Edit1->Text();
             mainVisible = IsWindowVisible(window.Handle()) != FALSE;
             Form5->SetModalResult(mrCancel);
-        });
+        }});
         window.Show();
         harness::ProcessMessages();
-        EXPECT_TRUE(closeDecrypt.Ran());
+        EXPECT_TRUE(closeDecrypt.Done());
     }
     EXPECT_EQ(source, "C:\\some\\box.qvl");
     EXPECT_FALSE(mainVisible);
@@ -83,7 +83,12 @@ TEST_F(MainWindowTest, StartFileOpensOnlyTheDecryptDialogAndClosingItClosesThePr
 }
 
 TEST_F(MainWindowTest, ClosingErasesTheExtractedPackageInTheTempFolder) {
-    std::string extracted = GetTempDir() + "QVL.exe";
+    // The program's temp folder becomes one of this run once it is read: the package's name is fixed.
+    TScratchFolder temp("qvl-temp-");
+    ShownWindow();
+    EXPECT_EQ(TempDir, GetTempDir());
+    TempDir = temp.Root() + "\\";
+    std::string extracted = TempDir + "QVL.exe";
     {
         HANDLE file = CreateFileA(extracted.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -91,10 +96,12 @@ TEST_F(MainWindowTest, ClosingErasesTheExtractedPackageInTheTempFolder) {
         WriteFile(file, "MZ package", 10, &written, nullptr);
         CloseHandle(file);
     }
-    ShownWindow().Close();
+    Window().Close();
     EXPECT_EQ(GetFileAttributesA(extracted.c_str()), INVALID_FILE_ATTRIBUTES);
     // Without one, closing shows nothing.
     DestroyForms();
-    ShownWindow().Close();
+    ShownWindow();
+    TempDir = temp.Root() + "\\";
+    Window().Close();
     EXPECT_TRUE(Services().MessageTexts().empty());
 }

@@ -2,9 +2,9 @@
 // a carrier that cannot be cut back says so, and a carrier too long for its trailer is refused untouched.
 #include "app/payload/CarrierTrailer.h"
 #include "app/payload/WriteFailure.h"
-#include "tests/app/DialogRuns.h"
+#include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
-#include "tests/payload/UnixLinks.h"
+#include "tests/support/UnixLinks.h"
 
 namespace {
 

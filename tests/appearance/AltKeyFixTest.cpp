@@ -6,7 +6,7 @@
 #include <string>
 
 #include "appearance/AltKeyFix.h"
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/GroupBox.h"

@@ -7,8 +7,8 @@
 
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatStyle.h"
-#include "tests/toolkit/Harness.h"
-#include "tests/toolkit/WindowPixels.h"
+#include "tests/support/Harness.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/menus/Menus.h"
 #include "toolkit/system/Screen.h"

@@ -10,7 +10,7 @@
 #include "appearance/ControlSubClass.h"
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
-#include "tests/toolkit/WindowPixels.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/Edit.h"

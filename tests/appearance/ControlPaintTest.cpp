@@ -7,7 +7,7 @@
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/NamedKinds.h"
-#include "tests/toolkit/WindowPixels.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ComboBox.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "appearance/FlatColors.h"
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 
 namespace {
 

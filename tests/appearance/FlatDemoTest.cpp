@@ -8,7 +8,7 @@
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/FlatDemoForm.h"
-#include "tests/toolkit/WindowPixels.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/system/WinGuards.h"
 

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "tests/appearance/AppearanceTestSupport.h"
-#include "tests/toolkit/WindowPixels.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/controls/GroupBox.h"
 #include "toolkit/forms/PlaceControl.h"
 

@@ -10,7 +10,7 @@
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "toolkit/forms/PlaceControl.h"
-#include "tests/toolkit/WindowPixels.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/ToolBar.h"

@@ -7,7 +7,7 @@
 #include "app/payload/Wipe.h"
 #include "app/payload/WriteFailure.h"
 #include "tests/payload/PayloadTestSupport.h"
-#include "tests/payload/WinFileSupport.h"
+#include "tests/support/WinFileSupport.h"
 
 namespace {
 

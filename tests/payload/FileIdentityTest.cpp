@@ -4,16 +4,14 @@
 #include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
 #include "tests/payload/PayloadTestSupport.h"
-#include "tests/payload/UnixLinks.h"
-#include "tests/payload/WinFileSupport.h"
+#include "tests/support/UnixLinks.h"
+#include "tests/support/WinFileSupport.h"
 
 namespace {
 
 using unixlinks::TDriveLetter;
 using unixlinks::TUnixLink;
 using unixlinks::UnixPathOf;
-
-std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
 
 std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));

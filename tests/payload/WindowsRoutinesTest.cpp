@@ -4,7 +4,7 @@
 #include "app/payload/LocaleSizeText.h"
 #include "app/payload/TempDir.h"
 #include "tests/payload/PayloadTestSupport.h"
-#include "tests/payload/WinFileSupport.h"
+#include "tests/support/WinFileSupport.h"
 
 namespace {
 

@@ -234,15 +234,19 @@ TEST_F(StubDelete, SwapThroughTheRealBatchKeepsExactlyTheKeptRowsWhateverThePack
 }
 
 TEST_F(StubDelete, PackageRunFromTheTempFolderWithRowsNamedLikeItsBatchAndNewPackageIsSwapped) {
-    const std::string name = "qvl-run-" + std::to_string(GetCurrentProcessId()) + ".exe";
-    const std::string package = GetTempDir() + name;
-    const std::string rewritten = GetTempDir() + "~" + name;
-    const std::string batch = GetTempDir() + "temp.bat";
+    // The stub's temp folder is one of this run: the batch's name is the stub's own, not one of the run.
+    const TScratchFolder tempFolder("qvl-temp-");
+    const std::string temp = tempFolder.Root() + "\\";
+    const std::string name = "run.exe";
+    const std::string package = temp + name;
+    const std::string rewritten = temp + "~" + name;
+    const std::string batch = temp + "temp.bat";
     DeleteFileA(batch.c_str());
     const std::vector<TPackedFile> files = {
         {"temp.bat", RandomBytes(30, 41)}, {"~" + name, RandomBytes(40, 42)}, {"gone.txt", RandomBytes(5, 43)}};
     Encrypt(emPackage, package, files);
     OpenStub(package);
+    Stub::TempDir = temp;  // as the system names it when the package runs from there
     // Launched first, the two rows leave this run's copies under the names that Delete writes next.
     Select({0, 1});
     harness::ClickControl(*Window().SpeedButton1);
@@ -265,6 +269,8 @@ TEST_F(StubDelete, PackageRunFromTheTempFolderWithRowsNamedLikeItsBatchAndNewPac
     EXPECT_FALSE(FileExists(rewritten));
     EXPECT_FALSE(FileExists(batch));
     DeleteFileA(package.c_str());
+    // The batch's console lets go of the folder a moment after the batch has ended.
+    harness::ProcessUntil([&] { return RemoveDirectoryA(tempFolder.Root().c_str()) != FALSE; });
 }
 
 TEST_F(StubDelete, FilesItCannotOrMayNotReplaceStopItBeforeItWritesAnything) {

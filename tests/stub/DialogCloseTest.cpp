@@ -12,13 +12,15 @@ void CloseNow() {
 }
 
 TEST_F(StubDialogClose, EveryDialogOfEveryCommandEndsItCleanlyAndLeavesThePackageAsItWas) {
-    const std::vector<TPackedFile> files = {{"one.bin", RandomBytes(100, 61)}, {"two.bin", RandomBytes(200, 62)}};
+    // Launch copies the rows to the temp folder.
+    const std::vector<TPackedFile> files = {{RunName("one.bin"), RandomBytes(100, 61)},
+                                            {RunName("two.bin"), RandomBytes(200, 62)}};
     const std::string package = Package(files);
     const std::vector<uint8_t> before = FileBytes(package);
     const std::vector<uint8_t> theirs = RandomBytes(5, 63);
     const std::string saved = scratch / "saved.bin";
     const std::string batch = scratch / "temp.bat";
-    const std::string copy = GetTempDir() + "two.bin";
+    const std::string copy = GetTempDir() + files[1].name;
     struct TCase {
         const char* dialog;
         TSpeedButton* Stub::TForm1::*button;

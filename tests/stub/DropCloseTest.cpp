@@ -26,17 +26,18 @@ void Drop(const std::vector<std::string>& paths) {
 TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersOwnInTheTempFolder) {
     const std::string package = Package({{"packed.txt", RandomBytes(10, 31)}});
     OpenStub(package);
-    const std::string file = scratch / "dropped.doc";
+    const std::string dropped = RunName("dropped.doc");  // its copy goes to the temp folder
+    const std::string file = scratch / dropped;
     PutFile(file, RandomBytes(1500, 32));
     const std::string folder = scratch / "a folder";
     CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string own = GetTempDir() + "qvl-own-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    const std::string own = GetTempDir() + RunName("own.txt");
     PutFile(own, RandomBytes(7, 33));
     Drop({file, folder, own});
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"packed.txt", "dropped.doc", BareFileName(own)}));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"packed.txt", dropped, BareFileName(own)}));
     EXPECT_EQ(Window().ListView1->Row(1).SubItems.at(0), "1500");
     EXPECT_EQ(Totals(), "Total files: 3     Total size: 1.48 KB");
-    const std::string copy = GetTempDir() + "dropped.doc";
+    const std::string copy = GetTempDir() + dropped;
     EXPECT_EQ(FileBytes(copy), FileBytes(file));
 
     // Dropped rows have no bytes in the package: Launch opens the copy, Save As refuses, Delete leaves them out.
@@ -47,7 +48,7 @@ TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersO
     scope.services.AnswerSaveDialog(scratch / "saved.doc");
     harness::ClickControl(*Window().SpeedButton2);
     EXPECT_EQ(scope.services.MessageTexts().back(),
-              "This file was dropped on the window and is not stored in the package:\rdropped.doc");
+              "This file was dropped on the window and is not stored in the package:\r" + dropped);
     EXPECT_FALSE(FileExists(scratch / "saved.doc"));
 
     Select({});
@@ -64,7 +65,7 @@ TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersO
 }
 
 TEST_F(StubDropClose, PackageInTheTempFolderHoldingAFileOfItsOwnNameSurvivesItsClose) {
-    const std::string package = GetTempDir() + "qvl-self-" + std::to_string(GetCurrentProcessId()) + ".exe";
+    const std::string package = GetTempDir() + RunName("self.exe");
     Encrypt(emPackage, package, {{BareFileName(package), RandomBytes(20, 37)}});
     const std::vector<uint8_t> before = FileBytes(package);
     OpenStub(package);
@@ -77,12 +78,13 @@ TEST_F(StubDropClose, PackageInTheTempFolderHoldingAFileOfItsOwnNameSurvivesItsC
 }
 
 TEST_F(StubDropClose, CloseErasesOnlyCopiesThisRunWroteAndSkipsThoseInUse) {
-    const std::string header = "left.txt?1?busy.txt?1?gone.txt?1?..\\outside.txt?1?";
+    const std::string names[] = {RunName("left.txt"), RunName("busy.txt"), RunName("gone.txt"), RunName("outside.txt")};
+    const std::string header = names[0] + "?1?" + names[1] + "?1?" + names[2] + "?1?..\\" + names[3] + "?1?";
     OpenStub(CraftedPackage(CraftHeaderPayload("pw", header, {1, 2, 3, 4})), "pw");
-    const std::string left = GetTempDir() + "left.txt";  // left by an earlier run: not this run's to erase
-    const std::string busy = GetTempDir() + "busy.txt";
-    const std::string gone = GetTempDir() + "gone.txt";
-    const std::string outside = RowFolder(DropLast(GetTempDir(), 1)) + "\\outside.txt";
+    const std::string left = GetTempDir() + names[0];  // left by an earlier run: not this run's to erase
+    const std::string busy = GetTempDir() + names[1];
+    const std::string gone = GetTempDir() + names[2];
+    const std::string outside = RowFolder(DropLast(GetTempDir(), 1)) + "\\" + names[3];
     PutFile(left, RandomBytes(3, 34));
     PutFile(outside, RandomBytes(3, 36));
     DeleteFileA(busy.c_str());
@@ -106,9 +108,8 @@ TEST_F(StubDropClose, CloseErasesOnlyCopiesThisRunWroteAndSkipsThoseInUse) {
 }
 
 TEST_F(StubDropClose, LaunchAsksBeforeReplacingAFileOfTheTempFolderThatThisRunDidNotWrite) {
-    const std::string pid = std::to_string(GetCurrentProcessId());
-    const std::vector<TPackedFile> files = {{"report-" + pid + ".txt", RandomBytes(50, 38)},
-                                            {"mine-" + pid + ".txt", RandomBytes(60, 39)}};
+    const std::vector<TPackedFile> files = {{RunName("report.txt"), RandomBytes(50, 38)},
+                                            {RunName("mine.txt"), RandomBytes(60, 39)}};
     OpenStub(Package(files));
     const std::string users = GetTempDir() + files[0].name;
     const std::string mine = GetTempDir() + files[1].name;

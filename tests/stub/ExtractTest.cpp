@@ -9,16 +9,18 @@ const std::vector<TPackedFile> kThree = {
     {"one.bin", RandomBytes(8191, 11)}, {"two.bin", RandomBytes(13, 12)}, {"three.bin", RandomBytes(20000, 13)}};
 
 TEST_F(StubExtract, LaunchDecryptsOnlyTheSelectedRowFromItsOffsetAndOpensItInTheTempFolder) {
-    OpenStub(Package(kThree));
-    const std::string copy = GetTempDir() + "three.bin";
+    std::vector<TPackedFile> files = kThree;  // their copies go to the temp folder
+    for (TPackedFile& file : files) file.name = RunName(file.name);
+    OpenStub(Package(files));
+    const std::string copy = GetTempDir() + files[2].name;
     DeleteFileA(copy.c_str());
     Select({2});
     harness::ClickControl(*Window().SpeedButton1);
     EXPECT_EQ(FileBytes(copy), kThree[2].contents);
-    EXPECT_FALSE(FileExists(GetTempDir() + "one.bin"));
+    EXPECT_FALSE(FileExists(GetTempDir() + files[0].name));
     const auto launches = scope.services.CallsOf(TServiceKind::ShellExecute);
     ASSERT_EQ(launches.size(), 1u);
-    EXPECT_EQ(launches[0].Text, "three.bin");
+    EXPECT_EQ(launches[0].Text, files[2].name);
     EXPECT_EQ(launches[0].Directory, GetTempDir());
     EXPECT_EQ(launches[0].Verb, "");
     EXPECT_EQ(launches[0].Show, SW_SHOWNORMAL);
@@ -98,7 +100,8 @@ TEST_F(StubExtract, FailureOnTheSecondOfThreeKeepsTheFirstAndSkipsTheThird) {
 
 TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing) {
     // Row 1 claims more bytes than the package holds; row 2 names a file outside the chosen folder.
-    const std::string header = "ok.txt?3?long.bin?5000?..\\up.txt?1?";
+    const std::string longRow = RunName("long.bin");  // launched: the temp folder
+    const std::string header = "ok.txt?3?" + longRow + "?5000?..\\up.txt?1?";
     const std::vector<uint8_t> payload = CraftHeaderPayload("pw", header, RandomBytes(200, 18));
     OpenStub(CraftedPackage(payload), "pw");
     const std::string folder = scratch / "hostile";
@@ -117,7 +120,7 @@ TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing)
     scope.services = TScriptedServices();
     Select({1});
     harness::ClickControl(*Window().SpeedButton1);
-    EXPECT_FALSE(FileExists(GetTempDir() + "long.bin"));
+    EXPECT_FALSE(FileExists(GetTempDir() + longRow));
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
     // Nor is a package rewritten that would keep such a row.
     const std::string rewritten = scratch / "~crafted.exe";

@@ -19,9 +19,8 @@
 #include "stub/StubTexts.h"
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
-#include "tests/app/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
-#include "tests/support/ThreadTimer.h"
+#include "tests/support/DialogRuns.h"
 
 inline std::vector<uint8_t> FileBytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -42,28 +41,6 @@ inline std::vector<std::string> FolderEntries(const std::string& folder) {
 
 // The QVL.dat that this build made (its folder is given by the build).
 inline std::string BuiltStubPath() { return QVL_BUILT_STUB; }
-
-// Runs each step on a timer tick while the stub's password prompt is modal, in order.
-class TPromptScript {
-public:
-    explicit TPromptScript(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {}
-    bool Done() const { return next_ == steps_.size(); }
-
-private:
-    void Tick() {
-        if (Stub::Form2 == nullptr || !Stub::Form2->IsModal()) return;
-        if (next_ < steps_.size()) {
-            steps_[next_++]();
-        } else if (++idle_ > 100) {
-            ADD_FAILURE() << "the password prompt stayed open after its steps";
-            Stub::Form2->SetModalResult(mrAbort);
-        }
-    }
-    std::vector<std::function<void()>> steps_;
-    size_t next_ = 0;
-    int idle_ = 0;
-    TThreadTimer timer_{15, [this] { Tick(); }};  // last: it stops before the steps go
-};
 
 // A prompt step: types the password and clicks OK.
 inline std::function<void()> EnterPassword(const std::string& password) {
@@ -125,7 +102,8 @@ protected:
         Stub::Form1 = new Stub::TForm1(&harness::TestApplication());
         Stub::Form2 = new Stub::TForm2(&harness::TestApplication());
         Stub::Form1->SetPackagePath(package);
-        TPromptScript script(std::move(steps));
+        harness::TModalScript script(*Stub::Form2, std::vector<harness::TStep>(steps.begin(), steps.end()),
+                                     "the password prompt stayed open after its steps");
         Stub::Form1->Show();
         harness::ProcessMessages();
         EXPECT_TRUE(script.Done()) << "the prompt closed before all its steps ran";

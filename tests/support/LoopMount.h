@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "tests/payload/UnixLinks.h"
-#include "tests/payload/WinFileSupport.h"
+#include "tests/support/UnixLinks.h"
+#include "tests/support/WinFileSupport.h"
 
 class TLoopMount {
 public:

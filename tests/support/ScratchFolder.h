@@ -30,6 +30,12 @@ inline void RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
+// A name for a file that a test writes straight into a folder shared with the user (the temp folder, its
+// parent): unique to this test run, so that no file of the user's is touched.
+inline std::string RunName(const std::string& name) {
+    return "qvltest-" + std::to_string(GetCurrentProcessId()) + "-" + name;
+}
+
 class TScratchFolder {
 public:
     // The folder is the temp folder + name + the process id, emptied first.

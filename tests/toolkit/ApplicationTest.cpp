@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
-#include "tests/toolkit/ScriptedServices.h"
+#include "tests/support/ScriptedServices.h"
 #include "toolkit/system/ApplicationEvents.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exception.h"

@@ -1,7 +1,7 @@
 // Drawing: colour resolution, shapes, pens, text measures, transparent and block copies on bitmaps.
 #include <gtest/gtest.h>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/graphics/Bitmap.h"
 
 namespace {

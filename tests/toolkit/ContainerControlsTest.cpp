@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
-#include "tests/toolkit/WindowPixels.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/HotKey.h"
 #include "toolkit/controls/Memo.h"

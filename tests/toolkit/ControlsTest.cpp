@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "tests/toolkit/DemoForm.h"
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/core/Exception.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/Splitter.h"

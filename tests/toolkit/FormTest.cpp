@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/Edit.h"

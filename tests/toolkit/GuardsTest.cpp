@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/support/ScratchFolder.h"
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/forms/Form.h"

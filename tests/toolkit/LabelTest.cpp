@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/graphics/Bitmap.h"

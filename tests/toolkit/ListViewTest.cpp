@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/forms/Form.h"
 

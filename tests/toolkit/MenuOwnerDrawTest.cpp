@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/menus/Menus.h"
 

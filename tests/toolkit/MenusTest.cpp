@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/menus/Menus.h"
 

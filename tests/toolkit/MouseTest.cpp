@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/toolkit/DemoForm.h"
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 
 namespace {
 

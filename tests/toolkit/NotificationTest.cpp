@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/GroupBox.h"

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/system/PlatformInfo.h"

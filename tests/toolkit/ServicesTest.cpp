@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "tests/toolkit/Harness.h"
-#include "tests/toolkit/ScriptedServices.h"
+#include "tests/support/Harness.h"
+#include "tests/support/ScriptedServices.h"
 #include "toolkit/forms/SaveDialog.h"
 
 namespace {

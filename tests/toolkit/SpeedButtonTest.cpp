@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/controls/CoolBar.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/forms/Form.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/TabControl.h"

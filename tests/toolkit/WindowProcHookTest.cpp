@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/WindowProcHook.h"
 #include "toolkit/menus/Menus.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/Edit.h"
 

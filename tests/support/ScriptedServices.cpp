@@ -1,5 +1,5 @@
 // Test stand-in for the system services: records every call and answers from a script.
-#include "tests/toolkit/ScriptedServices.h"
+#include "tests/support/ScriptedServices.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/system/WinGuards.h"
 

@@ -1,5 +1,5 @@
 // Helpers for tests that drive real windows: the test application, clicks, keys, typing and scripted modal loops.
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 
 #include <gtest/gtest.h>
 
@@ -7,39 +7,6 @@
 #include <iterator>
 
 namespace harness {
-
-namespace {
-
-struct TModalScript {
-    TForm* Form = nullptr;
-    std::vector<TStep> Steps;
-    size_t Next = 0;
-    int IdleTicks = 0;
-};
-
-TModalScript* g_script = nullptr;
-constexpr int kTickMs = 15;
-constexpr int kGraceTicks = 200;
-
-void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_script == nullptr) return;
-    if (g_script->Next < g_script->Steps.size()) {
-        const TStep step = g_script->Steps[g_script->Next];
-        if (!step.Ready || step.Ready()) {
-            ++g_script->Next;
-            g_script->IdleTicks = 0;
-            step.Run();
-            return;
-        }
-    }
-    if (++g_script->IdleTicks == kGraceTicks) {
-        ADD_FAILURE() << (g_script->Next < g_script->Steps.size() ? "a scripted step waited in vain for its condition"
-                                                                   : "the modal form stayed open after its scripted steps");
-        g_script->Form->SetModalResult(mrAbort);
-    }
-}
-
-}  // namespace
 
 LRESULT SendMenuDrawItem(HWND owner, const void* item, HDC dc, RECT rect, UINT state) {
     DRAWITEMSTRUCT draw{};
@@ -117,14 +84,9 @@ void PressKey(WORD virtualKey, TShiftState shift) {
 }
 
 TModalResult ShowModalWith(TForm& form, std::vector<TStep> steps) {
-    TModalScript script{&form, std::move(steps)};
-    TModalScript* outer = g_script;
-    g_script = &script;
-    UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &RunNextStep);
+    TModalScript script(form, std::move(steps));
     TModalResult result = form.ShowModal();
-    KillTimer(nullptr, timer);
-    g_script = outer;
-    EXPECT_EQ(script.Next, script.Steps.size()) << "the modal loop ended before all steps ran";
+    EXPECT_TRUE(script.Done()) << "the modal loop ended before all steps ran";
     return result;
 }
 

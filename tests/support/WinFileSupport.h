@@ -1,4 +1,4 @@
-// Scratch files for the Windows routine tests.
+// Whole files written and read back, and the parts of a Windows path, for the tests of every area.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,10 @@
 
 #include "app/payload/Win32FileStream.h"
 #include "tests/support/ScratchFolder.h"
+
+// The folder of a path with its final backslash, and the name after it.
+inline std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
+inline std::string NameOf(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
 
 inline void PutFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     TWin32FileStream file(path, TFileMode::fmCreate);

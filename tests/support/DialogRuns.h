@@ -6,7 +6,7 @@
 
 #include "app/Unit2.h"
 #include "app/Unit5.h"
-#include "tests/toolkit/Harness.h"
+#include "tests/support/Harness.h"
 
 // Shows the dialog, fills it and clicks the button; `check` runs once the click has returned. Returns
 // whether the click closed the dialog (a dialog left open is closed afterwards).
