@@ -147,18 +147,37 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
     EXPECT_EQ(FolderEntries(scratch.Root()), (std::vector<std::string>{"after.bin", "package.exe"}));
 }
 
-// What the package's folder held when the running Delete first let messages in.
+// What the package's folder held when the running Delete first let messages in: a message posted before the
+// click is taken from the queue only then (timer messages come late on a busy machine).
 class TFolderDuringRun {
 public:
-    explicit TFolderDuringRun(std::string folder) : folder_(std::move(folder)) {}
+    explicit TFolderDuringRun(std::string folder) : folder_(std::move(folder)) {
+        live_ = this;
+        hook_ = SetWindowsHookExA(WH_GETMESSAGE, &TFolderDuringRun::Taken, nullptr, GetCurrentThreadId());
+        PostThreadMessageA(GetCurrentThreadId(), kMarker, 0, 0);
+    }
+    ~TFolderDuringRun() {
+        UnhookWindowsHookEx(hook_);
+        live_ = nullptr;
+    }
+    TFolderDuringRun(const TFolderDuringRun&) = delete;
+    TFolderDuringRun& operator=(const TFolderDuringRun&) = delete;
     const std::optional<std::vector<std::string>>& Seen() const { return seen_; }
 
 private:
+    static constexpr UINT kMarker = WM_APP + 0x51;
+    static LRESULT CALLBACK Taken(int code, WPARAM removed, LPARAM message) {
+        const MSG& msg = *reinterpret_cast<const MSG*>(message);
+        if (code == HC_ACTION && removed == PM_REMOVE && msg.message == kMarker && live_ != nullptr &&
+            !live_->seen_ && StubTest::Window().Busy())
+            live_->seen_ = FolderEntries(live_->folder_);
+        return CallNextHookEx(nullptr, code, removed, message);
+    }
+
+    static inline TFolderDuringRun* live_ = nullptr;
     std::string folder_;
     std::optional<std::vector<std::string>> seen_;
-    TThreadTimer timer_{1, [this] {
-        if (!seen_ && StubTest::Window().Busy()) seen_ = FolderEntries(folder_);
-    }};  // last: it stops before what it fills goes
+    HHOOK hook_ = nullptr;
 };
 
 TEST_F(StubDelete, NewPackageIsWrittenUnderAUniqueNameAndTakesTheTildeNameOnlyWhenWhole) {
