@@ -10,7 +10,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=${QVL_BUILD_DIR:-$root/build}/fuzz
 seconds=${QVL_FUZZ_SECONDS:-30}
 CC=clang CXX=clang++ cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVL_FUZZ=ON >/dev/null
-cmake --build "$out" -j"$(nproc)" --target fuzz_targets
+cmake --build "$out" -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target fuzz_targets
 shopt -s nullglob
 for target in "$out"/tests/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
