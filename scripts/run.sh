@@ -19,4 +19,5 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 0
 fi
 . "$root/scripts/wine-env.sh"
+start_wine
 exec wine "$exe" "$@"

@@ -18,9 +18,10 @@ echo "== Windows build, tests under Wine =="
 # wineserver and Wine's own services for the whole run. Both start apart from CTest's output pipes: one that
 # inherited a test's pipe would keep CTest waiting.
 . "$root/scripts/wine-env.sh"
+export -f start_wine
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  start_wine
   cd "$1" && ctest --output-on-failure' _ "$out/win"
 
 echo "== Painting at 16 bits per pixel =="
@@ -28,9 +29,8 @@ echo "== Painting at 16 bits per pixel =="
 # not skip there.
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w
-start_wineserver
 xvfb-run -a -s "-screen 0 1024x768x16" bash -c '
-  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  start_wine
   cd "$1/tests/appearance" && wine appearance_tests.exe --gtest_filter="*SixteenBits*" >sixteen-bits.log 2>&1
   status=$?
   cat sixteen-bits.log

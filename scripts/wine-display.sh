@@ -1,5 +1,5 @@
-# Sourced by scripts that run a Windows program on a display of their own: sets the Wine environment and starts
-# the prefix's server (wine-env.sh), starts Xvfb on a free display.
+# Sourced by scripts that run a Windows program on a display of their own: sets the Wine environment
+# (wine-env.sh), starts Xvfb on a free display and Wine's server, services and desktop for it.
 # After `start_display`, DISPLAY_NUM names the display and stop_display ends it; QVL_SCREEN sets its size
 # (default 1024x768). start_display fails with a message when the display does not come up within 10 s.
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
@@ -10,7 +10,10 @@ start_display() {
   Xvfb ":$DISPLAY_NUM" -screen 0 "${QVL_SCREEN:-1024x768}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
-    DISPLAY=":$DISPLAY_NUM" xdpyinfo >/dev/null 2>&1 && return 0
+    if DISPLAY=":$DISPLAY_NUM" xdpyinfo >/dev/null 2>&1; then
+      DISPLAY=":$DISPLAY_NUM" start_wine
+      return 0
+    fi
     kill -0 "$XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
