@@ -37,23 +37,29 @@ public:
 
     void SetKey(const uint8_t*, int32_t, const uint8_t*) override { std::abort(); }
     void Scrub() override { isReady_ = false; }
-    void RestartChain() override { keyed_.RestartChain(); }
-    void EncryptBlock(const uint8_t* in, uint8_t* out) override { keyed_.EncryptBlock(in, out); }
-    void DecryptBlock(const uint8_t* in, uint8_t* out) override { keyed_.DecryptBlock(in, out); }
+    void RestartChain() override { Cipher().RestartChain(); }
+    void EncryptBlock(const uint8_t* in, uint8_t* out) override { Cipher().EncryptBlock(in, out); }
+    void DecryptBlock(const uint8_t* in, uint8_t* out) override { Cipher().DecryptBlock(in, out); }
     void EncryptChained(const uint8_t* in, uint8_t* out, int32_t size) override {
-        keyed_.EncryptChained(in, out, size);
+        Cipher().EncryptChained(in, out, size);
     }
     void DecryptChained(const uint8_t* in, uint8_t* out, int32_t size) override {
-        keyed_.DecryptChained(in, out, size);
+        Cipher().DecryptChained(in, out, size);
     }
     void EncryptFeedback8(const uint8_t* in, uint8_t* out, int32_t size) override {
-        keyed_.EncryptFeedback8(in, out, size);
+        Cipher().EncryptFeedback8(in, out, size);
     }
     void DecryptFeedback8(const uint8_t* in, uint8_t* out, int32_t size) override {
-        keyed_.DecryptFeedback8(in, out, size);
+        Cipher().DecryptFeedback8(in, out, size);
     }
 
 private:
+    // A scrubbed turn refuses the cipher, as a scrubbed cipher does.
+    TQC_blowfish& Cipher() {
+        Require(isReady_);
+        return keyed_;
+    }
+
     TQC_blowfish& keyed_;
 };
 
