@@ -18,11 +18,10 @@ echo "== Windows build, tests under Wine =="
 # wineserver and Wine's own services for the whole run. Both start apart from CTest's output pipes: one that
 # inherited a test's pipe would keep CTest waiting.
 . "$root/scripts/wine-env.sh"
-export -f start_wine
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  start_wine
-  cd "$1" && ctest --output-on-failure' _ "$out/win"
+  . "$2/scripts/wine-env.sh" && start_wine
+  cd "$1" && ctest --output-on-failure' _ "$out/win" "$root"
 
 echo "== Painting at 16 bits per pixel =="
 # One branch of the painters is taken only on a 16-bit screen: its test runs again on such a display and must
@@ -30,8 +29,8 @@ echo "== Painting at 16 bits per pixel =="
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w
 xvfb-run -a -s "-screen 0 1024x768x16" bash -c '
-  start_wine
+  . "$2/scripts/wine-env.sh" && start_wine
   cd "$1/tests/appearance" && wine appearance_tests.exe --gtest_filter="*SixteenBits*" >sixteen-bits.log 2>&1
   status=$?
   cat sixteen-bits.log
-  [ $status -eq 0 ] && grep -q "PASSED  \] 1 test" sixteen-bits.log && ! grep -q SKIPPED sixteen-bits.log' _ "$out/win"
+  [ $status -eq 0 ] && grep -q "PASSED  \] 1 test" sixteen-bits.log && ! grep -q SKIPPED sixteen-bits.log' _ "$out/win" "$root"
