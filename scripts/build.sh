@@ -10,4 +10,4 @@ case "$kind" in
               -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@" >/dev/null ;;
   *) echo "usage: build.sh host|win" >&2; exit 2 ;;
 esac
-cmake --build "$out" -j"$(nproc)"
+cmake --build "$out" -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"

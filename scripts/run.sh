@@ -6,14 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" win
-exe="$root/build/win/app/QVL.exe"
-if [ ! -f "$exe" ]; then
-  echo "The main window is not built yet; the cipher and tests are: run scripts/test.sh."
-  exit 0
-fi
-export WINEPREFIX="$root/build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+out=${QVL_BUILD_DIR:-$root/build}  # as for build.sh
+exe="$out/win/app/QVL.exe"
 if [ -z "${DISPLAY:-}" ]; then
-  shot="$root/build/screenshots/main-window.png"
+  shot="$out/screenshots/main-window.png"
   mkdir -p "${shot%/*}"
   echo "No display: starting QVL.exe on a virtual display for a picture of its main window ..."
   "$root/scripts/screenshot.sh" "$shot" "$exe" "$@" >/dev/null
@@ -22,4 +18,6 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "To use the program, run this script where a display is set (DISPLAY=:0 scripts/run.sh, or over ssh -X)."
   exit 0
 fi
+. "$root/scripts/wine-env.sh"
+start_wine
 exec wine "$exe" "$@"

@@ -11,7 +11,8 @@ fail() { echo "setup.sh: $*" >&2; exit 1; }
 packages=(cmake make g++ clang g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           wine wine32:i386 fonts-wine xvfb xauth x11-utils xdotool imagemagick
           googletest libgtest-dev libbenchmark-dev libssl-dev openssl
-          e2fsprogs mount)  # mkfs.ext4 and mount: the erase is measured on a loop-mounted file system
+          e2fsprogs mount   # mkfs.ext4 and mount: the erase is measured on a loop-mounted file system
+          time bc)          # /usr/bin/time and bc: the bench scripts' timings
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
@@ -28,12 +29,26 @@ if [ ${#missing[@]} -gt 0 ]; then
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   # A mirror mid-sync makes the update fail and can hold i386 versions behind the amd64 ones: go on with the
   # lists there are, and install from the release alone when the plain install cannot be resolved.
-  $sudo apt-get update -qq || echo "setup.sh: apt-get update failed; going on with the package lists there are" >&2
+  refreshed=1
+  update_log=$(mktemp /tmp/qvl-apt-update.XXXXXX)
+  if ! $sudo apt-get update -qq >"$update_log" 2>&1; then
+    refreshed=0
+    echo "setup.sh: the package index could not be refreshed (mirror mid-sync?; apt's output: $update_log); going" \
+         "on with the last index; run setup again later if a package is missing" >&2
+  else
+    rm -f "$update_log"
+  fi
   install=(env DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends)
   "${install[@]}" "${missing[@]}" || "${install[@]}" -t bookworm "${missing[@]}" || true
+  failed=()
   for p in "${missing[@]}"; do
-    installed "$p" || fail "package $p did not install"
+    installed "$p" || failed+=("$p")
   done
+  if [ ${#failed[@]} -gt 0 ]; then
+    hint="apt-get said why above"
+    [ "$refreshed" -eq 1 ] || hint="the package index could not be refreshed: run setup again later"
+    fail "these packages did not install: ${failed[*]} ($hint)"
+  fi
 fi
 
 # One Wine prefix for the project, inside the build tree.
