@@ -175,8 +175,7 @@ void TForm1::FormShow(TComponent*) {
 void TForm1::FormClose(TComponent*, TCloseAction&) {
     WriteSettings();
     DragAcceptFiles(Handle(), FALSE);
-    const std::string extracted = TempDir + "QVL.exe";
-    if (IsFile(extracted)) EraseFile(extracted);
+    EraseExtractedPackage();
 }
 
 void TForm1::WndProc(TMessage& message) {

@@ -6,6 +6,7 @@
 
 #include "app/MainWindowFiles.h"
 #include "app/payload/EraseFile.h"
+#include "app/payload/TempCopies.h"
 #include "appearance/AltKeyFix.h"
 #include "appearance/FlatStyle.h"
 #include "toolkit/controls/CoolBar.h"
@@ -132,9 +133,11 @@ private:
     int ShowCaptionedMessage(const std::string& text, UINT flags);
     void DropCarrier();
     void ReportCarrierFailure(const std::string& text);
+    void EraseExtractedPackage();
 
     bool FirstShow = false;
-    bool carrierBusy_ = false;  // Unhide files is copying
+    bool carrierBusy_ = false;  // Unhide files is copying or asking
+    TTempCopies tempCopies_;    // the package Unhide files wrote into the temp folder
     std::string startFile_;
     int64_t totalSize_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "app/payload/FileSystem.h"
 #include "app/payload/Win32FileStream.h"
 #include "app/payload/WriteFailure.h"
+#include "app/shared/MessageTexts.h"
 #include "app/shared/BusyScope.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/SystemServices.h"
@@ -49,10 +50,17 @@ void TForm1::Unhidefiles1Click(TComponent*) {
             ReportCarrierFailure(InvalidCarrierText());
             return;
         }
-        // The copy replaces the temp package: never when the carrier is that very file under any name.
+        // The copy replaces the temp package: never when the carrier is that very file under any name, and
+        // a file there that this run did not write only after a Yes.
         if (FindAlias(package, {CarrierFile}).result == TAliasResult::arNone) {
             TBusyScope busy(carrierBusy_);
+            if (IsFile(package) && !tempCopies_.Wrote(package) &&
+                ShowCaptionedMessage(AlreadyExistsQuestion(package, "Overwrite?"), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+                DropCarrier();
+                return;
+            }
             result = ExtractCarrierPackage(carrier, start, package, [this] { ProcessMessages(); }, &writeError);
+            if (result == TExtractResult::erDone) tempCopies_.Remember(package);
         }
     }
     ProcessMessages();
@@ -91,5 +99,12 @@ void TForm1::Clear1Click(TComponent*) {
     SetClearEnabled(false);
     ShowCaptionedMessage("File \"" + CarrierFile + "\" is clear.", MB_OK | MB_ICONINFORMATION);
     CarrierFile.clear();
-    EraseFile(TempDir + kPackageName);
+    EraseExtractedPackage();
+}
+
+// Erases the temp package only while it is the file Unhide files wrote there.
+void TForm1::EraseExtractedPackage() {
+    const std::string package = TempDir + kPackageName;
+    if (tempCopies_.Wrote(package)) EraseFile(package);
+    tempCopies_.Forget(package);
 }

@@ -12,7 +12,7 @@
 #include "app/payload/Win32FileStream.h"
 #include "appearance/AltKeyFix.h"
 #include "cipher/Blowfish.h"
-#include "stub/TempCopies.h"
+#include "app/payload/TempCopies.h"
 #include "toolkit/controls/CoolBar.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/ProgressBar.h"

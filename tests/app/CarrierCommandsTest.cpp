@@ -251,15 +251,52 @@ TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverw
     for (const auto& [selected, heldOpen] : {std::pair{carrier, true}, std::pair{package, false},
                                              std::pair{link, false}}) {
         Services() = TScriptedServices();
+        Services().AnswerMessageBox(IDYES);  // a temp package this run did not write is replaced after a Yes
         {
             std::optional<TWin32FileStream> holder;
             if (heldOpen) holder.emplace(package, TFileMode::fmOpenRead);
             Unhide(selected);
         }
-        ExpectOnlyError("File access denied.\rQVL.exe");
+        const std::vector<std::string> texts = Services().MessageTexts();
+        ASSERT_EQ(texts.size(), heldOpen ? 2u : 1u) << "the carrier itself is refused unasked";
+        EXPECT_EQ(texts.back(), "File access denied.\rQVL.exe");
+        EXPECT_EQ(Services().CallsOf(TServiceKind::MessageBox).back().Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
         EXPECT_EQ(FileBytes(package), running) << selected;
         ExpectCarrierTaken("", 0);
     }
+}
+
+// Clear and closing erase the temp package only while it is the file this run wrote there.
+TEST_F(CarrierCommands, TempPackageThatThisRunDidNotWriteIsReplacedOnlyAfterAYesAndNeverErased) {
+    const Bytes packed = Package(500, 41);
+    const std::string carrier = Put("valid.bin", Joined({RandomBytes(60, 40), packed, Trailer(60)}));
+    const Bytes foreign = Package(200, 42);
+    PutFile(package, foreign);
+    TCloseAction action = caHide;
+    Services().AnswerMessageBox(IDNO);
+    Unhide(carrier);
+    EXPECT_EQ(Services().MessageTexts(), std::vector<std::string>{"File \"" + package + "\" already exists.\rOverwrite?"});
+    EXPECT_EQ(Services().CallsOf(TServiceKind::MessageBox)[0].Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    ExpectCarrierTaken("", 0);
+    Form1->FormClose(nullptr, action);
+    EXPECT_EQ(FileBytes(package), foreign);
+
+    Services().AnswerMessageBox(IDYES);
+    Unhide(carrier);
+    Unhide(carrier);  // its own copy now: replaced unasked
+    EXPECT_EQ(Services().MessageTexts().size(), 2u);
+    EXPECT_EQ(FileBytes(package), Joined({packed, Trailer(60)}));
+    ExpectCarrierTaken(carrier, 2);
+    Form1->FormClose(nullptr, action);
+    EXPECT_FALSE(FileExists(package));
+
+    // Another file under the name since the copy: Clear leaves it.
+    Unhide(carrier);
+    ASSERT_TRUE(DeleteFileA(package.c_str()));
+    PutFile(package, foreign);
+    Clear(IDYES);
+    EXPECT_EQ(FileBytes(carrier).size(), 60u) << "cut back";
+    EXPECT_EQ(FileBytes(package), foreign);
 }
 
 // Reads like the bytes it holds until `readable` bytes have been read, then nothing (a failing disk).

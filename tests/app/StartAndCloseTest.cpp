@@ -1,5 +1,6 @@
 // The main window's first showing, settings in the registry, the start file and closing.
 #include "tests/app/MainWindowTestSupport.h"
+#include "tests/support/WinFileSupport.h"
 
 namespace {
 
@@ -82,26 +83,15 @@ TEST_F(MainWindowTest, StartFileOpensOnlyTheDecryptDialogAndClosingItClosesThePr
     EXPECT_EQ(StoredSetting("Width"), 628);
 }
 
-TEST_F(MainWindowTest, ClosingErasesTheExtractedPackageInTheTempFolder) {
+TEST_F(MainWindowTest, ClosingLeavesATempPackageThatThisRunDidNotWrite) {
     // The program's temp folder becomes one of this run once it is read: the package's name is fixed.
     TScratchFolder temp("qvl-temp-");
     ShownWindow();
     EXPECT_EQ(TempDir, GetTempDir());
     TempDir = temp.Root() + "\\";
-    std::string extracted = TempDir + "QVL.exe";
-    {
-        HANDLE file = CreateFileA(extracted.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, "MZ package", 10, &written, nullptr);
-        CloseHandle(file);
-    }
+    const std::string extracted = TempDir + "QVL.exe";
+    PutFile(extracted, std::vector<uint8_t>{'M', 'Z', 1, 2});
     Window().Close();
-    EXPECT_EQ(GetFileAttributesA(extracted.c_str()), INVALID_FILE_ATTRIBUTES);
-    // Without one, closing shows nothing.
-    DestroyForms();
-    ShownWindow();
-    TempDir = temp.Root() + "\\";
-    Window().Close();
+    EXPECT_EQ(FileBytes(extracted), (std::vector<uint8_t>{'M', 'Z', 1, 2}));
     EXPECT_TRUE(Services().MessageTexts().empty());
 }

@@ -1,4 +1,4 @@
-// The files that this run of the stub wrote into the temp folder, remembered by identity.
+// The files that this run of a program wrote into the temp folder, remembered by identity.
 #pragma once
 
 #include <string>
@@ -6,8 +6,6 @@
 
 #include "app/payload/EraseFile.h"
 #include "app/payload/FileIdentity.h"
-
-namespace Stub {
 
 // A file counts as this run's only while the name still reaches the file that was written: a file that
 // another program put there later under that name is not ours to overwrite or erase.
@@ -29,5 +27,3 @@ private:
     };
     std::vector<TCopy> copies_;
 };
-
-}  // namespace Stub

@@ -1,17 +1,18 @@
-// The files that this run of the stub wrote into the temp folder, remembered by identity.
-#include "stub/TempCopies.h"
+// The files that this run of a program wrote into the temp folder, remembered by identity.
+#include "app/payload/TempCopies.h"
 
 #include <algorithm>
 
 #include "app/payload/FileSystem.h"
 
-namespace Stub {
-
 namespace {
 
+// The same file, not one made since under a file index that the system gave out again (some reuse a
+// deleted file's index at once); its contents may have changed.
 bool IsStill(const std::string& path, const TFileIdentity& identity) {
     TFileIdentity now;
-    return ReadFileIdentity(path, now) == TIdentityRead::irFound && now.IsSameFile(identity);
+    return ReadFileIdentity(path, now) == TIdentityRead::irFound && now.IsSameFile(identity) &&
+           now.created == identity.created;
 }
 
 }  // namespace
@@ -44,5 +45,3 @@ void TTempCopies::EraseAll(TEraseHost& host) {
     for (const TCopy& copy : copies)
         if (IsStill(copy.path, copy.identity)) EraseFile(copy.path, host);
 }
-
-}  // namespace Stub
