@@ -51,13 +51,20 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
+# Ends the prefix's server, which saves its registry; waiting alone would never end while a persistent server
+# of the prefix runs (one left by an interrupted run).
+end_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+}
+
 # One Wine prefix for the project, inside the build tree.
 export WINEPREFIX="$root/build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$root/build"
   echo "Creating the Wine prefix in $WINEPREFIX ..."
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1 || true
-  wineserver -w
+  end_wine
   [ -f "$WINEPREFIX/system.reg" ] || fail "wineboot did not create the Wine prefix in $WINEPREFIX"
 fi
 
@@ -84,8 +91,7 @@ done
 # A running server keeps the fonts it loaded at its start: end it so that the next program sees the new ones.
 if [ "$copied" -eq 1 ]; then
   echo "Placed Wine's fonts in $fonts"
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w
+  end_wine
 fi
 
 # Windows open inside Wine's own desktop window: no window manager is needed, and hiding a window does not
@@ -95,6 +101,6 @@ if [ ! -f "$WINEPREFIX/.qvl-desktop" ]; then
     fail "could not set Wine's desktop size in the prefix"
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 ||
     fail "could not make Wine's own desktop the default"
-  wineserver -w
+  end_wine
   touch "$WINEPREFIX/.qvl-desktop"
 fi
