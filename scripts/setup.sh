@@ -15,11 +15,13 @@ packages=(cmake make g++ clang g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           time bc)          # /usr/bin/time and bc: the bench scripts' timings
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+# The packages named that are not installed, a line each.
+not_installed() {
+  local p
+  for p in "$@"; do installed "$p" || printf '%s\n' "$p"; done
+}
 
-missing=()
-for p in "${packages[@]}"; do
-  installed "$p" || missing+=("$p")
-done
+mapfile -t missing < <(not_installed "${packages[@]}")
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then
@@ -40,10 +42,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
   install=(env DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends)
   "${install[@]}" "${missing[@]}" || "${install[@]}" -t bookworm "${missing[@]}" || true
-  failed=()
-  for p in "${missing[@]}"; do
-    installed "$p" || failed+=("$p")
-  done
+  mapfile -t failed < <(not_installed "${missing[@]}")
   if [ ${#failed[@]} -gt 0 ]; then
     hint="apt-get said why above"
     [ "$refreshed" -eq 1 ] || hint="the package index could not be refreshed: run setup again later"
