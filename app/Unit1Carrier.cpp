@@ -102,9 +102,9 @@ void TForm1::Clear1Click(TComponent*) {
     EraseExtractedPackage();
 }
 
-// Erases the temp package only while it is the file Unhide files wrote there.
+// Erases the temp package only while it is the file Unhide files wrote there; one still in use when Clear
+// ran is tried again on close.
 void TForm1::EraseExtractedPackage() {
     const std::string package = TempDir + kPackageName;
     if (tempCopies_.Wrote(package)) EraseFile(package);
-    tempCopies_.Forget(package);
 }

@@ -297,6 +297,18 @@ TEST_F(CarrierCommands, TempPackageThatThisRunDidNotWriteIsReplacedOnlyAfterAYes
     Clear(IDYES);
     EXPECT_EQ(FileBytes(carrier).size(), 60u) << "cut back";
     EXPECT_EQ(FileBytes(package), foreign);
+
+    // Its own copy, still in use when Clear wipes it, goes on close.
+    ASSERT_TRUE(DeleteFileA(package.c_str()));
+    const std::string second = Put("second.bin", Joined({RandomBytes(70, 43), packed, Trailer(70)}));
+    Unhide(second);
+    {
+        TWin32FileStream running(package, TFileMode::fmOpenRead);
+        Clear(IDYES);
+    }
+    EXPECT_EQ(Services().MessageTexts().back(), "File access denied.\r" + package);
+    Form1->FormClose(nullptr, action);
+    EXPECT_FALSE(FileExists(package));
 }
 
 // Reads like the bytes it holds until `readable` bytes have been read, then nothing (a failing disk).
