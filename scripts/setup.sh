@@ -50,6 +50,56 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
+# Wine's server and loader are 32-bit Linux programs. A kernel whose 32-bit emulation is switched off
+# (ia32_emulation) refuses them with "Exec format error": they then run through qemu's user-mode emulator,
+# registered as the interpreter of i386 programs (binfmt_misc). Debian 12's qemu 7.2 ignores
+# MAP_FIXED_NOREPLACE, which makes Wine probe its address space in 64 KiB steps: a minute per Wine process.
+# The static qemu of the next Debian release does not (under a second), so setup takes that one file from the
+# release's qemu-user package through apt, in an apt state of its own that leaves the system's lists alone.
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+runs_i386() { /usr/lib/wine/wineserver32 --version >/dev/null 2>&1; }
+qemu_dir=/usr/local/lib/qvl-qemu
+
+# Puts the next release's static qemu-i386 into $qemu_dir; false when it cannot be had.
+fetch_newer_qemu() {
+  local work uri
+  work=$(mktemp -d /tmp/qvl-qemu.XXXXXX)
+  uri=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources 2>/dev/null)
+  [ -n "$uri" ] || uri=$(awk '/^deb / { print $2; exit }' /etc/apt/sources.list 2>/dev/null)
+  [ -n "$uri" ] || return 1
+  mkdir -p "$work/lists/partial" "$work/cache/archives/partial"
+  echo "deb $uri trixie main" >"$work/sources.list"
+  local apt=(-o Dir::Etc::sourcelist="$work/sources.list" -o Dir::Etc::sourceparts=- -o Dir::State::Lists="$work/lists"
+             -o Dir::Cache="$work/cache" -o Dir::State::status=/var/lib/dpkg/status -o APT::Sandbox::User=root)
+  apt-get "${apt[@]}" update -qq >/dev/null 2>&1 &&
+    (cd "$work" && apt-get "${apt[@]}" download -qq qemu-user >/dev/null 2>&1) &&
+    dpkg-deb -x "$work"/qemu-user_*.deb "$work/root" &&
+    as_root install -D -m 755 "$work/root/usr/bin/qemu-i386" "$qemu_dir/qemu-i386"
+  local status=$?
+  rm -rf "$work"
+  return $status
+}
+
+if ! runs_i386; then
+  echo "setup.sh: this kernel runs no 32-bit programs; running them through qemu-i386"
+  qemu="$qemu_dir/qemu-i386"
+  if [ ! -x "$qemu" ] && ! fetch_newer_qemu; then
+    echo "setup.sh: the newer qemu could not be had; Debian 12's works, at about a minute per Wine process" >&2
+    installed qemu-user-static ||
+      as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends qemu-user-static ||
+      fail "qemu-user-static did not install"
+    qemu=/usr/bin/qemu-i386-static
+  fi
+  binfmt=/proc/sys/fs/binfmt_misc
+  [ -e "$binfmt/register" ] || as_root mount -t binfmt_misc binfmt_misc "$binfmt" || fail "could not mount $binfmt"
+  [ -e "$binfmt/qemu-i386" ] && printf -- '-1\n' | as_root tee "$binfmt/qemu-i386" >/dev/null
+  # The ELF header of an i386 program or shared object; F: the kernel holds the emulator open.
+  entry=':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+  entry+=':\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+  printf '%s:%s:F\n' "$entry" "$qemu" | as_root tee "$binfmt/register" >/dev/null || fail "could not register $qemu"
+  runs_i386 || fail "32-bit programs still do not run (see $binfmt/qemu-i386)"
+fi
+
 # Ends the prefix's server, which saves its registry; waiting alone would never end while a persistent server
 # of the prefix runs (one left by an interrupted run).
 end_wine() {

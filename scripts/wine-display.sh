@@ -6,16 +6,22 @@
 
 start_display() {
   DISPLAY_NUM=90
-  while [ -e "/tmp/.X${DISPLAY_NUM}-lock" ]; do DISPLAY_NUM=$((DISPLAY_NUM + 1)); done
-  Xvfb ":$DISPLAY_NUM" -screen 0 "${QVL_SCREEN:-1024x768}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    if DISPLAY=":$DISPLAY_NUM" xdpyinfo >/dev/null 2>&1; then
-      DISPLAY=":$DISPLAY_NUM" start_wine
-      return 0
-    fi
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
+  # Two runs that start together can pick the same free number: the one whose Xvfb loses tries the next.
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    while [ -e "/tmp/.X${DISPLAY_NUM}-lock" ]; do DISPLAY_NUM=$((DISPLAY_NUM + 1)); done
+    Xvfb ":$DISPLAY_NUM" -screen 0 "${QVL_SCREEN:-1024x768}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+      if ! kill -0 "$XVFB_PID" 2>/dev/null; then break; fi
+      if DISPLAY=":$DISPLAY_NUM" xdpyinfo >/dev/null 2>&1; then
+        DISPLAY=":$DISPLAY_NUM" start_wine
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill -0 "$XVFB_PID" 2>/dev/null && break  # up but never answering: no other number will do better
+    DISPLAY_NUM=$((DISPLAY_NUM + 1))
   done
   stop_display
   echo "the virtual display :$DISPLAY_NUM did not come up (is xvfb installed? run scripts/setup.sh)" >&2

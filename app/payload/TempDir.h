@@ -3,5 +3,6 @@
 
 #include <string>
 
-// The temp folder with one trailing backslash; empty when the system cannot tell it.
+// The temp folder with one trailing backslash; empty when the system cannot tell it in full or it names no
+// existing folder.
 std::string GetTempDir();

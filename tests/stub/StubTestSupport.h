@@ -24,21 +24,6 @@
 
 inline std::vector<uint8_t> FileBytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
-// The names in a folder, sorted: what a command left there.
-inline std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry{};
-    TFindHandle find(FindFirstFileA((folder + "\\*").c_str(), &entry));
-    if (find) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name != "." && name != "..") names.push_back(name);
-        } while (FindNextFileA(find.Get(), &entry));
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // The QVL.dat that this build made (its folder is given by the build).
 inline std::string BuiltStubPath() { return QVL_BUILT_STUB; }
 

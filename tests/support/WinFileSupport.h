@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -32,3 +33,18 @@ inline bool PutHole(const std::string& path, int64_t length) {
 }
 
 inline bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The names in a folder, sorted: what a command left there.
+inline std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry{};
+    TFindHandle find(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (find) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name != "." && name != "..") names.push_back(name);
+        } while (FindNextFileA(find.Get(), &entry));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}

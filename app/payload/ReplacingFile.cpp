@@ -1,0 +1,62 @@
+// A file written beside its destination under a unique name, renamed over the destination only when whole
+// (Windows).
+#include "app/payload/ReplacingFile.h"
+
+#include <windows.h>
+
+#include "app/payload/PathText.h"
+
+std::string CreateUniqueFile(const std::string& folder, uint32_t& error) {
+    // GetTempFileNameA adds up to 14 characters ("~qv" + four hex digits + ".tmp" and a terminator) to the
+    // folder and writes past a MAX_PATH buffer rather than refuse a longer one.
+    if (folder.empty() || folder.size() > MAX_PATH - 14) {
+        error = ERROR_FILENAME_EXCED_RANGE;
+        return std::string();
+    }
+    char path[MAX_PATH + 16] = {};
+    if (GetTempFileNameA(folder.c_str(), "~qv", 0, path) == 0) {
+        error = GetLastError();
+        return std::string();
+    }
+    error = 0;
+    return path;
+}
+
+TReplacingFile::TReplacingFile(const std::string& destination) : destination_(destination) {
+    newPath_ = CreateUniqueFile(JoinPath(RowFolder(destination), ""), error_);
+    if (newPath_.empty()) return;
+    stream_ = std::make_unique<TWin32FileStream>(newPath_, TFileMode::fmCreate);
+    if (!stream_->IsOpen()) {
+        error_ = stream_->LastError();
+        Discard();
+    }
+}
+
+TReplacingFile::~TReplacingFile() { Discard(); }
+
+bool TReplacingFile::IsOpen() const { return stream_ && stream_->IsOpen(); }
+
+TWin32FileStream& TReplacingFile::Stream() { return *stream_; }
+
+bool TReplacingFile::Commit() {
+    if (!IsOpen()) return false;
+    if (!stream_->Flush()) {
+        error_ = stream_->LastError();
+        Discard();
+        return false;
+    }
+    stream_.reset();
+    if (!MoveFileExA(newPath_.c_str(), destination_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error_ = GetLastError();
+        Discard();
+        return false;
+    }
+    newPath_.clear();
+    return true;
+}
+
+void TReplacingFile::Discard() {
+    stream_.reset();
+    if (!newPath_.empty()) DeleteFileA(newPath_.c_str());
+    newPath_.clear();
+}
