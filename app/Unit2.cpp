@@ -7,6 +7,7 @@
 #include "app/payload/FileSystem.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/DialogPaths.h"
+#include "app/HideRecord.h"
 #include "app/payload/PathText.h"
 #include "app/shared/RunHooks.h"
 #include "app/MainWindowFiles.h"
@@ -354,6 +355,13 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
                               "The carrier file is too large: files can be hidden only in a file of less than "
                               "10,000,000,000 bytes.\r" + destinationPath,
                               kProductCaption, MB_OK | MB_ICONERROR);
+        } else if (mode == emCarrier && !WriteHideRecord(destinationPath, carrierLength)) {
+            // Without the record a hide cut short (a crash, a kill) could not be undone.
+            ShowDialogMessage(*this, "The carrier file could not be prepared: its record \"" +
+                                         HideRecordPath(destinationPath) +
+                                         "\" could not be written, or is left from a hide that did not finish "
+                                         "(Clear the carrier first).",
+                              kProductCaption, MB_OK | MB_ICONERROR);
         } else {
             written = (mode == emStandard || CopyStub(*destination)) && WriteFiles(*destination, entries, stopped);
             if (written && mode == emCarrier && !WriteCarrierTrailer(*destination, carrierLength)) {
@@ -370,6 +378,8 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
                                   "The carrier file could not be cut back to its own length: it still holds part "
                                   "of a package.\r" + destinationPath,
                                   kProductCaption, MB_OK | MB_ICONERROR);
+            } else if (mode == emCarrier) {
+                DropHideRecord(destinationPath);  // whole, or back at its own length
             }
         }
     }

@@ -52,13 +52,18 @@ inline std::string TestProgramFolder() {
 
 // A small stand-in for the stub file beside the test program while it lives; it begins with "MZ", as every
 // program does.
+// Makes the bytes begin as a Windows program does: "MZ", and at 0x3C the offset 0x40 of "PE\0\0".
+inline void StampProgramHeads(std::vector<uint8_t>& bytes) {
+    const uint8_t heads[][2] = {{0, 'M'}, {1, 'Z'}, {0x3C, 0x40}, {0x3D, 0}, {0x3E, 0}, {0x3F, 0},
+                                {0x40, 'P'}, {0x41, 'E'}, {0x42, 0}, {0x43, 0}};
+    for (const auto& head : heads)
+        if (head[0] < bytes.size()) bytes[head[0]] = head[1];
+}
+
 class TStubFile {
 public:
     explicit TStubFile(std::vector<uint8_t> bytes) : path_(TestProgramFolder() + "QVL.dat"), bytes_(std::move(bytes)) {
-        if (bytes_.size() >= 2) {
-            bytes_[0] = 'M';
-            bytes_[1] = 'Z';
-        }
+        StampProgramHeads(bytes_);
         PutFile(path_, bytes_);
     }
     ~TStubFile() { DeleteFileA(path_.c_str()); }

@@ -19,20 +19,22 @@ public:
     int64_t peak = 0;
 };
 
-TEST(WipeContents, EveryOldByteBecomesZeroCharAndLengthIsRestored) {
-    const struct { size_t size; int64_t peak; } cases[] = {{0, 400}, {1, 400}, {400, 800}, {1000, 1200}};
-    for (const auto& c : cases) {
-        TGrowthRecorder file(RandomBytes(c.size, 3));
-        ASSERT_TRUE(WipeContents(file)) << c.size;
-        EXPECT_EQ(file.peak, c.peak) << c.size;
-        EXPECT_EQ(file.Bytes(), std::vector<uint8_t>(c.size, '0')) << c.size;
+TEST(WipeContents, EveryOldByteBecomesZeroCharInPlaceWithoutGrowingTheFile) {
+    for (const size_t size : {0u, 1u, 400u, 1000u}) {
+        TGrowthRecorder file(RandomBytes(size, 3));
+        ASSERT_TRUE(WipeContents(file)) << size;
+        EXPECT_EQ(file.peak, static_cast<int64_t>(size));
+        EXPECT_EQ(file.Bytes(), std::vector<uint8_t>(size, '0')) << size;
     }
 }
 
-TEST(WipeContents, FullVolumeIsReportedInsteadOfSuccess) {
+// A volume with no byte to spare still takes an overwrite in place; one that takes fewer bytes is reported.
+TEST(WipeContents, FullVolumeTakesTheOverwriteInPlaceAndAShortWriteIsReported) {
     TMemoryStream file(RandomBytes(1000, 4));
-    TFullVolume full(file, 1000);
-    EXPECT_FALSE(WipeContents(full));
+    TFullVolume exact(file, 1000);
+    EXPECT_TRUE(WipeContents(exact));
+    TFullVolume scant(file, 900);
+    EXPECT_FALSE(WipeContents(scant));
 }
 
 TEST(CopyPieces, StopHookIsAskedBeforeEveryPieceIncludingEmptySources) {
