@@ -369,7 +369,13 @@ TEST_F(CarrierCommands, HideThatWasKilledMidwayIsUndoneByTheNextClear) {
     const std::string carrier = Put("photo.jpg", own);
     ASSERT_TRUE(WriteHideRecord(carrier, 5000));
     EXPECT_FALSE(WriteHideRecord(carrier, 1)) << "a record is never replaced";
-    PutFile(carrier, Joined({own, Package(30000, 33)}));  // part of the package appended, no trailer
+    const Bytes cut = Joined({own, Package(30000, 33)});  // part of the package appended, no trailer
+    PutFile(carrier, cut);
+    HideInto(carrier, Put("more.txt", RandomBytes(50, 34)));  // no new hide over an unfinished one
+    EXPECT_EQ(FileBytes(carrier), cut);
+    ASSERT_FALSE(Services().MessageTexts().empty());
+    EXPECT_NE(Services().MessageTexts().back().find(HideRecordPath(carrier)), std::string::npos);
+    Services() = TScriptedServices();
     Unhide(carrier);
     EXPECT_EQ(Services().MessageTexts().size(), 1u);
     ExpectCarrierTaken(carrier, 0);
