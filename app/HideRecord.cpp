@@ -19,7 +19,8 @@ bool WriteHideRecord(const std::string& carrier, int64_t length) {
     const std::string digits = PadDecimal10(length);
     bool written = false;
     {
-        TKernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        TKernelHandle file(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return false;
         DWORD done = 0;
         written = WriteFile(file.Get(), digits.data(), kRecordSize, &done, nullptr) && done == kRecordSize &&

@@ -81,7 +81,8 @@ void TForm1::Unhidefiles1Click(TComponent*) {
     closing_ = false;
     CarrierFile = ShellTreeView1->Path();
     if (!IsFile(CarrierFile)) {
-        if (!CarrierFile.empty() && !IsFolder(CarrierFile)) ShowCaptionedMessage(NotFoundText(CarrierFile), MB_OK | MB_ICONERROR);
+        if (!CarrierFile.empty() && !IsFolder(CarrierFile))
+            ShowCaptionedMessage(NotFoundText(CarrierFile), MB_OK | MB_ICONERROR);
         return;
     }
     // Never the current folder: the package would be written and started wherever that is.
@@ -142,7 +143,8 @@ void TForm1::Clear1Click(TComponent*) {
         if (!unfinished && !FindCarrierPackage(carrier, KnownStubSize(), length))
             return ReportCarrierFailure(InvalidCarrierText());
         do {
-            if (!carrier.SetSize(length)) return ReportCarrierFailure(WriteFailureText(CarrierFile, carrier.LastError()));
+            if (!carrier.SetSize(length))
+                return ReportCarrierFailure(WriteFailureText(CarrierFile, carrier.LastError()));
         } while (!unfinished && FindCarrierPackage(carrier, KnownStubSize(), length));
         if (unfinished) DropHideRecord(CarrierFile);
     }

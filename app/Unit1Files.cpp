@@ -218,7 +218,8 @@ void TForm1::Erase1Click(TComponent*) {
     std::string path = ShellTreeView1->Path();
     if (!IsFile(path)) {
         if (IsFolder(path)) {
-            ShowCaptionedMessage("Erase erases files only; a folder is not erased.\r" + path, MB_OK | MB_ICONINFORMATION);
+            ShowCaptionedMessage("Erase erases files only; a folder is not erased.\r" + path,
+                                 MB_OK | MB_ICONINFORMATION);
         } else if (!path.empty()) {
             ShowCaptionedMessage(NotFoundText(path), MB_OK | MB_ICONERROR);
         }

@@ -147,7 +147,8 @@ TEST_F(MainWindowTest, DropThroughLinksToItselfListsEachFileOnceAndNamesWhatCann
     const std::wstring wideName = L"\\\x041f\x0440\x0438\x0432\x0435\x0442.txt";
     std::wstring wideRoot(tree.Root().begin(), tree.Root().end());
     {
-        TKernelHandle file(CreateFileW((wideRoot + wideName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        TKernelHandle file(
+            CreateFileW((wideRoot + wideName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         ASSERT_TRUE(file);
     }
     const std::string unnamed = tree.Root() + "\\??????.txt";  // as the ANSI calls give it

@@ -263,8 +263,9 @@ TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverw
         }
         const std::vector<std::string> texts = Services().MessageTexts();
         ASSERT_EQ(texts.size(), heldOpen ? 2u : 1u) << "the carrier itself is refused unasked";
-        EXPECT_EQ(texts.back(), heldOpen ? "The package of the last Unhide files is still running; close it first.\r" + package
-                                         : "File access denied.\rQVL.exe");
+        const std::string stillRunning =
+            "The package of the last Unhide files is still running; close it first.\r" + package;
+        EXPECT_EQ(texts.back(), heldOpen ? stillRunning : "File access denied.\rQVL.exe");
         EXPECT_EQ(Services().CallsOf(TServiceKind::MessageBox).back().Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
         EXPECT_EQ(FileBytes(package), running) << selected;
         ExpectCarrierTaken("", 0);

@@ -63,7 +63,9 @@ TEST(EraseFile, HardLinkAndSymbolicLinkAreRefusedAndEveryNamesDataStays) {
     const unixlinks::TUnixLink symbolic(unixlinks::UnixPathOf(target), folder / "sym.txt");
     ASSERT_TRUE(symbolic.Made());
     const struct { std::string path; std::string text; } cases[] = {
-        {hard, NamesRefusalText(hard)}, {original, NamesRefusalText(original)}, {symbolic.Path(), LinkRefusalText(symbolic.Path())}};
+        {hard, NamesRefusalText(hard)},
+        {original, NamesRefusalText(original)},
+        {symbolic.Path(), LinkRefusalText(symbolic.Path())}};
     for (const auto& c : cases) {
         TRecordingHost host;
         EraseFile(c.path, host);
