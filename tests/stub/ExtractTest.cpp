@@ -172,6 +172,15 @@ TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing)
     harness::ClickControl(*Window().SpeedButton1);
     EXPECT_FALSE(FileExists(GetTempDir() + longRow));
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
+    // A name that leaves the temp folder is refused before any question about the file it reaches.
+    const std::string reached = RowFolder(DropLast(GetTempDir(), 1)) + "\\up.txt";
+    const bool existed = FileExists(reached);
+    if (!existed) PutFile(reached, RandomBytes(2, 19));
+    scope.services = TScriptedServices();
+    Select({2});
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + GetTempDir() + "..\\up.txt"});
+    if (!existed) DeleteFileA(reached.c_str());
     // Nor is a package rewritten that would keep such a row.
     const std::string rewritten = scratch / "~crafted.exe";
     scope.services.AnswerMessageBox(IDYES);
