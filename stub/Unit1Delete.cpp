@@ -1,10 +1,10 @@
 // Delete: a new package without the selected files, swapped in by a batch file after the stub ends.
 #include "stub/Unit1.h"
 
+#include "app/payload/CarrierTrailer.h"
 #include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
 #include "app/payload/PathText.h"
-#include "app/payload/CarrierTrailer.h"
 #include "app/payload/PayloadWriter.h"
 #include "app/payload/ReplacingFile.h"
 #include "app/shared/BusyScope.h"
@@ -146,7 +146,8 @@ bool TForm1::WriteSwapFiles(const TSwapFiles& files, const std::vector<int>& kep
         return false;
     }
     copies_.Forget(files.batch);  // the batch is no temp copy, whatever row it was named after
-    if (!newPackage.Commit()) {
+    // A "~" file that appeared after the question is not replaced unasked.
+    if ((!files.replaceNew && IsFile(files.newPackage)) || !newPackage.Commit()) {
         if (!DeleteFileA(files.batch.c_str())) ReportDenied(files.batch);
         ReportWriteFailure(files.newPackage, newPackage.LastError());
         return false;
