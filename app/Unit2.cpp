@@ -343,7 +343,9 @@ bool TForm2::CopyFrom(const std::string& path, const std::function<TPayloadResul
 bool TForm2::CopyStub(TByteStream& destination, bool& stopped) {
     TPieceHooks hooks;
     hooks.pieceDone = [](int64_t, int64_t) { LetPendingMessagesRun(); };
-    const auto copy = [&](TByteStream& stub) { return CopyBytes(stub, destination, Stub::StubSize, kPieceSize, hooks); };
+    const auto copy = [&](TByteStream& stub) {
+        return CopyBytes(stub, destination, Stub::StubSize, kPieceSize, hooks);
+    };
     return CopyFrom(StubPath(), copy, destination, stopped);
 }
 

@@ -46,6 +46,13 @@ bool TReplacingFile::Commit() {
         return false;
     }
     stream_.reset();
+    // Windows refuses to replace a read-only file; Wine would rename over it all the same.
+    const DWORD attributes = GetFileAttributesA(destination_.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        error_ = ERROR_ACCESS_DENIED;
+        Discard();
+        return false;
+    }
     if (!MoveFileExA(newPath_.c_str(), destination_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error_ = GetLastError();
         Discard();

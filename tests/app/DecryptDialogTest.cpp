@@ -199,8 +199,8 @@ TEST_F(DecryptDialog, HostileHeaderEntriesAreNeverWrittenAnywhere) {
         const std::string container = scratch / "hostile.qvl";
         PutFile(container, CraftHeaderPayload(kPassword, c.header, {'a', 'b', 'c'}));
         EXPECT_FALSE(Decrypt(container, folder, kPassword, [&] { EXPECT_TRUE(InputsEnabled()); })) << c.header;
-        EXPECT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + folder + "\\" + c.name +
-                                                           "\r\rNot decrypted:\r" + c.name});
+        const std::string refused = "File access denied.\r" + folder + "\\" + c.name;
+        EXPECT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{refused + "\r\rNot decrypted:\r" + c.name});
         EXPECT_FALSE(FileExists(escaped));
         EXPECT_FALSE(FileExists(nested));
         EXPECT_FALSE(FileExists(folder + "\\a.txt"));

@@ -124,7 +124,8 @@ TEST_F(DialogKeys, EnterTwiceInTheDestinationRunsOnceToItsOwnEnd) {
                                encrypt->Edit1->SetText(kPassword);
                                encrypt->Edit2->SetText(kPassword);
                                encrypt->Edit3->SetText(container);
-                               for (int i = 0; i < 2; ++i) PostMessageA(encrypt->Edit3->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+                               const HWND field = encrypt->Edit3->Handle();
+                               for (int i = 0; i < 2; ++i) PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
                            }});
     EXPECT_EQ(scripted.services.MessageTexts(),
               std::vector<std::string>{
