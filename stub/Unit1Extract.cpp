@@ -77,7 +77,11 @@ bool TForm1::ExtractRow(int row, const std::string& destination) {
     LetPendingMessagesRun();
     ProgressBar1->SetPosition(0);
     if (result == TPayloadResult::prOk) return true;
-    if (result != TPayloadResult::prStopped) ReportWriteFailure(destination, error);
+    if (result == TPayloadResult::prReadFailed) {
+        ReportDenied(packagePath_);
+    } else if (result != TPayloadResult::prStopped) {
+        ReportWriteFailure(destination, error);
+    }
     return false;
 }
 

@@ -86,10 +86,13 @@ TEST(ReplacingFile, DestinationChangesOnlyByACommittedWholeFile) {
         output.Stream().Write(fresh.data(), 100);
     }
     EXPECT_EQ(FileBytes(destination), old);
-    {  // a destination that refuses the rename: reported, both as they were
-        SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(TReplacingFile(destination).IsOpen());
+    {  // a destination made read-only while the new file was written: reported, both as they were
+        SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
         TReplacingFile output(destination);
         output.Stream().Write(fresh.data(), 500);
+        SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
         const std::string newPath = output.NewPath();
         EXPECT_FALSE(output.Commit());
         EXPECT_NE(output.LastError(), 0u);
