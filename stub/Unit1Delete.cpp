@@ -169,7 +169,7 @@ bool TForm1::StartSwap(const TSwapFiles& files) {
 
 void TForm1::SpeedButton3Click(TComponent*) {
     if (busy_ || !PackageOpen() || SelectedRows().empty()) return;
-    if (SameFile(packagePath_, TempDir + kUnhiddenPackageName)) {  // the change would never reach the carrier
+    if (!TempDir.empty() && SameFile(packagePath_, TempDir + kUnhiddenPackageName)) {  // the change would never reach the carrier
         ShowDialogMessage(*this, kUnhiddenPackageDelete, kProductCaption, MB_OK | MB_ICONERROR);
         return;
     }

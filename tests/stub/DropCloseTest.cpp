@@ -7,24 +7,6 @@ namespace {
 
 using StubDropClose = StubTest;
 
-// Sets an environment variable of this process for the scope.
-class TScopedVariable {
-public:
-    TScopedVariable(const char* name, const std::string& value) : name_(name) {
-        char old[MAX_PATH] = {};
-        const DWORD length = GetEnvironmentVariableA(name, old, MAX_PATH);
-        if (length > 0 && length < MAX_PATH) old_ = old;
-        SetEnvironmentVariableA(name, value.c_str());
-    }
-    ~TScopedVariable() { SetEnvironmentVariableA(name_, old_ ? old_->c_str() : nullptr); }
-    TScopedVariable(const TScopedVariable&) = delete;
-    TScopedVariable& operator=(const TScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 // Drops the paths on the package window as the shell does.
 void Drop(const std::vector<std::string>& paths) {
     size_t bytes = sizeof(DROPFILES) + 1;
@@ -169,7 +151,7 @@ TEST_F(StubDropClose, WithoutATempFolderLaunchRefusesAndNothingIsWrittenOrErased
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(work.c_str());
     // The temp folder the system names does not exist (as for a name outside the code page).
-    const TScopedVariable tmp("TMP", scratch / "missing"), temp("TEMP", scratch / "missing");
+    const TTempVariable temp(scratch / "missing");
     OpenStub(package);
     Drop({dropped});
     Select({0, 1});
