@@ -129,6 +129,9 @@ void TForm1::ReportNotAdded() {
 
 void TForm1::WMDropFiles(TMessage& message) {
     TDroppedFiles drop(reinterpret_cast<HDROP>(message.WParam));
+    message.Result = 0;
+    // A dialog that runs or asks holds the window disabled: its run works on the list as it was.
+    if (!IsWindowEnabled(Handle())) return;
     walkedFolders_.clear();
     notAdded_.clear();
     int count = drop.Count();
@@ -142,7 +145,6 @@ void TForm1::WMDropFiles(TMessage& message) {
         }
     }
     ReportNotAdded();
-    message.Result = 0;
 }
 
 int TForm1::FileRowCount() { return ListView1->Count(); }
