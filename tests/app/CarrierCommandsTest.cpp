@@ -372,6 +372,7 @@ TEST_F(CarrierCommands, HideThatWasKilledMidwayIsUndoneByTheNextClear) {
     EXPECT_FALSE(WriteHideRecord(carrier, 1)) << "a record is never replaced";
     const Bytes cut = Joined({own, Package(30000, 33)});  // part of the package appended, no trailer
     PutFile(carrier, cut);
+    const TStubFile stub(RandomBytes(100, 35));
     HideInto(carrier, Put("more.txt", RandomBytes(50, 34)));  // no new hide over an unfinished one
     EXPECT_EQ(FileBytes(carrier), cut);
     ASSERT_FALSE(Services().MessageTexts().empty());
