@@ -141,7 +141,7 @@ TEST_F(CarrierCommands, UnhideStartsTheCarriersPackageAndClearAfterAYesGivesBack
 }
 
 // With the stub the program ships: every carrier it writes is taken as one.
-TEST_F(CarrierCommands, CarrierHiddenIntoTwiceGivesUpItsNewerPackageFirst) {
+TEST_F(CarrierCommands, CarrierHiddenIntoTwiceShowsTheNewerPackageAndClearTakesOffBoth) {
     const TStubFile stub(FileBytes(QVL_BUILT_STUB));
     ASSERT_GT(stub.Bytes().size(), 1000u);
     const Bytes own = RandomBytes(4321, 10);
