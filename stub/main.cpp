@@ -5,7 +5,7 @@
 
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/system/ProgramGuard.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

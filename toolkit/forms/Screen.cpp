@@ -1,5 +1,5 @@
 // The screen: the live forms, the active form, the menu font and the work area.
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 #include <algorithm>
 
