@@ -5,7 +5,7 @@
 
 TScreen* Screen = nullptr;
 
-TScreen::TScreen() : pixelsPerInch_(ScreenPixelsPerInch()) {
+TScreen::TScreen() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
