@@ -8,7 +8,7 @@
 #include "app/payload/FileSystem.h"
 #include "app/payload/TempDir.h"
 #include "app/shared/MessageTexts.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 const char* const ProgramVersion = kProgramVersion;
 std::string TempDir;

@@ -9,7 +9,7 @@
 #include "app/payload/WriteFailure.h"
 #include "app/shared/MessageTexts.h"
 #include "app/shared/BusyScope.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/system/SystemServices.h"
 
 namespace {

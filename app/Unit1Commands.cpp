@@ -6,7 +6,7 @@
 #include "app/Unit5.h"
 #include "app/payload/FileSystem.h"
 #include "app/shared/MessageBoxes.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 int TForm1::ShowCaptionedMessage(const std::string& text, UINT flags) {
     return ShowDialogMessage(*this, text, Caption().c_str(), flags);

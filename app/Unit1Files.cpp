@@ -10,7 +10,7 @@
 #include "app/payload/PathText.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/shared/MessageTexts.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/system/DropFiles.h"
 #include "toolkit/system/SystemServices.h"
 #include "toolkit/system/WinGuards.h"

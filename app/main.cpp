@@ -8,7 +8,7 @@
 #include "app/Unit3.h"
 #include "app/Unit5.h"
 #include "app/shared/MessageTexts.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/system/ProgramGuard.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -3,7 +3,7 @@
 
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/system/PlatformInfo.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 TFormObj::TFormObj(TForm* form, bool wholeRepaint) : trackedForm_(form), wholeRepaint_(wholeRepaint) {
     hook_.Hook(*form, MethodOf<&TFormObj::FormWndProc>(this));

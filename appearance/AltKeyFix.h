@@ -7,7 +7,7 @@
 #include "toolkit/controls/WindowProcHook.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/system/ApplicationEvents.h"
+#include "toolkit/forms/ApplicationEvents.h"
 
 // One tracked form: its window procedure is passed every message first and notes keyboard-cue changes.
 class TFormObj {

@@ -11,7 +11,7 @@
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/graphics/ImageList.h"
-#include "toolkit/graphics/ControlCanvas.h"
+#include "toolkit/controls/ControlCanvas.h"
 
 namespace {
 

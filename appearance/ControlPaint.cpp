@@ -9,7 +9,7 @@
 #include "toolkit/controls/GroupBox.h"
 #include "toolkit/controls/Panel.h"
 #include "toolkit/controls/RichEdit.h"
-#include "toolkit/graphics/ControlCanvas.h"
+#include "toolkit/controls/ControlCanvas.h"
 #include "toolkit/graphics/Frame3D.h"
 #include "toolkit/graphics/WholeWindowCanvas.h"
 

@@ -37,7 +37,7 @@ bool IsLookupCombo(const TControl* control) { return control->ClassNameIs("TDBLo
 TControlSubClass::~TControlSubClass() {
     TControl* control = Control();
     bool leaving = control != nullptr && !control->IsDestroying();
-    TForm* form = leaving ? control->ParentForm() : nullptr;
+    TCustomForm* form = leaving ? control->ParentForm() : nullptr;
     Restore(leaving && (form == nullptr || !form->IsDestroying()));
 }
 

@@ -5,7 +5,7 @@
 #include "appearance/FlatColors.h"
 #include "appearance/FlatStyle.h"
 #include "toolkit/graphics/ImageList.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace {
 

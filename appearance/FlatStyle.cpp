@@ -25,7 +25,7 @@
 #include "toolkit/controls/UpDown.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/system/PlatformInfo.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "appearance/FlatStyle.h"
 #include "appearance/StyleTags.h"
-#include "toolkit/system/Application.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/forms/Screen.h"
 
 TFlatStyleManager* FlatStyleManager = nullptr;
 

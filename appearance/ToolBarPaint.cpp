@@ -28,14 +28,8 @@ void Outline(TCanvas& c, int left, int top, int right, int bottom) {
     c.LineTo(left, top);
 }
 
-// The list a button's glyph comes from in its state: the hot or disabled images where they hold it, else the
-// plain ones; nullptr when none does.
-TImageList* GlyphSource(TToolBar& bar, int index, TCustomDrawState state) {
-    if ((state & cdsHot) && Usable(bar.HotImages(), index)) return bar.HotImages();
-    if ((state & cdsDisabled) && Usable(bar.DisabledImages(), index)) return bar.DisabledImages();
-    if (Usable(bar.Images(), index)) return bar.Images();
-    return nullptr;
-}
+// The list a button's glyph comes from; nullptr when it holds none for the button.
+TImageList* GlyphSource(TToolBar& bar, int index) { return Usable(bar.Images(), index) ? bar.Images() : nullptr; }
 
 // The list's picture on its own bitmap, over the bitmap's bottom-left colour.
 void LoadGlyph(TImageList& source, int index, TBitmap& glyph) {
@@ -44,42 +38,24 @@ void LoadGlyph(TImageList& source, int index, TBitmap& glyph) {
     ImageList_DrawEx(source.Handle(), index, glyph.Canvas().Handle(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_TRANSPARENT);
 }
 
-// The glyph's box in the button's bounds r: 3 in at the reading side on a list bar, else centred across (a
-// drop-down button less its arrow); 2 below the top and 6 taller than the glyph.
-RECT GlyphBox(TToolBar& bar, TToolButton& button, RECT r, const TBitmap& glyph) {
+// The glyph's box in the button's bounds r: centred across (a drop-down button less its arrow), 2 below the
+// top and 6 taller than the glyph.
+RECT GlyphBox(TToolButton& button, RECT r, const TBitmap& glyph) {
     const int w = glyph.Width();
     if (button.Style() == tbsDropDown) r.right -= 12;
-    if (!bar.List()) {
-        r.left = static_cast<int>(std::nearbyint((r.right - r.left - w) / 2.0)) + r.left;
-    } else if (button.BiDiMode() == bdRightToLeft) {
-        r.right -= 3;
-        r.left = r.right - w;
-    } else {
-        r.left += 3;
-        r.right = r.left + w;
-    }
+    r.left = static_cast<int>(std::nearbyint((r.right - r.left - w) / 2.0)) + r.left;
     r.top += 2;
     r.bottom = r.top + glyph.Height() + 6;
     return r;
 }
 
 // The caption's box in the button's bounds r and its DrawText format, in the canvas's font: under the glyph,
-// or beside it on a list bar; its top moved down to centre one line.
-RECT CaptionBox(TCanvas& c, TToolBar& bar, TToolButton& button, RECT r, int glyphWidth, UINT& format) {
-    const bool rtl = button.BiDiMode() == bdRightToLeft;
+// its top moved down to centre one line.
+RECT CaptionBox(TCanvas& c, TToolButton& button, RECT r, UINT& format) {
     if (button.Style() == tbsDropDown) r.right -= 12;
-    if (!bar.List()) {
-        format = DT_CENTER;
-        r.top = r.bottom - c.TextHeight(button.Caption()) - 6;
-    } else if (rtl) {
-        format = DT_VCENTER | DT_RIGHT;
-        r.right -= glyphWidth + 7;
-    } else {
-        format = DT_VCENTER;
-        if (glyphWidth > 0) r.left += glyphWidth + 6;
-    }
-    if (button.MenuItem() != nullptr) format = DT_CENTER;
-    if (rtl) format |= DT_RTLREADING;
+    format = DT_CENTER;
+    r.top = r.bottom - c.TextHeight(button.Caption()) - 6;
+    if (button.BiDiMode() == bdRightToLeft) format |= DT_RTLREADING;
     if (button.Down() && !button.Enabled()) InflateRect(&r, -1, -1);
     r.top += (r.bottom - r.top - c.TextHeight("W")) / 2;
     return r;
@@ -106,7 +82,7 @@ TFaceFill FaceFillOf(const TColorScheme& s, TToolBar& bar, TToolButton& button, 
     }
     if (button.MenuItem() != nullptr && state == 0) {
         face.Color = bar.Color();
-        if (!bar.Transparent()) face.Filled = true;
+        face.Filled = true;
     }
     return face;
 }
@@ -119,7 +95,7 @@ void PaintSeparatorBefore(TCanvas& c, TToolBar& bar, TToolButton& button, TColor
     TToolButton* separator = bar.Buttons(position - 1);
     RECT r = separator->BoundsRect();
     c.Brush().SetColor(background);
-    if (!bar.Transparent()) c.FillRect(r);
+    c.FillRect(r);
     if (separator->Tag() <= 0) return;
     r.top += 2;
     r.bottom -= 1;
@@ -146,7 +122,7 @@ void TFlatStyle::HandleToolButtonDraw(TToolBar* bar, TToolButton* button, TCusto
     TCanvas& c = bar->Canvas();
     if (schemeDirty_) BuildColorScheme(c);
     TBitmap glyph;
-    TImageList* images = GlyphSource(*bar, button->ImageIndex(), state);
+    TImageList* images = GlyphSource(*bar, button->ImageIndex());
     if (images != nullptr) LoadGlyph(*images, button->ImageIndex(), glyph);
     const TToolButtonLayout at = LayOutToolButton(c, *bar, *button, glyph);
     const TColor background = scheme_.HighColor ? LightenColor(bar->Color(), 16) : bar->Color();
@@ -174,10 +150,10 @@ TFlatStyle::TToolButtonLayout TFlatStyle::LayOutToolButton(TCanvas& c, TToolBar&
     at.Bounds = button.BoundsRect();
     at.Face = at.Bounds;
     at.Face.top += 1;
-    at.Glyph = GlyphBox(bar, button, at.Bounds, glyph);
+    at.Glyph = GlyphBox(button, at.Bounds, glyph);
     if (bar.ShowCaptions()) {
         c.Font().Assign(font_);
-        at.Caption = CaptionBox(c, bar, button, at.Bounds, glyph.Width(), at.CaptionFormat);
+        at.Caption = CaptionBox(c, button, at.Bounds, at.CaptionFormat);
     }
     return at;
 }
@@ -186,7 +162,7 @@ TFlatStyle::TToolButtonLayout TFlatStyle::LayOutToolButton(TCanvas& c, TToolBar&
 void TFlatStyle::PaintToolButtonFace(TCanvas& c, const TToolButtonLayout& at, TToolBar& bar, TToolButton& button,
                                      TCustomDrawState state, TColor background) {
     c.Brush().SetColor(background);
-    if (!bar.Transparent()) c.FillRect(at.Bounds);
+    c.FillRect(at.Bounds);
     const TColor hotFill =
         (scheme_.HighColor && !useSystemColors_) ? LightenColor(selectColor_, 68) : scheme_.SchemeSelectColor;
     const TFaceFill face = FaceFillOf(scheme_, bar, button, state, background, hotFill);
@@ -202,7 +178,7 @@ void TFlatStyle::PaintToolButtonFace(TCanvas& c, const TToolButtonLayout& at, TT
             Outline(c, b.left, b.top + 1, b.right - 1, b.bottom - 1);
         }
     }
-    if ((button.MenuItem() != nullptr || button.DropdownMenu() != nullptr) && (state & cdsSelected))
+    if (button.MenuItem() != nullptr && (state & cdsSelected))
         PaintSelectedTopItem(TItemHost::ToolButton, c, at.Face, bar.Color(), false);
 }
 

@@ -14,7 +14,7 @@
 #include "bench/BenchServices.h"
 #include "bench/WinBenchSupport.h"
 #include "tests/support/ScratchFolder.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace {
 

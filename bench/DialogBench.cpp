@@ -19,7 +19,7 @@
 #include "app/Unit5.h"
 #include "bench/BenchServices.h"
 #include "bench/WinBenchSupport.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace {
 

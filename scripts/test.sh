@@ -3,6 +3,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=${QVL_BUILD_DIR:-$root/build}  # as for build.sh
+
+echo "== Layers =="
+"$root/scripts/check-layers.sh"
 "$root/scripts/setup.sh"
 
 echo "== Host build (sanitizers on) =="

@@ -10,7 +10,7 @@
 #include "app/payload/TempDir.h"
 #include "stub/StubTexts.h"
 #include "stub/Unit2.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace Stub {
 

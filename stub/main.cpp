@@ -7,7 +7,7 @@
 #include "stub/StubTexts.h"
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/system/ProgramGuard.h"
 #include "toolkit/system/SystemServices.h"
 

@@ -2,7 +2,7 @@
 #include "app/shared/RunHooks.h"
 
 #include "app/shared/MessageBoxes.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace {
 constexpr DWORD kMessageIntervalMs = 25;

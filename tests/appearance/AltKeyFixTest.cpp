@@ -91,7 +91,7 @@ struct AltKeyFixTest : ::testing::Test {
     TBitBtn* bitBtn = nullptr;
 };
 
-TEST_F(AltKeyFixTest, StaysInertBelowVersionSixWithoutThemesOrWhenTheVersionCallFails) {
+TEST_F(AltKeyFixTest, StaysInertBelowVersionSixWithoutThemesWhenTheVersionCallFailsOrOnAFormBeingDesigned) {
     struct {
         DWORD major;
         bool themes;
@@ -114,6 +114,10 @@ TEST_F(AltKeyFixTest, StaysInertBelowVersionSixWithoutThemesOrWhenTheVersionCall
     platform.versionWorks = true;
     TAltKeyFix active(nullptr);
     EXPECT_FALSE(active.Inert());
+    form->SetDesigning(true);
+    TAltKeyFix designed(form.get());
+    EXPECT_TRUE(designed.Inert());
+    form->SetDesigning(false);
 }
 
 TEST_F(AltKeyFixTest, FirstIdlePassTracksEveryFormWithoutRepaintingAndACueChangeRepaintsOnceParentsFirst) {

@@ -11,7 +11,7 @@
 #include "tests/support/WindowPixels.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/menus/Menus.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 // A form whose components are made before its layout ends, as a stored layout makes them.
 class TLayoutForm : public TForm {

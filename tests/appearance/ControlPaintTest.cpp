@@ -21,7 +21,7 @@
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/graphics/ImageList.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "tests/appearance/FlatDemoForm.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TApplication application;

@@ -8,7 +8,7 @@
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/forms/PlaceControl.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/system/PlatformInfo.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/NamedKinds.h"
 #include "toolkit/controls/Edit.h"
+#include "toolkit/controls/ToolBar.h"
 #include "toolkit/core/Exception.h"
 
 namespace {
@@ -154,6 +155,26 @@ TEST_F(FlatStyleRulesTest, ControlsOfListedKindsOnListedParentsGoToThePainterUnl
     styler.subclassed.clear();
     style->SetActive(true);
     EXPECT_TRUE(styler.subclassed.empty());
+    style->SetControlStyler(nullptr);
+}
+
+TEST_F(FlatStyleRulesTest, AStyleBeingDesignedStylesNoControlAndNoToolBar) {
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    auto* bar = new TToolBar(form.get());
+    bar->SetParent(form.get());
+    bar->AddButton(new TToolButton(form.get()));
+    TRecordingStyler styler;
+    style->SetControlStyler(&styler);
+    style->SetXPControls(XPBit(xcEdit) | XPBit(xcToolbar));
+    style->SetXPContainers(XPBit(xccForm));
+    for (bool designing : {true, false}) {
+        style->SetDesigning(designing);
+        style->SetActive(true);
+        EXPECT_EQ(styler.subclassed.size(), designing ? 0u : 1u) << designing;
+        EXPECT_EQ(static_cast<bool>(bar->OnCustomDrawButton), !designing) << designing;
+        style->SetActive(false);
+    }
     style->SetControlStyler(nullptr);
 }
 

@@ -5,7 +5,7 @@
 #include "appearance/FlatColors.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "toolkit/graphics/ImageList.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 namespace {
 

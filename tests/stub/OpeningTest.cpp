@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/system/PlatformInfo.h"
 
 namespace {

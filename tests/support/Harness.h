@@ -9,7 +9,7 @@
 
 #include "tests/support/ModalScript.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace harness {
 

@@ -10,7 +10,7 @@
 #include "tests/support/Harness.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "tests/support/ScriptedServices.h"
-#include "toolkit/system/ApplicationEvents.h"
+#include "toolkit/forms/ApplicationEvents.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/controls/GraphicControl.h"

@@ -9,7 +9,7 @@
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/Splitter.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/system/DragDrop.h"
+#include "toolkit/controls/DragDrop.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "toolkit/controls/Edit.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/controls/GroupBox.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 namespace {
 

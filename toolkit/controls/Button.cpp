@@ -1,7 +1,7 @@
 // Push button: OnClick, a modal result for its form, and the Default (Enter) and Cancel (Esc) roles.
 #include "toolkit/controls/Button.h"
 
-#include "toolkit/forms/Form.h"
+#include "toolkit/controls/CustomForm.h"
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {
     width_ = 75;
@@ -25,7 +25,7 @@ void TButton::CommandNotify(WORD code) {
 
 void TButton::Click() {
     if (!Enabled()) return;
-    TForm* form = ParentForm();
+    TCustomForm* form = ParentForm();
     if (form != nullptr && modalResult_ != mrNone) form->SetModalResult(modalResult_);
     TButtonControl::Click();
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "toolkit/controls/ButtonControl.h"
-#include "toolkit/forms/ModalResult.h"
+#include "toolkit/controls/ModalResult.h"
 
 class TButton : public TButtonControl {
 public:

@@ -3,9 +3,9 @@
 
 #include <windowsx.h>
 
-#include "toolkit/system/Application.h"
+#include "toolkit/controls/ApplicationLink.h"
 #include "toolkit/core/Exception.h"
-#include "toolkit/forms/Form.h"
+#include "toolkit/controls/CustomForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/controls/WindowProcHook.h"
 
@@ -17,7 +17,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 TControl::~TControl() {
     for (TWindowProcHook* link : std::vector<TWindowProcHook*>(procHooks_)) link->ControlGone();
     RemoveFromParent();
-    if (Application != nullptr) Application->ControlDestroyed(this);
+    if (ApplicationLink != nullptr) ApplicationLink->ControlDestroyed(this);
 }
 
 void TControl::RemoveFromParent() {
@@ -35,10 +35,10 @@ void TControl::SetParent(TWinControl* parent) {
     }
 }
 
-TForm* TControl::ParentForm() {
+TCustomForm* TControl::ParentForm() {
     TControl* top = this;
     while (top->parent_ != nullptr) top = top->parent_;
-    return dynamic_cast<TForm*>(top);
+    return dynamic_cast<TCustomForm*>(top);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

@@ -13,8 +13,8 @@
 #include "toolkit/system/Messages.h"
 
 class TWinControl;
-class TForm;
-class TPopupMenu;
+class TContextMenu;
+class TCustomForm;
 class TWindowProcHook;
 
 using TCursor = int;
@@ -35,7 +35,7 @@ public:
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
     // The form that holds this control (a form itself), or nullptr.
-    TForm* ParentForm();
+    TCustomForm* ParentForm();
 
     // Position in the parent's client area (a form: on the screen) and outer size.
     int Left() const { return left_; }
@@ -77,8 +77,8 @@ public:
     std::string Caption() const { return Text(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
 
-    TPopupMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+    TContextMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TContextMenu* menu) { popupMenu_ = menu; }
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
     TCursor Cursor() const { return cursor_; }
@@ -142,7 +142,7 @@ private:
     bool parentFont_ = true;
     bool takingFromParent_ = false;
     TFont font_;
-    TPopupMenu* popupMenu_ = nullptr;
+    TContextMenu* popupMenu_ = nullptr;
     std::string hint_;
     TCursor cursor_ = crDefault;
     TBiDiMode biDiMode_ = bdLeftToRight;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "toolkit/controls/Control.h"
-#include "toolkit/graphics/ControlCanvas.h"
+#include "toolkit/controls/ControlCanvas.h"
 
 class TGraphicControl : public TControl {
 public:

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "toolkit/graphics/ImageList.h"
-#include "toolkit/menus/Menus.h"
+#include "toolkit/controls/ContextMenu.h"
 
 namespace {
 

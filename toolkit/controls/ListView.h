@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/system/DragDrop.h"
+#include "toolkit/controls/DragDrop.h"
 #include "toolkit/controls/ListBorder.h"
 
 class TImageList;

@@ -15,7 +15,7 @@ void TPanel::PaintWindow(HDC dc) {
     auto bevel = [&](TPanelBevel kind) {
         if (kind == bvNone) return;
         bool lowered = kind == bvLowered;
-        Frame3D(canvas, r, lowered ? clBtnShadow : clBtnHighlight, lowered ? clBtnHighlight : clBtnShadow, bevelWidth_);
+        Frame3D(canvas, r, lowered ? clBtnShadow : clBtnHighlight, lowered ? clBtnHighlight : clBtnShadow, kBevelWidth);
     };
     bevel(bevelOuter_);
     InflateRect(&r, -borderWidth_, -borderWidth_);

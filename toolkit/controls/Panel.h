@@ -14,8 +14,7 @@ public:
     void SetBevelOuter(TPanelBevel bevel) { bevelOuter_ = bevel; Invalidate(); }
     TPanelBevel BevelInner() const { return bevelInner_; }
     void SetBevelInner(TPanelBevel bevel) { bevelInner_ = bevel; Invalidate(); }
-    int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int width) { bevelWidth_ = width; Invalidate(); }
+    int BevelWidth() const { return kBevelWidth; }
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width) { borderWidth_ = width; Invalidate(); }
 
@@ -25,6 +24,6 @@ protected:
 private:
     TPanelBevel bevelOuter_ = bvRaised;
     TPanelBevel bevelInner_ = bvNone;
-    int bevelWidth_ = 1;
+    static constexpr int kBevelWidth = 1;
     int borderWidth_ = 0;
 };

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "toolkit/system/DragDrop.h"
+#include "toolkit/controls/DragDrop.h"
 #include "toolkit/core/Exception.h"
-#include "toolkit/menus/Menus.h"
+#include "toolkit/controls/ContextMenu.h"
 
 struct TShellTreeView::TNode {
     TPidl Absolute;

@@ -39,8 +39,8 @@ void TSplitter::WndProc(TMessage& message) {
         if (dragging_) {
             POINT p{};
             GetCursorPos(&p);
-            int room = Parent() != nullptr ? Parent()->ClientWidth() - width_ - minSize_ : startWidth_;
-            int width = std::clamp(startWidth_ + static_cast<int>(p.x) - dragStartX_, minSize_, std::max(minSize_, room));
+            int room = Parent() != nullptr ? Parent()->ClientWidth() - width_ - kMinSize : startWidth_;
+            int width = std::clamp(startWidth_ + static_cast<int>(p.x) - dragStartX_, kMinSize, std::max(kMinSize, room));
             if (width != control_->Width()) {
                 control_->SetWidth(width);
                 OnMoved(this);

@@ -10,8 +10,6 @@ public:
 
     // The pane whose width the bar sets.
     void SetControl(TControl* control) { control_ = control; }
-    // Neither pane gets narrower than this while dragging.
-    void SetMinSize(int minSize) { minSize_ = minSize; }
 
     // Runs after each width change, so the owner can lay the panes out again.
     TNotifyEvent OnMoved;
@@ -23,7 +21,7 @@ protected:
 
 private:
     TControl* control_ = nullptr;
-    int minSize_ = 30;
+    static constexpr int kMinSize = 30;  // neither pane gets narrower while dragging
     int dragStartX_ = 0;
     int startWidth_ = 0;
     bool dragging_ = false;

@@ -13,7 +13,6 @@ public:
 
     // A panel of the given width; the last panel takes the rest of the bar.
     void AddPanel(const std::string& text, int width);
-    int PanelCount() const { return static_cast<int>(panels_.size()); }
     const std::string& PanelText(int index) const { return panels_.at(static_cast<size_t>(index)).Text; }
     void SetPanelText(int index, const std::string& text);
 

@@ -58,8 +58,6 @@ void TToolBar::CreateParams(TCreateParams& params) {
     // Child windows (edits, hot keys) are not painted over by the bar.
     params.Style |= WS_CLIPCHILDREN | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
     if (flat_) params.Style |= TBSTYLE_FLAT;
-    if (transparent_) params.Style |= TBSTYLE_TRANSPARENT;
-    if (list_) params.Style |= TBSTYLE_LIST;
 }
 
 void TToolBar::SetFlat(bool flat) {

@@ -9,7 +9,6 @@
 
 class TImageList;
 class TMenuItem;
-class TPopupMenu;
 class TToolBar;
 
 enum TToolButtonStyle { tbsButton, tbsSeparator, tbsCheck, tbsDropDown, tbsDivider };
@@ -46,11 +45,9 @@ public:
     void SetEnabled(bool enabled);
     TBiDiMode BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode mode) { biDiMode_ = mode; }
-    // A menu item shown as this button's drop-down, or a popup menu dropped from it.
+    // A menu item shown as this button's drop-down.
     TMenuItem* MenuItem() const { return menuItem_; }
     void SetMenuItem(TMenuItem* item) { menuItem_ = item; }
-    TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
-    void SetDropdownMenu(TPopupMenu* menu) { dropdownMenu_ = menu; }
     // The tool bar holding the button, its place there and its bounds in the bar's client area.
     TToolBar* ToolBar() const { return toolBar_; }
     int Index() const;
@@ -72,7 +69,6 @@ private:
     bool enabled_ = true;
     TBiDiMode biDiMode_ = bdLeftToRight;
     TMenuItem* menuItem_ = nullptr;
-    TPopupMenu* dropdownMenu_ = nullptr;
     TToolBar* toolBar_ = nullptr;
 };
 
@@ -83,17 +79,8 @@ public:
 
     void SetImages(TImageList* images) { images_ = images; }
     TImageList* Images() const { return images_; }
-    TImageList* HotImages() const { return hotImages_; }
-    void SetHotImages(TImageList* images) { hotImages_ = images; }
-    TImageList* DisabledImages() const { return disabledImages_; }
-    void SetDisabledImages(TImageList* images) { disabledImages_ = images; }
     bool Flat() const { return flat_; }
     void SetFlat(bool flat);
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool transparent) { transparent_ = transparent; }
-    // Images beside the captions instead of above them.
-    bool List() const { return list_; }
-    void SetList(bool list) { list_ = list; }
     bool ShowCaptions() const { return showCaptions_; }
     void SetShowCaptions(bool show) { showCaptions_ = show; }
     void SetButtonSize(int width, int height) {
@@ -127,11 +114,7 @@ private:
     LRESULT CustomDraw(LPARAM header);
 
     TImageList* images_ = nullptr;
-    TImageList* hotImages_ = nullptr;
-    TImageList* disabledImages_ = nullptr;
     bool flat_ = true;
-    bool transparent_ = false;
-    bool list_ = false;
     bool showCaptions_ = true;
     TCanvas canvas_;
     std::vector<TToolButton*> buttons_;

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "toolkit/system/Application.h"
-#include "toolkit/graphics/ControlCanvas.h"
+#include "toolkit/controls/ApplicationLink.h"
+#include "toolkit/controls/ControlCanvas.h"
 #include "toolkit/core/Exception.h"
-#include "toolkit/forms/Form.h"
+#include "toolkit/controls/CustomForm.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -99,7 +99,7 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
     auto it = std::find(controls_.begin(), controls_.end(), control);
     if (it == controls_.end()) return;
-    if (TForm* form = ParentForm()) form->ControlLeaving(control);
+    if (TCustomForm* form = ParentForm()) form->ControlLeaving(control);
     if (captureControl_ == control) captureControl_ = nullptr;
     control->Invalidate();
     // Out of the lists first: nothing sent while its window goes may reach it through this parent.
@@ -162,7 +162,7 @@ bool TWinControl::CanFocus() const {
 }
 
 void TWinControl::SetFocus() {
-    TForm* form = ParentForm();
+    TCustomForm* form = ParentForm();
     if (form != nullptr && form != this) form->RememberActiveControl(this);
     if (CanFocus() && (form == nullptr || form->Showing())) ::SetFocus(Handle());
 }
@@ -301,7 +301,7 @@ bool TWinControl::RouteMouse(TMessage& message) {
             TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
             trackingMouse_ = TrackMouseEvent(&track) != FALSE;
         }
-        if (Application != nullptr) Application->SetMouseControl(target != nullptr ? target : this);
+        if (ApplicationLink != nullptr) ApplicationLink->SetMouseControl(target != nullptr ? target : this);
     }
     if (target == nullptr || !target->Enabled()) return false;
     if (message.Msg == WM_LBUTTONDOWN) {
@@ -323,7 +323,7 @@ bool TWinControl::RouteMouse(TMessage& message) {
 bool TWinControl::HandleSetCursor(TMessage& message) {
     if (reinterpret_cast<HWND>(message.WParam) != handle_ || LOWORD(message.LParam) != HTCLIENT) return false;
     TCursor cursor = Cursor();
-    const TControl* over = Application != nullptr ? Application->MouseControl() : nullptr;
+    const TControl* over = ApplicationLink != nullptr ? ApplicationLink->MouseControl() : nullptr;
     if (over != nullptr && over->Parent() == this && over->Cursor() != crDefault) cursor = over->Cursor();
     if (cursor == crDefault) return false;
     static const struct { TCursor cursor; LPCSTR id; } kCursors[] = {
@@ -343,7 +343,7 @@ bool TWinControl::HandleDialogKey(TMessage& message) {
     if (key == VK_TAB) wanted = DLGC_WANTTAB;
     if (key == VK_RETURN || key == VK_ESCAPE) wanted = DLGC_WANTALLKEYS;
     if (wanted == 0 || (Perform(WM_GETDLGCODE) & (wanted | DLGC_WANTMESSAGE)) != 0) return true;
-    TForm* form = ParentForm();
+    TCustomForm* form = ParentForm();
     if (form != nullptr && form->DialogKey(key)) message.Result = 1;
     return true;
 }
@@ -353,7 +353,7 @@ bool TWinControl::HandleDialogKey(TMessage& message) {
 bool TWinControl::HandleKeyDown(TMessage& message) {
     auto key = static_cast<std::uint16_t>(message.WParam);
     TShiftState shift = KeyboardShiftState();
-    TForm* form = ParentForm();
+    TCustomForm* form = ParentForm();
     if (form != nullptr && form != this && form->KeyPreview()) form->KeyDown(key, shift);
     if (key != 0) KeyDown(key, shift);
     if (key == 0) {
@@ -365,7 +365,7 @@ bool TWinControl::HandleKeyDown(TMessage& message) {
 }
 
 void TWinControl::FocusArrived() {
-    TForm* form = ParentForm();
+    TCustomForm* form = ParentForm();
     if (form != nullptr) form->FocusChanged(this);
 }
 
@@ -519,9 +519,9 @@ bool TWinControl::WMEraseBkgnd(TMessage& message) {
 // Called when the mouse has left the window: a graphic child under it is left too; the system sees it as well.
 bool TWinControl::WMMouseLeave(TMessage&) {
     trackingMouse_ = false;
-    if (Application != nullptr && Application->MouseControl() != nullptr &&
-        (Application->MouseControl() == this || Application->MouseControl()->Parent() == this))
-        Application->SetMouseControl(nullptr);
+    if (ApplicationLink != nullptr && ApplicationLink->MouseControl() != nullptr &&
+        (ApplicationLink->MouseControl() == this || ApplicationLink->MouseControl()->Parent() == this))
+        ApplicationLink->SetMouseControl(nullptr);
     return false;
 }
 

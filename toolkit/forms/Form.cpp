@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exception.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
@@ -31,7 +31,7 @@ TButton* FindButton(TWinControl* container, bool (TButton::*flag)() const) {
 
 }  // namespace
 
-TForm::TForm(TComponent* owner) : TWinControl(owner), canvas_(this) {
+TForm::TForm(TComponent* owner) : TCustomForm(owner), canvas_(this) {
     visible_ = false;
     SetParentColor(false);
     SetColor(clBtnFace);

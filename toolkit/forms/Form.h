@@ -4,8 +4,9 @@
 #include <cstdint>
 
 #include "toolkit/controls/BorderStyle.h"
-#include "toolkit/graphics/ControlCanvas.h"
-#include "toolkit/forms/ModalResult.h"
+#include "toolkit/controls/ControlCanvas.h"
+#include "toolkit/controls/ModalResult.h"
+#include "toolkit/controls/CustomForm.h"
 #include "toolkit/controls/WinControl.h"
 
 enum TBorderIcon : unsigned { biSystemMenu = 1u << 0, biMinimize = 1u << 1, biMaximize = 1u << 2 };
@@ -13,7 +14,7 @@ using TBorderIcons = unsigned;
 
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 
-class TForm : public TWinControl {
+class TForm : public TCustomForm {
 public:
     // Starts the layout: the derived constructor creates the controls, then calls FinishLayout.
     explicit TForm(TComponent* owner);
@@ -27,7 +28,7 @@ public:
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
     // The form's OnKeyDown sees each key before the focused control.
-    bool KeyPreview() const { return keyPreview_; }
+    bool KeyPreview() const override { return keyPreview_; }
     void SetKeyPreview(bool keyPreview) { keyPreview_ = keyPreview; }
     void SetClientWidth(int width);
     void SetClientHeight(int height);
@@ -38,7 +39,7 @@ public:
     void SetIcon(HICON icon);
 
     TModalResult ModalResult() const { return modalResult_; }
-    void SetModalResult(TModalResult result) { modalResult_ = result; }
+    void SetModalResult(TModalResult result) override { modalResult_ = result; }
     bool IsModal() const { return modal_; }
     // Shows the form and runs its own message loop until ModalResult is set or the form is closed;
     // every other form is disabled meanwhile.
@@ -54,7 +55,7 @@ public:
     bool Showing() const override { return visible_; }
 
     // Tab and Shift+Tab move the focus, Enter clicks the focused or default button, Esc the cancel button.
-    bool DialogKey(std::uint16_t key);
+    bool DialogKey(std::uint16_t key) override;
     void SelectNext(TWinControl* current, bool forward);
 
     TNotifyEvent OnCreate;
@@ -77,9 +78,9 @@ protected:
 
 private:
     friend class TWinControl;
-    void RememberActiveControl(TWinControl* control) { activeControl_ = control; }
-    void FocusChanged(TWinControl* control);
-    void ControlLeaving(TControl* control);
+    void RememberActiveControl(TWinControl* control) override { activeControl_ = control; }
+    void FocusChanged(TWinControl* control) override;
+    void ControlLeaving(TControl* control) override;
     void FocusActiveControl();
     void DoClose(TCloseAction& action);
     // Handles messages until ModalResult is set and OnClose lets the form go.

@@ -39,7 +39,6 @@ bool TBitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
 }
 
 TColor TBitmap::TransparentColor() {
-    if (transparentColor_ != clDefault) return transparentColor_;
     if (width_ == 0 || height_ == 0) return clWhite;
     return canvas_.Pixel(0, height_ - 1);
 }

@@ -27,9 +27,8 @@ public:
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent) { transparent_ = transparent; }
-    // The colour left out when drawn transparently; by default the bottom-left pixel.
+    // The colour left out when drawn transparently: the bottom-left pixel.
     TColor TransparentColor();
-    void SetTransparentColor(TColor color) { transparentColor_ = color; }
 
 private:
     void Adopt(HBITMAP bitmap);
@@ -41,5 +40,4 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool transparent_ = false;
-    TColor transparentColor_ = clDefault;
 };

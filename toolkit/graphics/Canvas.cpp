@@ -135,5 +135,5 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
 void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect) {
     StretchBlt(Handle(), dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(),
                sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
-               copyMode_);
+               SRCCOPY);
 }

@@ -59,10 +59,8 @@ public:
 
     // Draws a bitmap with its top-left at (x, y); a transparent bitmap leaves its key-coloured pixels out.
     void Draw(int x, int y, TBitmap& bitmap);
-    // Block copy from another canvas with the copy mode (SRCCOPY unless changed).
+    // Block copy from another canvas (SRCCOPY).
     void CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect);
-    DWORD CopyMode() const { return copyMode_; }
-    void SetCopyMode(DWORD mode) { copyMode_ = mode; }
 
 protected:
     // Called when a handle is needed and none is set; a canvas bound to a window gets its DC here.
@@ -77,5 +75,4 @@ private:
     TPen pen_;
     TBrush brush_;
     TFont font_;
-    DWORD copyMode_ = SRCCOPY;
 };

@@ -4,7 +4,7 @@
 
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/menus/Menus.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 namespace {
 

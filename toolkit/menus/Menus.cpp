@@ -328,25 +328,12 @@ void TPopupMenu::OwnerWndProc(TMessage& message) {
     ownerHook_.CallSaved(message);
 }
 
-bool ShowContextPopup(TControl& control, TMessage& message) {
-    TPopupMenu* menu = control.PopupMenu();
-    if (message.Msg != WM_CONTEXTMENU || menu == nullptr) return false;
-    message.Result = 0;
-    POINT p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
-    auto* windowed = dynamic_cast<TWinControl*>(&control);
-    if (message.LParam == -1) {
-        p = POINT{0, 0};
-        if (windowed != nullptr) ::ClientToScreen(windowed->Handle(), &p);
-    }
-    menu->Popup(p.x, p.y);
-    return true;
-}
-
 bool DispatchShortCut(TMainMenu* mainMenu, std::uint16_t key, TShiftState shift) {
     TShortCut shortCut = ShortCut(key, shift);
     if (shortCut == scNone) return false;
     TWinControl* focused = nullptr;
     for (HWND w = GetFocus(); w != nullptr && focused == nullptr; w = GetParent(w)) focused = TWinControl::FindControl(w);
-    if (focused != nullptr && focused->PopupMenu() != nullptr && focused->PopupMenu()->IsShortCut(shortCut)) return true;
+    auto* popup = focused != nullptr ? dynamic_cast<TPopupMenu*>(focused->PopupMenu()) : nullptr;
+    if (popup != nullptr && popup->IsShortCut(shortCut)) return true;
     return mainMenu != nullptr && mainMenu->IsShortCut(shortCut);
 }

@@ -10,6 +10,7 @@
 
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Events.h"
+#include "toolkit/controls/ContextMenu.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/WindowProcHook.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -192,23 +193,19 @@ private:
     TMenuHandle handle_;
 };
 
-class TPopupMenu : public TMenu {
+class TPopupMenu : public TMenu, public TContextMenu {
 public:
     explicit TPopupMenu(TComponent* owner);
     const char* ClassName() const override { return "TPopupMenu"; }
 
     // Shows the menu at a screen point and runs the chosen item. While it shows, the items know their
     // system menus and owner-drawn items are measured and drawn through the owner form.
-    void Popup(int x, int y);
+    void Popup(int x, int y) override;
 
 private:
     void OwnerWndProc(TMessage& message);
     TWindowProcHook ownerHook_;
 };
-
-// WM_CONTEXTMENU of a control: shows its popup menu (at the mouse, or at the control's top-left corner
-// for the keyboard's menu key) and marks the message handled. False for other messages or no menu.
-bool ShowContextPopup(TControl& control, TMessage& message);
 
 // A key pressed in a form: offered to the popup menu of the focused control first, then to the main menu.
 // True when an item took it.

@@ -53,8 +53,6 @@ struct TGdiObjectTraits : TNullIsEmpty<HGDIOBJ> { static void Free(HGDIOBJ h) { 
 struct TMemoryDCTraits : TNullIsEmpty<HDC> { static void Free(HDC h) { DeleteDC(h); } };
 struct TRegKeyTraits : TNullIsEmpty<HKEY> { static void Free(HKEY h) { RegCloseKey(h); } };
 struct TMenuTraits : TNullIsEmpty<HMENU> { static void Free(HMENU h) { DestroyMenu(h); } };
-struct TIconTraits : TNullIsEmpty<HICON> { static void Free(HICON h) { DestroyIcon(h); } };
-struct TGlobalTraits : TNullIsEmpty<HGLOBAL> { static void Free(HGLOBAL h) { GlobalFree(h); } };
 struct THookTraits : TNullIsEmpty<HHOOK> { static void Free(HHOOK h) { UnhookWindowsHookEx(h); } };
 struct TCoTaskMemTraits : TNullIsEmpty<ITEMIDLIST*> { static void Free(ITEMIDLIST* p) { CoTaskMemFree(p); } };
 
@@ -72,8 +70,6 @@ using TRegionHandle = TScopedHandle<HRGN, TGdiObjectTraits>;
 using TMemoryDC = TScopedHandle<HDC, TMemoryDCTraits>;
 using TRegKey = TScopedHandle<HKEY, TRegKeyTraits>;
 using TMenuHandle = TScopedHandle<HMENU, TMenuTraits>;
-using TIconHandle = TScopedHandle<HICON, TIconTraits>;
-using TGlobalMemory = TScopedHandle<HGLOBAL, TGlobalTraits>;
 using TWindowsHook = TScopedHandle<HHOOK, THookTraits>;
 
 // A device context from GetDC (client area) or GetWindowDC (whole window), released with ReleaseDC.
@@ -102,7 +98,6 @@ public:
     TPaintDC(const TPaintDC&) = delete;
     TPaintDC& operator=(const TPaintDC&) = delete;
     HDC Get() const { return dc_; }
-    const RECT& UpdateRect() const { return paint_.rcPaint; }
 
 private:
     HWND window_;

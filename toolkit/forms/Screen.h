@@ -22,7 +22,6 @@ public:
     TForm* ActiveForm() const { return activeForm_; }
 
     TFont& MenuFont() { return menuFont_; }
-    int PixelsPerInch() const { return pixelsPerInch_; }
     RECT WorkArea() const;
     POINT CursorPos() const;
 
@@ -35,7 +34,6 @@ private:
     std::vector<TForm*> forms_;
     TForm* activeForm_ = nullptr;
     TFont menuFont_;
-    int pixelsPerInch_ = 96;
 };
 
 extern TScreen* Screen;

@@ -1,14 +1,14 @@
 // The application: hidden application window with its hook list, the message loop and idle notification.
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "toolkit/system/ApplicationEvents.h"
+#include "toolkit/forms/ApplicationEvents.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 #include "toolkit/system/SystemServices.h"
 #include "toolkit/controls/WinControl.h"
 
@@ -21,6 +21,7 @@ const char kApplicationWindowClass[] = "QvlApplication";
 TApplication::TApplication() : TComponent(nullptr), screen_(std::make_unique<TScreen>()) {
     Screen = screen_.get();
     Application = this;
+    ApplicationLink = this;
 }
 
 TApplication::~TApplication() {
@@ -28,6 +29,7 @@ TApplication::~TApplication() {
     if (handle_ != nullptr) DestroyWindow(handle_);
     Screen = nullptr;
     Application = nullptr;
+    ApplicationLink = nullptr;
 }
 
 void TApplication::Initialize() {

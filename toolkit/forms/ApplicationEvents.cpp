@@ -1,7 +1,7 @@
 // A listener to application-wide events; any number may exist at once.
-#include "toolkit/system/ApplicationEvents.h"
+#include "toolkit/forms/ApplicationEvents.h"
 
-#include "toolkit/system/Application.h"
+#include "toolkit/forms/Application.h"
 
 TApplicationEvents::TApplicationEvents(TComponent* owner) : TComponent(owner) {
     if (Application != nullptr) Application->AddEvents(this);

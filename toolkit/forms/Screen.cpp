@@ -1,11 +1,11 @@
 // The screen: the live forms, the active form, the menu font and the work area.
-#include "toolkit/system/Screen.h"
+#include "toolkit/forms/Screen.h"
 
 #include <algorithm>
 
 TScreen* Screen = nullptr;
 
-TScreen::TScreen() : pixelsPerInch_(ScreenPixelsPerInch()) {
+TScreen::TScreen() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/controls/ApplicationLink.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/system/Messages.h"
 
@@ -18,7 +19,7 @@ class TScreen;
 // A hook on the application window; returning true ends the message's handling there.
 using TWindowHook = TMethod<bool(TMessage&)>;
 
-class TApplication : public TComponent {
+class TApplication : public TComponent, public TApplicationLink {
 public:
     TApplication();
     ~TApplication() override;
@@ -62,12 +63,12 @@ public:
 
     // Shows the exception being handled, of any type, as an error box with its text (call inside a catch
     // block); never throws.
-    void HandleException();
+    void HandleException() override;
 
     // The control under the mouse; changing it sends CM_MOUSELEAVE and CM_MOUSEENTER.
-    TControl* MouseControl() const { return mouseControl_; }
-    void SetMouseControl(TControl* control);
-    void ControlDestroyed(TControl* control);
+    TControl* MouseControl() const override { return mouseControl_; }
+    void SetMouseControl(TControl* control) override;
+    void ControlDestroyed(TControl* control) override;
 
     void Notification(TComponent* component, TOperation operation) override;
 

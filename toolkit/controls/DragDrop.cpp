@@ -1,5 +1,5 @@
 // Dragging between controls with the mouse: a source starts it, a target under the mouse accepts and takes the drop.
-#include "toolkit/system/DragDrop.h"
+#include "toolkit/controls/DragDrop.h"
 
 #include "toolkit/controls/WinControl.h"
 

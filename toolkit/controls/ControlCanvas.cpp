@@ -1,5 +1,5 @@
 // Canvas bound to a control: its client area (a graphic control: its part of the parent's window).
-#include "toolkit/graphics/ControlCanvas.h"
+#include "toolkit/controls/ControlCanvas.h"
 
 #include "toolkit/controls/WinControl.h"
 

@@ -1,7 +1,7 @@
 // The one window procedure of all toolkit windows: maps a window to its control and calls its WindowProc.
 #include <unordered_map>
 
-#include "toolkit/system/Application.h"
+#include "toolkit/controls/ApplicationLink.h"
 #include "toolkit/controls/WinControl.h"
 
 namespace {
@@ -36,7 +36,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT message, WPARAM wPara
             control->WndProc(m);
         }
     } catch (...) {
-        if (Application != nullptr) Application->HandleException();
+        if (ApplicationLink != nullptr) ApplicationLink->HandleException();
     }
     // The window is gone after this message, whoever handled it.
     if (message == WM_NCDESTROY && FindControl(window) == control) control->Detach();
