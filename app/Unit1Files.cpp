@@ -90,10 +90,12 @@ void TForm1::AddFolder(const std::string& path) {
 
 void TForm1::WMDropFiles(TMessage& message) {
     TDroppedFiles drop(reinterpret_cast<HDROP>(message.WParam));
+    message.Result = 0;
+    // A dialog that runs or asks holds the window disabled: its run works on the list as it was.
+    if (!IsWindowEnabled(Handle())) return;
     int count = drop.Count();
     for (int i = 0; i < count; ++i)
         if (auto path = drop.Path(i, kMaxDroppedPath)) AddPath(*path);
-    message.Result = 0;
 }
 
 int TForm1::FileRowCount() { return ListView1->Count(); }

@@ -59,7 +59,11 @@ bool TForm1::ExtractRow(int row, const std::string& destination) {
     ProgressBar1->SetPosition(0);
     if (result == TPayloadResult::prOk) return true;
     DeleteFileA(destination.c_str());  // an incomplete file is no copy of the packed one
-    if (result != TPayloadResult::prStopped) ReportDenied(destination);
+    if (result == TPayloadResult::prReadFailed) {
+        ReportDenied(packagePath_);
+    } else if (result != TPayloadResult::prStopped) {
+        ReportDenied(destination);
+    }
     return false;
 }
 

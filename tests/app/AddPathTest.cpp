@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, LockedFileIsReportedOnceAndTheWalkGoesOn) {
     EXPECT_EQ(TotalsText(), "Total files: 2     Total size: 5 byte(s)");
 }
 
-TEST_F(MainWindowTest, DroppedPathsLongerThanTheBufferAreSkippedNotCut) {
+TEST_F(MainWindowTest, DroppedPathsLongerThanTheBufferAreSkippedNotCutAndADisabledWindowTakesNone) {
     TScratchFolder tree("qvl_drop");
     // A file whose full path is exactly 256 characters: cutting a longer dropped path there would name it.
     std::string name(256 - tree.Root().size() - 1, 'n');
@@ -124,6 +124,12 @@ TEST_F(MainWindowTest, DroppedPathsLongerThanTheBufferAreSkippedNotCut) {
     window.AddPath(std::string(300, 'x'));
     EXPECT_EQ(window.ListView1->Count(), 2);
     EXPECT_TRUE(Services().MessageTexts().empty());
+
+    // A dialog that runs or asks holds the window disabled: a drop then adds nothing its run did not see.
+    EnableWindow(window.Handle(), FALSE);
+    SendMessageA(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.File("late.txt", 1)})), 0);
+    EnableWindow(window.Handle(), TRUE);
+    EXPECT_EQ(window.ListView1->Count(), 2);
 }
 
 TEST_F(MainWindowTest, FolderWalkAddsPathsUpTo259CharactersThatNoDropCouldCarry) {

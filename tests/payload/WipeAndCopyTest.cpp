@@ -1,6 +1,7 @@
 // Overwriting before erasure, and the piece copy under the readers and writers.
 #include <gtest/gtest.h>
 
+#include "app/payload/BufferedStream.h"
 #include "app/payload/PieceCopy.h"
 #include "app/payload/Wipe.h"
 #include "tests/payload/PayloadTestSupport.h"
@@ -47,6 +48,18 @@ TEST(CopyPieces, StopHookIsAskedBeforeEveryPieceIncludingEmptySources) {
     TMemoryStream empty;
     TPieceHooks stopFirst{[&] { return ++asked == 1; }, nullptr};
     EXPECT_EQ(CopyBytes(empty, to, 0, kPieceSize, stopFirst), TPayloadResult::prStopped);
+}
+
+// A read that fails is no end of the source: neither a copy to the end nor a counted one calls it done or
+// the source short, also through a buffer.
+TEST(CopyPieces, FailedReadIsReportedAsSuchWhateverTheCount) {
+    for (const int64_t count : {int64_t{-1}, int64_t{3 * kPieceSize}}) {
+        TMemoryStream source(RandomBytes(3 * kPieceSize, 8));
+        TFailingRead failing(source, kPieceSize + 10);
+        TBufferedStream buffered(failing, 1000);
+        TMemoryStream to;
+        EXPECT_EQ(CopyBytes(buffered, to, count, kPieceSize, {}), TPayloadResult::prReadFailed) << count;
+    }
 }
 
 TEST(CopyPieces, CountedCopyReportsShortSourceAndFullDestination) {
