@@ -18,7 +18,7 @@
 #include "app/payload/SecretText.h"
 #include "app/payload/WriteFailure.h"
 #include "app/shared/BusyScope.h"
-#include "stub/StubSize.h"
+#include "app/payload/StubSize.h"
 #include "toolkit/forms/PlaceControl.h"
 
 TForm2* Form2 = nullptr;

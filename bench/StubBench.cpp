@@ -15,7 +15,7 @@
 
 #include "app/payload/PayloadWriter.h"
 #include "bench/WinBenchSupport.h"
-#include "stub/StubSize.h"
+#include "app/payload/StubSize.h"
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
 #include "toolkit/forms/Application.h"

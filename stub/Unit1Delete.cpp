@@ -8,7 +8,7 @@
 #include "app/shared/BusyScope.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/shared/RunHooks.h"
-#include "stub/StubSize.h"
+#include "app/payload/StubSize.h"
 #include "stub/StubTexts.h"
 #include "stub/SwapBatch.h"
 #include "stub/Unit2.h"

@@ -2,7 +2,7 @@
 #include "stub/Unit1.h"
 
 #include "app/shared/MessageBoxes.h"
-#include "stub/StubSize.h"
+#include "app/payload/StubSize.h"
 #include "stub/StubTexts.h"
 #include "stub/Unit2.h"
 

@@ -17,7 +17,7 @@
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
 #include "cipher/Blowfish.h"
-#include "stub/StubSize.h"
+#include "app/payload/StubSize.h"
 #include "tests/payload/PayloadTestSupport.h"
 #include "tests/support/Harness.h"
 #include "tests/support/ScriptedServices.h"

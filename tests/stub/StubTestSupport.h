@@ -15,7 +15,7 @@
 #include "app/payload/DecimalText.h"
 #include "app/payload/PathText.h"
 #include "app/payload/TempDir.h"
-#include "stub/StubSize.h"
+#include "app/payload/StubSize.h"
 #include "stub/StubTexts.h"
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
