@@ -126,6 +126,8 @@ private:
     void CreateAppearance();
     void LayoutPanes();
     void ReadSettings();
+    void ApplyStoredSettings();
+    void KeepOnScreen();
     void WriteSettings();
     void WMDropFiles(TMessage& message);
     void AddFile(const std::string& path);
