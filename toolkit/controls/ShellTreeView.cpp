@@ -62,7 +62,7 @@ void TShellTreeView::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WindowClass = WC_TREEVIEWA;
     params.Style |= TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | WS_TABSTOP;
-    AddBorder(params, true);
+    AddBorder(params, Ctl3D());
 }
 
 void TShellTreeView::InitializeWindow() {
