@@ -173,6 +173,7 @@ void TForm1::FormShow(TComponent*) {
 
 // Called when the window closes, which ends the program.
 void TForm1::FormClose(TComponent*, TCloseAction&) {
+    closing_ = true;
     WriteSettings();
     DragAcceptFiles(Handle(), FALSE);
     EraseExtractedPackage();

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/MainWindowFiles.h"
 #include "app/payload/EraseFile.h"
@@ -130,8 +132,10 @@ private:
     void KeepOnScreen();
     void WriteSettings();
     void WMDropFiles(TMessage& message);
+    void AddEntry(const std::string& path);
     void AddFile(const std::string& path);
     void AddFolder(const std::string& path);
+    void ReportNotAdded();
     int ShowCaptionedMessage(const std::string& text, UINT flags);
     void DropCarrier();
     void ReportCarrierFailure(const std::string& text);
@@ -139,9 +143,13 @@ private:
 
     bool FirstShow = false;
     bool carrierBusy_ = false;  // Unhide files is copying or asking
+    bool closing_ = false;      // the window closed during Unhide files: its copy stops and starts nothing
     TTempCopies tempCopies_;    // the package Unhide files wrote into the temp folder
     std::string startFile_;
     int64_t totalSize_ = 0;
+    // Of the add under way: the folders walked (volume, index) and the names that could not be added.
+    std::vector<std::pair<uint32_t, uint64_t>> walkedFolders_;
+    std::vector<std::string> notAdded_;
 };
 
 extern TForm1* Form1;

@@ -1,5 +1,6 @@
 // The carrier commands: Unhide files copies a carrier's package into the temp folder and starts it; Clear cuts it off.
 #include "app/CarrierPackage.h"
+#include "app/HideRecord.h"
 #include "app/Unit1.h"
 #include "app/payload/CarrierTrailer.h"
 #include "app/payload/FileIdentity.h"
@@ -16,6 +17,45 @@ namespace {
 const char kPackageName[] = "QVL.exe";
 
 std::string InvalidCarrierText() { return "Invalid carrier file.\r" + CarrierFile; }
+
+// The carrier could not be opened: the system says why (in use, read-only, access denied).
+std::string CarrierNotOpenedText(uint32_t error) {
+    return "The carrier file could not be opened: " + SystemErrorText(error) + "\r" + CarrierFile;
+}
+
+std::string UnfinishedHideText() {
+    return "This file holds part of a package from a hide that did not finish. Clear gives the file back at its "
+           "own length.\r" + CarrierFile;
+}
+
+// The stub this program writes into packages; 0 when it is not there to measure.
+int64_t KnownStubSize() {
+    int64_t size = 0;
+    return MeasureFile(ProgramFolder() + "QVL.dat", size) ? size : 0;
+}
+
+// True when a hide into the carrier did not finish: its record is there and the carrier is not the whole
+// carrier it records. length receives the carrier's own length. A record of a finished hide is dropped.
+bool UnfinishedHide(TByteStream& carrier, int64_t& length) {
+    int64_t recorded = 0;
+    if (!ReadHideRecord(CarrierFile, recorded) || recorded > carrier.Size()) return false;
+    int64_t start = 0;
+    if (FindCarrierPackage(carrier, KnownStubSize(), start) && start == recorded) {
+        DropHideRecord(CarrierFile);
+        return false;
+    }
+    length = recorded;
+    return true;
+}
+
+// What a copy that did not end whole tells the user: the carrier stopped being readable, the package of the
+// last Unhide files still runs, or the temp package could not be written.
+std::string ExtractFailureText(TExtractResult result, uint32_t error) {
+    if (result == TExtractResult::erReadShort) return AccessDeniedText(CarrierFile);
+    if (result == TExtractResult::erNotCreated && error == ERROR_SHARING_VIOLATION)
+        return "The package of the last Unhide files is still running; close it first.\r" + TempDir + kPackageName;
+    return WriteFailureText(kPackageName, error);
+}
 
 }  // namespace
 
@@ -38,18 +78,31 @@ void TForm1::ReportCarrierFailure(const std::string& text) {
 // Called by "Unhide files": the package of the carrier selected in the tree goes to the temp folder and starts.
 void TForm1::Unhidefiles1Click(TComponent*) {
     if (carrierBusy_) return;  // the copy under way lets messages run; a second one waits for it
+    closing_ = false;
     CarrierFile = ShellTreeView1->Path();
-    if (!IsFile(CarrierFile)) return;
+    if (!IsFile(CarrierFile)) {
+        if (!CarrierFile.empty() && !IsFolder(CarrierFile))
+            ShowCaptionedMessage(NotFoundText(CarrierFile), MB_OK | MB_ICONERROR);
+        return;
+    }
+    // Never the current folder: the package would be written and started wherever that is.
+    if (TempDir.empty() || !IsFolder(TempDir)) {
+        ReportCarrierFailure("There is no usable temp folder to start the package from; nothing was written.");
+        return;
+    }
     const std::string package = TempDir + kPackageName;
     TExtractResult result = TExtractResult::erNotCreated;
     uint32_t writeError = 0;
     {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenRead);
+        if (!carrier.IsOpen()) return ReportCarrierFailure(CarrierNotOpenedText(carrier.LastError()));
         int64_t start = 0;
-        if (!carrier.IsOpen() || !FindCarrierPackage(carrier, start)) {
-            ReportCarrierFailure(InvalidCarrierText());
+        if (UnfinishedHide(carrier, start)) {
+            ShowCaptionedMessage(UnfinishedHideText(), MB_OK | MB_ICONWARNING);
+            SetClearEnabled(true);
             return;
         }
+        if (!FindCarrierPackage(carrier, KnownStubSize(), start)) return ReportCarrierFailure(InvalidCarrierText());
         // The copy replaces the temp package: never when the carrier is that very file under any name, and
         // a file there that this run did not write only after a Yes.
         if (FindAlias(package, {CarrierFile}).result == TAliasResult::arNone) {
@@ -59,20 +112,19 @@ void TForm1::Unhidefiles1Click(TComponent*) {
                 DropCarrier();
                 return;
             }
-            result = ExtractCarrierPackage(carrier, start, package, [this] { ProcessMessages(); }, &writeError);
+            result = ExtractCarrierPackage(carrier, start, package, [this] { ProcessMessages(); }, &writeError,
+                                           [this] { return closing_; });
             if (result == TExtractResult::erDone) tempCopies_.Remember(package);
         }
     }
     ProcessMessages();
-    if (result != TExtractResult::erDone) {
-        // A carrier that stopped being readable is named; otherwise the temp package could not be written.
-        ReportCarrierFailure(result == TExtractResult::erReadShort ? AccessDeniedText(CarrierFile)
-                                                                   : WriteFailureText(kPackageName, writeError));
-        return;
-    }
+    if (closing_) return;  // the window closed during the copy: nothing is started
+    if (result != TExtractResult::erDone) return ReportCarrierFailure(ExtractFailureText(result, writeError));
     SetClearEnabled(true);
     Application->Minimize();
-    SystemServices().ShellExecuteFile(Application->Handle(), "open", kPackageName, "", TempDir, SW_SHOWNORMAL);
+    const INT_PTR started =
+        SystemServices().ShellExecuteFile(Application->Handle(), "open", kPackageName, "", TempDir, SW_SHOWNORMAL);
+    if (started <= 32) ShowCaptionedMessage("The package could not be started.\r" + package, MB_OK | MB_ICONERROR);
 }
 
 // Called by "Clear": after a Yes, the carrier is cut back to its own length and the extracted package wiped.
@@ -83,17 +135,18 @@ void TForm1::Clear1Click(TComponent*) {
         return;
     {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenReadWrite);
+        if (!carrier.IsOpen()) return ReportCarrierFailure(CarrierNotOpenedText(carrier.LastError()));
         int64_t length = 0;
-        // The trailer read now counts, and a package must still begin where it points; it never lies beyond
-        // the file, so the carrier only ever gets shorter.
-        if (!carrier.IsOpen() || !FindCarrierPackage(carrier, length)) {
-            ReportCarrierFailure(InvalidCarrierText());
-            return;
-        }
-        if (!carrier.SetSize(length)) {
-            ReportCarrierFailure(WriteFailureText(CarrierFile, carrier.LastError()));
-            return;
-        }
+        const bool unfinished = UnfinishedHide(carrier, length);
+        // The trailer read now counts, and a whole package must still begin where it points; it never lies
+        // beyond the file, so the carrier only ever gets shorter. Every package hidden in turn goes.
+        if (!unfinished && !FindCarrierPackage(carrier, KnownStubSize(), length))
+            return ReportCarrierFailure(InvalidCarrierText());
+        do {
+            if (!carrier.SetSize(length))
+                return ReportCarrierFailure(WriteFailureText(CarrierFile, carrier.LastError()));
+        } while (!unfinished && FindCarrierPackage(carrier, KnownStubSize(), length));
+        if (unfinished) DropHideRecord(CarrierFile);
     }
     ProcessMessages();
     SetClearEnabled(false);

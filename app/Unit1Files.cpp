@@ -1,11 +1,15 @@
 // The file list and folder tree commands: adding files and folders, drops, Remove, Open, sorting, Erase, Refresh.
 #include "app/Unit1.h"
 
+#include <algorithm>
+
 #include "app/payload/DecimalText.h"
+#include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
 #include "app/payload/LocaleSizeText.h"
 #include "app/payload/PathText.h"
 #include "app/shared/MessageBoxes.h"
+#include "app/shared/MessageTexts.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/DropFiles.h"
 #include "toolkit/system/SystemServices.h"
@@ -13,8 +17,8 @@
 
 namespace {
 
-// A dropped path arrives in a buffer of 256 characters: a longer one is not taken.
-constexpr size_t kMaxDroppedPath = 256;
+// Dropped paths are read whole, so one the ANSI calls cannot take is named, never cut.
+constexpr size_t kLongestDroppedPath = 32767;
 constexpr int kRowImage = 6;
 constexpr int kSortGlyph = 7;
 
@@ -49,8 +53,16 @@ void TForm1::UpdateTotals() {
     StatusBar1->SetPanelText(1, UpdateTotalsText(static_cast<size_t>(ListView1->Count()), totalSize_));
 }
 
-// Any length the ANSI calls accept (a folder walk meets paths of up to 259 characters).
+// Any length the ANSI calls accept (a folder walk meets paths of up to 259 characters). What cannot be added
+// is named in one message at the end.
 void TForm1::AddPath(const std::string& path) {
+    walkedFolders_.clear();
+    notAdded_.clear();
+    AddEntry(path);
+    ReportNotAdded();
+}
+
+void TForm1::AddEntry(const std::string& path) {
     if (path.empty()) return;
     TListBatch batch(*ListView1, *StatusBar1);
     if (IsFile(path)) {
@@ -75,8 +87,15 @@ void TForm1::AddFile(const std::string& path) {
     UpdateTotals();
 }
 
-// Every entry below the folder, hidden and system ones included, each subfolder where it is met.
+// Every entry below the folder, hidden and system ones included, each subfolder where it is met. Links and
+// junctions to folders are not followed, and a folder met again (through a link) is not walked again.
 void TForm1::AddFolder(const std::string& path) {
+    TFileIdentity identity;
+    if (ReadFileIdentity(path, identity) == TIdentityRead::irFound) {
+        const std::pair<uint32_t, uint64_t> key(identity.volumeSerial, identity.fileIndex);
+        if (std::find(walkedFolders_.begin(), walkedFolders_.end(), key) != walkedFolders_.end()) return;
+        walkedFolders_.push_back(key);
+    }
     std::string folder = path.back() == '\\' ? path : path + "\\";
     WIN32_FIND_DATAA entry{};
     TFindHandle find(FindFirstFileA((folder + "*.*").c_str(), &entry));
@@ -84,16 +103,48 @@ void TForm1::AddFolder(const std::string& path) {
     do {
         std::string name = entry.cFileName;
         if (name == "." || name == "..") continue;
-        AddPath(folder + name);
+        const DWORD linkedFolder = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY;
+        if ((entry.dwFileAttributes & linkedFolder) == linkedFolder) continue;
+        // A name outside the code page comes back with "?" in it and names nothing.
+        const std::string full = folder + name;
+        if (IsFile(full) || IsFolder(full)) {
+            AddEntry(full);
+        } else {
+            notAdded_.push_back(full);
+        }
     } while (FindNextFileA(find.Get(), &entry));
+}
+
+// One message for every name a drop or walk could not add; the first of many, then their count.
+void TForm1::ReportNotAdded() {
+    if (notAdded_.empty()) return;
+    constexpr size_t kNamed = 20;
+    std::string text = "These files were not added: their names hold letters outside the system's code page, "
+                       "their paths are too long, or they are no longer there.";
+    for (size_t i = 0; i < notAdded_.size() && i < kNamed; ++i) text += "\r" + notAdded_[i];
+    if (notAdded_.size() > kNamed) text += "\r... and " + std::to_string(notAdded_.size() - kNamed) + " more.";
+    notAdded_.clear();
+    ShowCaptionedMessage(text, MB_OK | MB_ICONWARNING);
 }
 
 void TForm1::WMDropFiles(TMessage& message) {
     TDroppedFiles drop(reinterpret_cast<HDROP>(message.WParam));
-    int count = drop.Count();
-    for (int i = 0; i < count; ++i)
-        if (auto path = drop.Path(i, kMaxDroppedPath)) AddPath(*path);
     message.Result = 0;
+    // A dialog that runs or asks holds the window disabled: its run works on the list as it was.
+    if (!IsWindowEnabled(Handle())) return;
+    walkedFolders_.clear();
+    notAdded_.clear();
+    int count = drop.Count();
+    for (int i = 0; i < count; ++i) {
+        const std::optional<std::string> path = drop.Path(i, kLongestDroppedPath);
+        if (!path) continue;
+        if (path->size() < MAX_PATH && (IsFile(*path) || IsFolder(*path))) {
+            AddEntry(*path);
+        } else {
+            notAdded_.push_back(*path);
+        }
+    }
+    ReportNotAdded();
 }
 
 int TForm1::FileRowCount() { return ListView1->Count(); }
@@ -164,12 +215,20 @@ void TForm1::ShellTreeView1DblClick(TComponent*) {
     if (IsFile(ShellTreeView1->Path())) ToolButton2->Click();
 }
 
-// Called by Erase: asks, erases the tree's selected file and reads the tree again.
+// Called by Erase: asks (No by default), erases the tree's selected file and reads the tree again.
 void TForm1::Erase1Click(TComponent*) {
     std::string path = ShellTreeView1->Path();
-    if (!IsFile(path)) return;
+    if (!IsFile(path)) {
+        if (IsFolder(path)) {
+            ShowCaptionedMessage("Erase erases files only; a folder is not erased.\r" + path,
+                                 MB_OK | MB_ICONINFORMATION);
+        } else if (!path.empty()) {
+            ShowCaptionedMessage(NotFoundText(path), MB_OK | MB_ICONERROR);
+        }
+        return;
+    }
     if (ShowCaptionedMessage("Are you sure you want to erase (delete) the selected file:\r" + path,
-                             MB_YESNO | MB_ICONWARNING) == IDNO)
+                             MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return;
     EraseFile(path);
     ToolButton1->Click();

@@ -2,11 +2,11 @@
 #include "app/Unit2.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "app/payload/FileSystem.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/DialogPaths.h"
+#include "app/HideRecord.h"
 #include "app/payload/PathText.h"
 #include "app/shared/RunHooks.h"
 #include "app/MainWindowFiles.h"
@@ -15,7 +15,11 @@
 #include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadWriter.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/ReplacingFile.h"
+#include "app/payload/SecretText.h"
 #include "app/payload/WriteFailure.h"
+#include "app/shared/BusyScope.h"
+#include "stub/StubSize.h"
 #include "toolkit/forms/PlaceControl.h"
 
 TForm2* Form2 = nullptr;
@@ -208,19 +212,24 @@ bool TForm2::InputsValid() {
 
 // Measures every source now, so that the header records the sizes that are then copied, and refuses
 // before anything is written when a source cannot be measured, the header would not fit, or the
-// destination is one of the files the run reads.
+// destination is one of the files the run reads. Remembers each source as measured: the run and the
+// erase compare against it.
 bool TForm2::SourcesUsable(std::vector<THeaderEntry>& entries) {
+    sources_.clear();
     std::vector<std::string> inputs;
     for (int i = 0; i < RowCount(); ++i) {
         const std::string path = ItemFullPath(i);
+        TMeasuredSource source{path, {}};
         int64_t size = 0;
-        if (!MeasureFile(path, size) ||
+        if (ReadFileIdentity(path, source.identity) != TIdentityRead::irFound || !MeasureFile(path, size) ||
+            static_cast<uint64_t>(size) != source.identity.size ||
             CheckHeadEntries({{Row(i).Caption, std::to_string(size)}}) != TPayloadResult::prOk) {
             ShowAccessDenied(*this, path, nullptr);
             return false;
         }
         entries.push_back({Row(i).Caption, std::to_string(size)});
         inputs.push_back(path);
+        sources_.push_back(source);
     }
     if (CheckHeadEntries(entries) != TPayloadResult::prOk) {
         ShowDialogMessage(*this,
@@ -231,6 +240,14 @@ bool TForm2::SourcesUsable(std::vector<THeaderEntry>& entries) {
     }
     if (Mode() != emStandard) inputs.push_back(StubPath());
     return !DestinationIsAnInput(inputs);
+}
+
+// The source is still the file it was when measured: same file, size and last write.
+bool TForm2::SourceUnchanged(size_t index) const {
+    const TMeasuredSource& source = sources_[index];
+    TFileIdentity now;
+    return ReadFileIdentity(source.path, now) == TIdentityRead::irFound && now.IsSameFile(source.identity) &&
+           now.size == source.identity.size && now.written == source.identity.written;
 }
 
 // Creating or appending to the destination must not touch a file the run reads, whatever name
@@ -251,6 +268,23 @@ bool TForm2::DestinationIsAnInput(const std::vector<std::string>& inputs) {
     return true;
 }
 
+// Packages and carriers begin with the stub beside the program: it must be there and whole (a program of
+// StubSize bytes), or nothing is written.
+bool TForm2::StubUsable() {
+    if (Mode() == emStandard) return true;
+    const std::string stubPath = StubPath();
+    TWin32FileStream stub(stubPath, TFileMode::fmOpenRead);
+    if (!stub.IsOpen()) {
+        ShowAccessDenied(*this, stubPath, nullptr);
+        return false;
+    }
+    char start[2] = {};
+    if (stub.Size() == Stub::StubSize && stub.Read(start, 2) == 2 && start[0] == 'M' && start[1] == 'Z') return true;
+    ShowDialogMessage(*this, "The package stub is damaged. Please install Quiverlock again.\r" + stubPath,
+                      kProductCaption, MB_OK | MB_ICONERROR);
+    return false;
+}
+
 bool TForm2::OverwriteConfirmed() {
     const std::string destination = Edit3->Text();
     if (Mode() == emCarrier || !IsFile(destination)) return true;
@@ -263,116 +297,157 @@ bool TForm2::OverwriteConfirmed() {
 }
 
 void TForm2::Button1Click(TComponent*) {
+    if (running_) return;  // a second Enter or click while a run or its erase goes on
+    const TBusyScope busy(running_);
     std::vector<THeaderEntry> entries;
-    if (!InputsValid() || !SourcesUsable(entries) || !OverwriteConfirmed()) return;
+    if (!InputsValid() || !SourcesUsable(entries) || !StubUsable() || !OverwriteConfirmed()) return;
     EnableControls(false);
     Run(entries);
 }
 
-std::unique_ptr<TByteStream> TForm2::OpenDestination(const std::string& path, TFileMode mode) {
-    auto file = std::make_unique<TWin32FileStream>(path, mode);
-    if (!file->IsOpen()) return nullptr;
-    return file;
+std::unique_ptr<TByteStream> TForm2::Intercept(TByteStream&, const std::string&) { return nullptr; }
+
+void TForm2::ReportWriteFailure(uint32_t error) {
+    ShowDialogMessage(*this, WriteFailureText(Edit3->Text(), error), kProductCaption, MB_OK | MB_ICONERROR);
 }
 
-void TForm2::ReportWriteFailure(const TByteStream& destination) {
-    ShowDialogMessage(*this, WriteFailureText(Edit3->Text(), destination.LastError()), kProductCaption,
-                      MB_OK | MB_ICONERROR);
+void TForm2::ReportWriteFailure(const TByteStream& destination) { ReportWriteFailure(destination.LastError()); }
+
+// Reports a copy out of `path` that did not end in prOk (prStopped reports nothing); returns false.
+bool TForm2::ReportCopyFailure(TPayloadResult result, const std::string& path, const TByteStream& destination) {
+    if (result == TPayloadResult::prReadFailed) {
+        ShowAccessDenied(*this, path, nullptr);
+    } else if (result == TPayloadResult::prSizeChanged || result == TPayloadResult::prTruncated) {
+        ShowDialogMessage(*this, "The file changed while it was being encrypted.\r" + path, kProductCaption,
+                          MB_OK | MB_ICONERROR);
+    } else if (result != TPayloadResult::prStopped) {
+        ReportWriteFailure(destination);
+    }
+    return false;
 }
 
-bool TForm2::CopyStub(TByteStream& destination) {
-    const std::string stubPath = StubPath();
-    TWin32FileStream stub(stubPath, TFileMode::fmOpenRead);
-    if (!stub.IsOpen()) {
-        ShowAccessDenied(*this, stubPath, nullptr);
+// Opens a file the run reads and hands it to copy; false, reported, when it cannot be opened or copied.
+bool TForm2::CopyFrom(const std::string& path, const std::function<TPayloadResult(TByteStream&)>& copy,
+                      TByteStream& destination, bool& stopped) {
+    TWin32FileStream file(path, TFileMode::fmOpenRead);
+    if (!file.IsOpen()) {
+        ShowAccessDenied(*this, path, nullptr);
         return false;
     }
+    const std::unique_ptr<TByteStream> intercepted = Intercept(file, path);
+    TBufferedStream buffered(intercepted ? *intercepted : file);
+    const TPayloadResult result = copy(buffered);
+    if (result == TPayloadResult::prStopped) stopped = true;
+    return result == TPayloadResult::prOk || ReportCopyFailure(result, path, destination);
+}
+
+bool TForm2::CopyStub(TByteStream& destination, bool& stopped) {
     TPieceHooks hooks;
     hooks.pieceDone = [](int64_t, int64_t) { LetPendingMessagesRun(); };
-    if (CopyBytes(stub, destination, -1, kPieceSize, hooks) != TPayloadResult::prOk) {
-        ReportWriteFailure(destination);
-        return false;
-    }
-    return true;
+    const auto copy = [&](TByteStream& stub) {
+        return CopyBytes(stub, destination, Stub::StubSize, kPieceSize, hooks);
+    };
+    return CopyFrom(StubPath(), copy, destination, stopped);
 }
 
 bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry>& entries, bool& stopped) {
     TPayloadWriter writer(*QC_blowfish1, destination);
-    if (writer.WriteHead(Edit1->Text(), this, entries) != TPayloadResult::prOk) {
+    const TSecretText password(Edit1->Text());
+    if (writer.WriteHead(password.Text(), this, entries) != TPayloadResult::prOk) {
         ReportWriteFailure(destination);
         return false;
     }
     const TPieceHooks hooks = RunHooks(EncryptStopFlag, *ProgressBar1);
-    const int count = static_cast<int>(entries.size());
-    for (int i = 0; i < count; ++i) {
-        Label5->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + Row(i).Caption);
-        const std::string path = ItemFullPath(i);
-        TPayloadResult result = TPayloadResult::prReadFailed;
-        {
-            TWin32FileStream source(path, TFileMode::fmOpenRead);
-            if (!source.IsOpen()) {
-                ShowAccessDenied(*this, path, nullptr);
-                return false;
-            }
-            TBufferedStream buffered(source);
-            result = writer.WriteContents(buffered, hooks);
-        }
-        if (result == TPayloadResult::prStopped) {
-            stopped = true;
-            return false;
-        }
-        if (result == TPayloadResult::prSizeChanged) {
-            ShowDialogMessage(*this, "The file changed while it was being encrypted.\r" + path, kProductCaption,
-                              MB_OK | MB_ICONERROR);
-            return false;
-        }
-        if (result != TPayloadResult::prOk) {
-            ReportWriteFailure(destination);
-            return false;
-        }
+    const size_t count = sources_.size();
+    for (size_t i = 0; i < count; ++i) {
+        Label5->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + entries[i].name);
+        const auto copy = [&](TByteStream& source) { return writer.WriteContents(source, hooks); };
+        if (!CopyFrom(sources_[i].path, copy, destination, stopped)) return false;
         LetPendingMessagesRun();
+    }
+    // A file that grew or was rewritten, during its copy or since, is not what the container holds.
+    for (size_t i = 0; i < count; ++i) {
+        if (!SourceUnchanged(i)) return ReportCopyFailure(TPayloadResult::prSizeChanged, sources_[i].path, destination);
     }
     return true;  // the writer scrubs the cipher as it goes
 }
 
-void TForm2::Run(const std::vector<THeaderEntry>& entries) {
-    const TEncryptMode mode = Mode();
-    const std::string destinationPath = Edit3->Text();
-    bool stopped = false;
+// Writes a standard container or a package beside the destination and puts it in the destination's place
+// only when whole: a run that fails or stops leaves the destination as it was.
+bool TForm2::WriteNewFile(const std::vector<THeaderEntry>& entries, bool& stopped) {
+    const std::string path = Edit3->Text();
+    TReplacingFile output(path);
+    if (!output.IsOpen()) {
+        ShowAccessDenied(*this, path, kProductCaption);
+        return false;
+    }
     bool written = false;
     {
-        const std::unique_ptr<TByteStream> file =
-            OpenDestination(destinationPath, mode == emCarrier ? TFileMode::fmOpenWrite : TFileMode::fmCreate);
-        std::optional<TBufferedStream> buffer;  // gathers the pieces into large writes
-        if (file) buffer.emplace(*file);
-        TByteStream* const destination = buffer ? &*buffer : nullptr;
-        const int64_t carrierLength = destination ? destination->Size() : -1;
-        if (!destination || !destination->Seek(carrierLength)) {
-            ShowAccessDenied(*this, destinationPath, kProductCaption);
-        } else if (mode == emCarrier && !CarrierLengthFits(carrierLength)) {
-            ShowDialogMessage(*this,
-                              "The carrier file is too large: files can be hidden only in a file of less than "
-                              "10,000,000,000 bytes.\r" + destinationPath,
-                              kProductCaption, MB_OK | MB_ICONERROR);
-        } else {
-            written = (mode == emStandard || CopyStub(*destination)) && WriteFiles(*destination, entries, stopped);
-            if (written && mode == emCarrier && !WriteCarrierTrailer(*destination, carrierLength)) {
-                written = false;
-                ReportWriteFailure(*destination);
-            }
-            if (written && !buffer->Flush()) {
-                written = false;
-                ReportWriteFailure(*destination);
-            }
-            // A carrier is the user's own file: a run that ends early cuts off what it appended.
-            if (!written && mode == emCarrier && !destination->SetSize(carrierLength)) {
-                ShowDialogMessage(*this,
-                                  "The carrier file could not be cut back to its own length: it still holds part "
-                                  "of a package.\r" + destinationPath,
-                                  kProductCaption, MB_OK | MB_ICONERROR);
-            }
+        const std::unique_ptr<TByteStream> intercepted = Intercept(output.Stream(), path);
+        TBufferedStream buffer(intercepted ? *intercepted : output.Stream());  // gathers pieces into large writes
+        written = (Mode() == emStandard || CopyStub(buffer, stopped)) && WriteFiles(buffer, entries, stopped);
+        if (written && !buffer.Flush()) {
+            written = false;
+            ReportWriteFailure(buffer);
         }
     }
+    if (written && !output.Commit()) {
+        written = false;
+        ReportWriteFailure(output.LastError());
+    }
+    return written;
+}
+
+// Appends stub, payload and trailer to the carrier; a run that ends early cuts off what it appended.
+bool TForm2::WriteIntoCarrier(const std::vector<THeaderEntry>& entries, bool& stopped) {
+    const std::string path = Edit3->Text();
+    TWin32FileStream file(path, TFileMode::fmOpenWrite);
+    const std::unique_ptr<TByteStream> intercepted = file.IsOpen() ? Intercept(file, path) : nullptr;
+    TBufferedStream buffer(intercepted ? *intercepted : file);
+    const int64_t carrierLength = file.IsOpen() ? buffer.Size() : -1;
+    if (!file.IsOpen() || !buffer.Seek(carrierLength)) {
+        ShowAccessDenied(*this, path, kProductCaption);
+        return false;
+    }
+    if (!CarrierLengthFits(carrierLength)) {
+        ShowDialogMessage(*this,
+                          "The carrier file is too large: files can be hidden only in a file of less than "
+                          "10,000,000,000 bytes.\r" + path,
+                          kProductCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    if (!WriteHideRecord(path, carrierLength)) {
+        // Without the record a hide cut short (a crash, a kill) could not be undone.
+        ShowDialogMessage(*this, "The carrier file could not be prepared: its record \"" + HideRecordPath(path) +
+                                     "\" could not be written, or is left from a hide that did not finish "
+                                     "(Clear the carrier first).",
+                          kProductCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    bool written = CopyStub(buffer, stopped) && WriteFiles(buffer, entries, stopped);
+    if (written && !WriteCarrierTrailer(buffer, carrierLength)) {
+        written = false;
+        ReportWriteFailure(buffer);
+    }
+    if (written && !buffer.Flush()) {
+        written = false;
+        ReportWriteFailure(buffer);
+    }
+    // A carrier is the user's own file: it gets its own length back.
+    if (!written && !buffer.SetSize(carrierLength)) {
+        ShowDialogMessage(*this,
+                          "The carrier file could not be cut back to its own length: it still holds part of a "
+                          "package.\r" + path,
+                          kProductCaption, MB_OK | MB_ICONERROR);
+    } else {
+        DropHideRecord(path);  // whole, or back at its own length
+    }
+    return written;
+}
+
+void TForm2::Run(const std::vector<THeaderEntry>& entries) {
+    bool stopped = false;
+    const bool written = Mode() == emCarrier ? WriteIntoCarrier(entries, stopped) : WriteNewFile(entries, stopped);
     LetPendingMessagesRun();
     if (!written) {
         EnableControls(true);
@@ -380,8 +455,8 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
         return;
     }
     ProgressBar1->SetPosition(0);
+    OfferErase(Edit3->Text());
     EnableControls(true);
-    OfferErase(destinationPath);
     Close();
 }
 
@@ -394,11 +469,23 @@ bool TForm2::ContainerOnDisk(const std::string& path) {
     return false;
 }
 
+// Erases the files this run encrypted, as they were encrypted; a file changed since is kept and named.
 void TForm2::OfferErase(const std::string& container) {
     const int answer = ShowDialogMessage(
         *this, "The file(s) has been successfully encrypted!\r\rDo you want to erase (delete) the source files?",
         kProductCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
     if (answer != IDYES || !ContainerOnDisk(container)) return;
-    for (int i = 0; i < RowCount(); ++i) MainWindowFiles->EraseFile(ItemFullPath(i));
+    std::string kept;
+    for (size_t i = 0; i < sources_.size(); ++i) {
+        if (SourceUnchanged(i)) {
+            MainWindowFiles->EraseFile(sources_[i].path);
+        } else {
+            kept += "\r" + sources_[i].path;
+        }
+    }
     LetPendingMessagesRun();
+    if (!kept.empty()) {
+        ShowDialogMessage(*this, "These files changed after they were encrypted and were not erased:" + kept,
+                          kProductCaption, MB_OK | MB_ICONWARNING);
+    }
 }

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/payload/ByteStream.h"
+#include "app/payload/FileIdentity.h"
+#include "app/payload/PayloadFormat.h"
 #include "app/payload/Header.h"
 #include "cipher/Blowfish.h"
 #include "toolkit/controls/BitBtn.h"
@@ -74,24 +77,42 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
-    // Opens the file the run writes into; nullptr when it cannot be opened. Tests put their own stream here.
-    virtual std::unique_ptr<TByteStream> OpenDestination(const std::string& path, TFileMode mode);
+    // A stream the run reads or writes the file at path through instead of the file itself (sources, stub,
+    // destination); nullptr: the file itself. Tests put failing or changing streams here.
+    virtual std::unique_ptr<TByteStream> Intercept(TByteStream& file, const std::string& path);
 
 private:
+    // A source as the run measured it.
+    struct TMeasuredSource {
+        std::string path;
+        TFileIdentity identity;
+    };
+
     bool InputsValid();
     bool SourcesUsable(std::vector<THeaderEntry>& entries);
+    bool SourceUnchanged(size_t index) const;
     bool DestinationIsAnInput(const std::vector<std::string>& inputs);
+    bool StubUsable();
     bool OverwriteConfirmed();
     void Run(const std::vector<THeaderEntry>& entries);
+    bool WriteNewFile(const std::vector<THeaderEntry>& entries, bool& stopped);
+    bool WriteIntoCarrier(const std::vector<THeaderEntry>& entries, bool& stopped);
     // "File access denied." and the destination, or the system's reason when its disk is full.
+    void ReportWriteFailure(uint32_t error);
     void ReportWriteFailure(const TByteStream& destination);
-    bool CopyStub(TByteStream& destination);
+    bool ReportCopyFailure(TPayloadResult result, const std::string& path, const TByteStream& destination);
+    bool CopyFrom(const std::string& path, const std::function<TPayloadResult(TByteStream&)>& copy,
+                  TByteStream& destination, bool& stopped);
+    bool CopyStub(TByteStream& destination, bool& stopped);
     bool WriteFiles(TByteStream& destination, const std::vector<THeaderEntry>& entries, bool& stopped);
     bool ContainerOnDisk(const std::string& path);
     void OfferErase(const std::string& container);
     // The file of row i: its folder and name.
     std::string ItemFullPath(int index) const;
     void ShowInfo(const std::string& text, TWinControl* focus);
+
+    std::vector<TMeasuredSource> sources_;  // the files of the current run, in header order
+    bool running_ = false;                  // a run, or its erase, is going on
 };
 
 extern TForm2* Form2;

@@ -12,7 +12,10 @@
 #include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadReader.h"
 #include "app/payload/Win32FileStream.h"
+#include "app/payload/ReplacingFile.h"
+#include "app/payload/SecretText.h"
 #include "app/payload/WriteFailure.h"
+#include "app/shared/BusyScope.h"
 #include "toolkit/forms/PlaceControl.h"
 
 TForm5* Form5 = nullptr;
@@ -22,6 +25,13 @@ namespace {
 
 TLabel* PlaceLabel(TForm5* form, int left, int top, const std::string& caption) {
     return PlaceControl<TLabel>(form, form, left, top, 65, 13, caption);
+}
+
+// The path less the extension of its file name; the whole path when the name has none.
+std::string WithoutExtension(const std::string& path) {
+    const std::string name = BareFileName(path);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? path : DropLast(path, name.size() - dot);
 }
 
 }  // namespace
@@ -87,7 +97,7 @@ void TForm5::EnableControls(bool enabled) {
 
 void TForm5::FormActivate(TComponent*) {
     EnableControls(true);
-    Edit2->SetText(DropLast(Edit1->Text(), 4));
+    Edit2->SetText(WithoutExtension(Edit1->Text()));
     Edit3->SetText("");
     CheckBox1->SetChecked(false);
     Edit3->SetFocus();
@@ -128,13 +138,19 @@ void TForm5::EndRun(const std::string& text, const char* caption) {
     EnableControls(true);
 }
 
+std::unique_ptr<TByteStream> TForm5::Intercept(TByteStream&, const std::string&) { return nullptr; }
+
 void TForm5::Button2Click(TComponent*) {
-    const std::string password = Edit3->Text();
-    if (TrimBlanks(password).empty()) {
+    if (running_) return;  // a second Enter or click while a run goes on
+    const TBusyScope busy(running_);
+    // Blanks are a password the Encrypt dialog accepts; only an empty field is refused.
+    const TSecretText password(Edit3->Text());
+    if (password.Text().empty()) {
         ShowDialogMessage(*this, kEnterPassword, kProductCaption, MB_OK | MB_ICONINFORMATION);
         Edit3->SetFocus();
         return;
     }
+    std::vector<std::string> skipped;
     bool done = false;
     {
         const std::string source = Edit1->Text();
@@ -143,9 +159,10 @@ void TForm5::Button2Click(TComponent*) {
             ShowAccessDenied(*this, source, kProductCaption);
             return;
         }
-        TBufferedStream buffered(container);
+        const std::unique_ptr<TByteStream> intercepted = Intercept(container, source);
+        TBufferedStream buffered(intercepted ? *intercepted : container);
         TPayloadReader reader(*QC_blowfish1, buffered, 0);  // scrubs the cipher on every way out
-        if (reader.CheckPassword(password, this) != TPayloadResult::prOk) {
+        if (reader.CheckPassword(password.Text(), this) != TPayloadResult::prOk) {
             ShowDialogMessage(*this, kWrongPassword, kProductCaption, MB_OK | MB_ICONERROR);
             Edit3->SetFocus();
             Edit3->SelectAll();
@@ -165,17 +182,60 @@ void TForm5::Button2Click(TComponent*) {
             return;
         }
         EnableControls(false);
-        done = ExtractAll(reader);
+        done = ExtractAll(reader, skipped);
     }
     if (!done) return;
-    ShowDialogMessage(*this, "The file(s) has been successfully decrypted!", kProductCaption,
-                      MB_OK | MB_ICONINFORMATION);
+    if (skipped.empty()) {
+        ShowDialogMessage(*this, "The file(s) has been successfully decrypted!", kProductCaption,
+                          MB_OK | MB_ICONINFORMATION);
+    } else {
+        ShowDialogMessage(*this, "The other file(s) has been successfully decrypted." + NotDecrypted(skipped),
+                          kProductCaption, MB_OK | MB_ICONWARNING);
+    }
     Close();
 }
 
+// "Not decrypted:" and the names, each on a line of its own, after an empty line.
+std::string TForm5::NotDecrypted(const std::vector<std::string>& names) {
+    std::string text = "\r\rNot decrypted:";
+    for (const std::string& name : names) text += "\r" + name;
+    return text;
+}
+
+// A certain refusal for the entry's path (unusable entry, the container itself), before any question;
+// empty when there is none.
+std::string TForm5::Refusal(TPayloadReader& reader, size_t index, const std::string& path) {
+    // A name that would leave the folder, or a size that is no byte count, is never written.
+    if (!reader.CanExtract(index)) return AccessDeniedText(path);
+    // Replacing a file that is the container under another name would destroy what is being read.
+    const TAlias alias = FindAlias(path, {Edit1->Text()});
+    if (alias.result == TAliasResult::arNone) return std::string();
+    return alias.result == TAliasResult::arSame
+               ? AccessDeniedText(path) + "\rThe source file \"" + alias.path + "\" is this same file."
+               : AccessDeniedText(alias.path);
+}
+
+// Decrypts entry index into a new file beside path and puts it in path's place when whole.
+TPayloadResult TForm5::ExtractOne(TPayloadReader& reader, size_t index, const std::string& path,
+                                  const TPieceHooks& hooks, uint32_t& error) {
+    TReplacingFile output(path);
+    TPayloadResult result = TPayloadResult::prWriteFailed;
+    if (output.IsOpen()) {
+        const std::unique_ptr<TByteStream> intercepted = Intercept(output.Stream(), path);
+        TByteStream& file = intercepted ? *intercepted : output.Stream();
+        TBufferedStream buffered(file);
+        result = reader.Extract(index, buffered, hooks);
+        if (result == TPayloadResult::prOk && !buffered.Flush()) result = TPayloadResult::prWriteFailed;
+        error = file.LastError();
+    }
+    if (result == TPayloadResult::prOk && !output.Commit()) result = TPayloadResult::prWriteFailed;
+    if (error == 0) error = output.LastError();
+    return result;
+}
+
 // Writes every entry into the destination folder; false when the run ended early (the dialog then
-// open and enabled, or closed after a stop).
-bool TForm5::ExtractAll(TPayloadReader& reader) {
+// open and enabled, or closed after a stop). skipped gets the entries answered No.
+bool TForm5::ExtractAll(TPayloadReader& reader, std::vector<std::string>& skipped) {
     const std::vector<TPayloadEntry>& entries = reader.Entries();
     ListBox1->Items().Clear();
     ListBox2->Items().Clear();
@@ -186,53 +246,46 @@ bool TForm5::ExtractAll(TPayloadReader& reader) {
     const TPieceHooks hooks = RunHooks(DecryptStopFlag, *ProgressBar1);
     const std::string folder = Edit2->Text();
     const size_t count = entries.size();
+    // The entries a failure at i leaves unwritten: those skipped, this one and the rest.
+    const auto unwritten = [&](size_t i) {
+        std::vector<std::string> names = skipped;
+        for (size_t j = i; j < count; ++j) names.push_back(entries[j].name);
+        return NotDecrypted(names);
+    };
     for (size_t i = 0; i < count; ++i) {
         const std::string path = JoinPath(folder, entries[i].name);
         Label4->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + entries[i].name);
-        // A name that would leave the folder, or a size that is no byte count, is never written.
-        if (!reader.CanExtract(i)) {
-            EndRun(AccessDeniedText(path), kProductCaption);
+        const std::string refusal = Refusal(reader, i, path);
+        if (!refusal.empty()) {
+            EndRun(refusal + unwritten(i), kProductCaption);
             return false;
         }
         if (IsFile(path)) {
             const int answer = ShowDialogMessage(
                 *this, AlreadyExistsQuestion(path, "Overwrite the existing file?"), kProductCaption,
                 MB_YESNOCANCEL | MB_ICONQUESTION);
-            if (answer == IDNO) continue;
+            if (answer == IDNO) {
+                skipped.push_back(entries[i].name);
+                continue;
+            }
             if (answer != IDYES) {
                 EnableControls(true);
                 return false;
             }
         }
-        // Emptying a file that is the container under another name would destroy what is being read.
-        const TAlias alias = FindAlias(path, {Edit1->Text()});
-        if (alias.result != TAliasResult::arNone) {
-            EndRun(alias.result == TAliasResult::arSame
-                       ? AccessDeniedText(path) + "\rThe source file \"" + alias.path + "\" is this same file."
-                       : AccessDeniedText(alias.path),
-                   kProductCaption);
-            return false;
-        }
-        TPayloadResult result = TPayloadResult::prWriteFailed;
         uint32_t error = 0;
-        {
-            TWin32FileStream output(path, TFileMode::fmCreate);
-            TBufferedStream buffered(output);
-            if (output.IsOpen()) result = reader.Extract(i, buffered, hooks);
-            if (result == TPayloadResult::prOk && !buffered.Flush()) result = TPayloadResult::prWriteFailed;
-            error = output.LastError();
-        }
+        const TPayloadResult result = ExtractOne(reader, i, path, hooks, error);
         if (result == TPayloadResult::prStopped) {
             EnableControls(true);
             Close();
             return false;
         }
-        if (result == TPayloadResult::prTruncated) {
-            EndRun("The container ends before the end of this file:\r" + path, kProductCaption);
-            return false;
-        }
         if (result != TPayloadResult::prOk) {
-            EndRun(WriteFailureText(path, error), kProductCaption);
+            const std::string text =
+                result == TPayloadResult::prTruncated    ? "The container ends before the end of this file:\r" + path
+                : result == TPayloadResult::prReadFailed ? AccessDeniedText(Edit1->Text())
+                                                         : WriteFailureText(path, error);
+            EndRun(text + unwritten(i), kProductCaption);
             return false;
         }
         LetPendingMessagesRun();

@@ -2,7 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "app/payload/ByteStream.h"
+#include "app/payload/PayloadFormat.h"
+#include "app/payload/PieceCopy.h"
 
 #include "cipher/Blowfish.h"
 #include "toolkit/controls/Button.h"
@@ -61,11 +67,20 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
+    // A stream the run reads the container or writes an output file through instead of the file itself;
+    // nullptr: the file itself. Tests put failing streams here.
+    virtual std::unique_ptr<TByteStream> Intercept(TByteStream& file, const std::string& path);
 
 private:
     // Reports a failure and ends the run with the dialog open.
     void EndRun(const std::string& text, const char* caption);
-    bool ExtractAll(TPayloadReader& reader);
+    static std::string NotDecrypted(const std::vector<std::string>& names);
+    std::string Refusal(TPayloadReader& reader, size_t index, const std::string& path);
+    TPayloadResult ExtractOne(TPayloadReader& reader, size_t index, const std::string& path,
+                              const TPieceHooks& hooks, uint32_t& error);
+    bool ExtractAll(TPayloadReader& reader, std::vector<std::string>& skipped);
+
+    bool running_ = false;  // a run is going on
 };
 
 extern TForm5* Form5;

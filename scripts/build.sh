@@ -2,7 +2,7 @@
 # Configures and builds one of the two builds: build.sh host|win [extra cmake args].
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-kind=$1; shift
+kind=${1:-}; shift || true
 out=${QVL_BUILD_DIR:-$root/build}/$kind
 case "$kind" in
   host) cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null ;;

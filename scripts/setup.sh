@@ -107,10 +107,10 @@ end_wine() {
   wineserver -w
 }
 
-# One Wine prefix for the project, inside the build tree.
-export WINEPREFIX="$root/build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+# One Wine prefix for the project: build/wineprefix unless WINEPREFIX is set.
+. "$root/scripts/wine-env.sh"  # WINEPREFIX as every script has it
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$root/build"
+  mkdir -p "$(dirname "$WINEPREFIX")"
   echo "Creating the Wine prefix in $WINEPREFIX ..."
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1 || true
   end_wine

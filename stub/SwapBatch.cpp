@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
+#include "stub/StubTexts.h"
+
 namespace Stub {
 
-std::string SwapBatchText(const std::string& name) {
+std::string SwapBatchText(const std::string& name, int attempts) {
     const bool delayed = name.find('%') != std::string::npos;
     const auto value = [delayed](const char* variable) {
         const std::string mark = delayed ? "!" : "%";
@@ -24,9 +26,12 @@ std::string SwapBatchText(const std::string& name) {
         "move /y " + newPackage + " " + oldPackage + " >nul 2>&1 && if exist " + oldPackage + " if not exist " +
             newPackage + " goto done",
         "set /a n+=1",
-        "if %n% geq " + std::to_string(kSwapAttempts) + " goto done",
+        "if %n% geq " + std::to_string(attempts) + " goto failed",
         "ping -n 2 127.0.0.1 >nul",
         "goto wait",
+        ":failed",
+        "del " + newPackage + " >nul 2>&1",
+        std::string("start \"\" ") + oldPackage + " " + kSwapFailedSwitch,
         ":done",
         "endlocal",
         "popd",

@@ -20,7 +20,7 @@ constexpr const char* kSwapOldVariable = "QVL_SWAP_OLD";
 // files stay. A name holding "%" is read through delayed expansion, since some interpreters (Wine's) expand
 // the value of a variable a second time; the others are read with it off, so a "!" stays a "!". (Wine's
 // interpreter therefore misreads a name holding both; Windows' expands once either way.)
-std::string SwapBatchText(const std::string& name);
+std::string SwapBatchText(const std::string& name, int attempts = kSwapAttempts);
 
 // Sets the two variables for the batch started next from this process; false when the system refused.
 bool SetSwapNames(const std::string& name);

@@ -9,6 +9,7 @@
 #include "app/payload/EraseFile.h"
 #include "app/payload/Header.h"
 #include "app/payload/PayloadReader.h"
+#include "app/payload/ReplacingFile.h"
 #include "app/payload/Win32FileStream.h"
 #include "appearance/AltKeyFix.h"
 #include "cipher/Blowfish.h"
@@ -113,6 +114,8 @@ private:
     void WMDropFiles(TMessage& message);
     // Closes now, or once the running command has stopped.
     void RequestClose();
+    // Lets go of the package and erases this run's temp copies, saying which stay because they are in use.
+    void ReleasePackage();
 
     // The row was read from the package header (dropped rows come after those).
     bool PackedRow(int row) const { return row >= 0 && static_cast<size_t>(row) < packedRows_; }
@@ -126,6 +129,9 @@ private:
     bool ExtractRow(int row, const std::string& destination);
     // Ends a failed command with "File access denied." for the path.
     void ReportDenied(const std::string& path);
+    // Ends a failed write of path: the folder too long, the disk full (the system's reason), else access denied.
+    void ReportWriteFailure(const std::string& path, uint32_t error);
+    bool SaveRow(int row, const std::string& destination);
     // The package is still open and no close waits for the command: checked after every dialog.
     bool CommandGoesOn() const;
     // Asks whether the existing file at path may be replaced; false for No or when the command must end.
@@ -147,10 +153,14 @@ private:
     static TSwapFiles SwapFilesOf(const std::string& package);
     bool SwapCanStart(TSwapFiles& files);
     bool KeptEntries(const std::vector<int>& kept, const std::string& shownPath, std::vector<THeaderEntry>& entries);
-    // Writes the new package at path; false (reported as shownPath) when it could not.
-    bool WriteReducedPackage(const std::string& path, const std::string& shownPath,
+    // Where the payload ends in the package file; -1 when a row's size is unusable.
+    int64_t PayloadEnd() const;
+    TPayloadResult CopyTail(TByteStream& output, const TPieceHooks& hooks);
+    // Writes the new package into file; false (reported as shownPath) when it could not.
+    bool WriteReducedPackage(TReplacingFile& file, const std::string& shownPath,
                              const std::vector<THeaderEntry>& entries, const std::vector<int>& kept);
-    bool WriteAndStartSwap(const TSwapFiles& files, const std::vector<int>& kept);
+    bool WriteSwapFiles(const TSwapFiles& files, const std::vector<int>& kept);
+    bool StartSwap(const TSwapFiles& files);
 
     // TEraseHost: the stub erases silently.
     void ProcessMessages() override;

@@ -6,6 +6,8 @@
 #include "app/payload/FileIdentity.h"
 #include "app/payload/FileSystem.h"
 #include "app/payload/PathText.h"
+#include "app/shared/MessageBoxes.h"
+#include "stub/StubTexts.h"
 #include "toolkit/system/DropFiles.h"
 
 namespace Stub {
@@ -16,6 +18,8 @@ constexpr size_t kDropPathLimit = 256;  // the longest dropped path taken; a lon
 
 void TForm1::WMDropFiles(TMessage& message) {
     TDroppedFiles drop(reinterpret_cast<HDROP>(message.WParam));
+    message.Result = 0;
+    if (!PackageOpen()) return;  // closing: a copy made now would never be erased
     const int count = drop.Count();
     for (int i = 0; i < count; ++i) {
         const std::optional<std::string> path = drop.Path(i, kDropPathLimit);
@@ -39,7 +43,6 @@ void TForm1::WMDropFiles(TMessage& message) {
         }
     }
     UpdateTotals();
-    message.Result = 0;
 }
 
 void TForm1::FormClose(TComponent*, TCloseAction& action) {
@@ -47,11 +50,16 @@ void TForm1::FormClose(TComponent*, TCloseAction& action) {
         action = caNone;
         return;
     }
+    ReleasePackage();
+}
+
+void TForm1::ReleasePackage() {
+    if (HandleAllocated()) DragAcceptFiles(Handle(), FALSE);
     reader_.reset();  // scrubs the cipher
     package_.reset();
-    // Only what this run wrote into the temp folder, and only while it is still that file.
-    copies_.EraseAll(*this);
-    if (HandleAllocated()) DragAcceptFiles(Handle(), FALSE);
+    // Only what this run wrote into the temp folder, by the names it wrote.
+    const std::vector<std::string> left = copies_.EraseAll(*this);
+    if (!left.empty()) ShowDialogMessage(*this, CopiesLeftText(left), kProductCaption, MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace Stub

@@ -5,6 +5,8 @@
 #include "app/payload/FileSystem.h"
 #include "app/payload/Header.h"
 #include "app/payload/PathText.h"
+#include "app/payload/ReplacingFile.h"
+#include "app/payload/WriteFailure.h"
 #include "app/shared/BusyScope.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/shared/RunHooks.h"
@@ -39,6 +41,16 @@ void TForm1::ReportDenied(const std::string& path) {
     ShowAccessDenied(*this, path, kProductCaption);
 }
 
+void TForm1::ReportWriteFailure(const std::string& path, uint32_t error) {
+    if (error == ERROR_FILENAME_EXCED_RANGE) {
+        ShowDialogMessage(*this, FolderTooLongText(RowFolder(path)), kProductCaption, MB_OK | MB_ICONERROR);
+    } else if (IsDiskFull(error)) {
+        ShowDialogMessage(*this, WriteFailureText(path, error), kProductCaption, MB_OK | MB_ICONERROR);
+    } else {
+        ReportDenied(path);
+    }
+}
+
 bool TForm1::ExtractRow(int row, const std::string& destination) {
     ProgressBar1->SetPosition(0);
     // Nothing is created for a row that cannot be read whole, or over the package under any of its names.
@@ -47,25 +59,36 @@ bool TForm1::ExtractRow(int row, const std::string& destination) {
         return false;
     }
     TPayloadResult result = TPayloadResult::prWriteFailed;
+    uint32_t error = 0;
     {
-        TWin32FileStream output(destination, TFileMode::fmCreate);
-        if (!output.IsOpen()) {
-            ReportDenied(destination);
-            return false;
+        // Written beside the destination: a file it replaces stays as it was unless the new one is whole.
+        TReplacingFile output(destination);
+        if (output.IsOpen()) {
+            result = reader_->Extract(static_cast<size_t>(row), output.Stream(), RunHooks(stopRequested_, *ProgressBar1));
+            error = output.Stream().LastError();
+            if (result == TPayloadResult::prOk && !output.Commit()) {
+                result = TPayloadResult::prWriteFailed;
+                error = output.LastError();
+            }
+        } else {
+            error = output.LastError();
         }
-        result = reader_->Extract(static_cast<size_t>(row), output, RunHooks(stopRequested_, *ProgressBar1));
     }
     LetPendingMessagesRun();
     ProgressBar1->SetPosition(0);
     if (result == TPayloadResult::prOk) return true;
-    DeleteFileA(destination.c_str());  // an incomplete file is no copy of the packed one
-    if (result != TPayloadResult::prStopped) ReportDenied(destination);
+    if (result == TPayloadResult::prReadFailed) {
+        ReportDenied(packagePath_);
+    } else if (result != TPayloadResult::prStopped) {
+        ReportWriteFailure(destination, error);
+    }
     return false;
 }
 
 void TForm1::LaunchRow(int row) {
-    const std::string name = ListView1->Row(row).Caption;
-    SystemServices().ShellExecuteFile(Handle(), "", name, "", TempDir, SW_SHOWNORMAL);
+    // By its full path: a file of the same name in the working folder or beside the package is not the copy.
+    const std::string copy = TempDir + ListView1->Row(row).Caption;
+    SystemServices().ShellExecuteFile(Handle(), "", copy, "", TempDir, SW_SHOWNORMAL);
 }
 
 bool TForm1::CommandGoesOn() const { return PackageOpen() && !stopRequested_; }
@@ -91,7 +114,8 @@ bool TForm1::LaunchDroppedRow(int row) {
 bool TForm1::LaunchPackedRow(int row) {
     const std::string name = ListView1->Row(row).Caption;
     const std::string copy = TempDir + name;
-    if (UserFileInTemp(name) || DroppedName(name) || FindAlias(copy, {packagePath_}).result != TAliasResult::arNone) {
+    if (!RowInPackage(row) || UserFileInTemp(name) || DroppedName(name) ||
+        FindAlias(copy, {packagePath_}).result != TAliasResult::arNone) {
         ReportDenied(copy);
         return false;
     }
@@ -124,18 +148,34 @@ void TForm1::SpeedButton1Click(TComponent*) {
     if (closeRequested_) Close();
 }
 
+// Decrypts the packed row to the destination, asking first when a file is there; No skips the row. False when
+// the command ends.
+bool TForm1::SaveRow(int row, const std::string& destination) {
+    if (FindAlias(destination, {packagePath_}).result != TAliasResult::arNone) {
+        ReportDenied(destination);
+        return false;
+    }
+    if (IsFile(destination) && !OverwriteAgreed(destination)) return CommandGoesOn();
+    return ExtractRow(row, destination);
+}
+
 void TForm1::SpeedButton2Click(TComponent*) {
     if (busy_ || !PackageOpen()) return;
     const std::vector<int> rows = SelectedRows();
     if (rows.empty()) return;
+    for (int row : rows) {
+        if (!PackedRow(row)) {  // said before any dialog opens
+            ShowDialogMessage(*this, NotInPackageText(ListView1->Row(row).Caption), kProductCaption,
+                              MB_OK | MB_ICONERROR);
+            return;
+        }
+    }
     std::vector<std::string> destinations;
     if (rows.size() == 1) {
         SaveDialog1->FileName = ListView1->Row(rows[0]).Caption;
         // A close handled while a dialog is up ends the command.
         if (!SaveDialog1->Execute() || !PackageOpen()) return;
-        const std::string chosen = SaveDialog1->FileName;
-        if (IsFile(chosen) && !OverwriteAgreed(chosen)) return;
-        destinations.push_back(chosen);
+        destinations.push_back(SaveDialog1->FileName);
     } else {
         const std::optional<std::string> folder = SystemServices().BrowseForFolder(Handle(), kSelectDestinationFolder);
         if (!folder || folder->empty() || !PackageOpen()) return;
@@ -143,14 +183,8 @@ void TForm1::SpeedButton2Click(TComponent*) {
     }
     {
         TBusyScope busy(busy_, stopRequested_);
-        for (size_t i = 0; i < rows.size(); ++i) {
-            if (!PackedRow(rows[i])) {
-                ShowDialogMessage(*this, NotInPackageText(ListView1->Row(rows[i]).Caption), kProductCaption,
-                                  MB_OK | MB_ICONERROR);
-                break;
-            }
-            if (!ExtractRow(rows[i], destinations[i])) break;
-        }
+        for (size_t i = 0; i < rows.size() && CommandGoesOn(); ++i)
+            if (!SaveRow(rows[i], destinations[i])) break;
     }
     if (closeRequested_) Close();
 }

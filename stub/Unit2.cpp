@@ -48,7 +48,7 @@ void TForm2::FormKeyDown(TComponent*, std::uint16_t& key, TShiftState) {
 }
 
 void TForm2::Button1Click(TComponent*) {
-    if (TrimBlanks(Edit1->Text()).empty()) {
+    if (Edit1->Text().empty()) {  // blanks are a password the Encrypt dialog accepts
         ShowDialogMessage(*this, kEnterPassword, kErrorCaption, MB_OK | MB_ICONERROR);
         Edit1->SetFocus();
         return;

@@ -2,14 +2,22 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 
+#include "stub/StubTexts.h"
 #include "stub/Unit1.h"
 #include "stub/Unit2.h"
 #include "toolkit/system/Application.h"
 #include "toolkit/system/ProgramGuard.h"
+#include "toolkit/system/SystemServices.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return RunGuarded("Quiverlock", [] {
+        // Started by the swap batch of a Delete that could not replace this package: only say so.
+        if (strstr(GetCommandLineA(), Stub::kSwapFailedSwitch) != nullptr) {
+            SystemServices().ShowMessageBox(nullptr, Stub::kSwapFailed, kProductCaption, MB_OK | MB_ICONERROR);
+            return;
+        }
         TApplication application;
         application.Initialize();
         application.SetTitle("Quiverlock");

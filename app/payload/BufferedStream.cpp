@@ -100,4 +100,6 @@ bool TBufferedStream::SetSize(int64_t size) {
     return inner_.SetSize(size) && positioned;
 }
 
+bool TBufferedStream::ReadFailed() const { return inner_.ReadFailed(); }
+
 uint32_t TBufferedStream::LastError() const { return inner_.LastError(); }

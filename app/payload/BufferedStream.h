@@ -27,6 +27,7 @@ public:
     int64_t Position() const override;
     int64_t Size() const override;
     bool SetSize(int64_t size) override;
+    bool ReadFailed() const override;
     // The stream below's: a failed transfer happened there.
     uint32_t LastError() const override;
 

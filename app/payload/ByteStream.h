@@ -28,6 +28,8 @@ public:
     virtual int64_t Size() const = 0;
     // Cuts or extends the stream to size bytes; the position is left where it was.
     virtual bool SetSize(int64_t size) = 0;
+    // True once a Read failed for another reason than the end of the stream.
+    virtual bool ReadFailed() const { return false; }
     // The system's error code of the last call that failed; 0 when none did or the stream has no such codes.
     virtual uint32_t LastError() const { return 0; }
 };

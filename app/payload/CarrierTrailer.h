@@ -20,10 +20,11 @@ bool WriteCarrierTrailer(TByteStream& carrier, int64_t carrierLength);
 // digits, or the length is beyond the start of the trailer. Moves the position.
 bool ReadCarrierTrailer(TByteStream& carrier, int64_t& carrierLength);
 
-// The least a package holds: the "MZ" that begins its stub (whose size a carrier does not record, and which
-// may come from another build), the password check block and the header length field.
-constexpr int64_t kLeastPackageSize = 2 + kHeaderStart;
+// Where a Windows program's header names the offset of its "PE" signature.
+constexpr int32_t kProgramHeaderField = 0x3C;
 
-// Reads the trailer and checks that a package begins at the length it gives: "MZ" there and at least
-// kLeastPackageSize bytes before the trailer. False when the stream is no carrier. Moves the position.
-bool FindCarrierPackage(TByteStream& carrier, int64_t& packageStart);
+// Reads the trailer and checks that a whole package begins at the length it gives: a stub of stubSize bytes
+// that is a Windows program ("MZ", and "PE" where its header says, inside the stub), then at least the
+// payload's head, before the trailer. A stubSize of 0 (not known) asks only that the stub hold its signature.
+// False when the stream is no carrier. Moves the position.
+bool FindCarrierPackage(TByteStream& carrier, int64_t stubSize, int64_t& packageStart);

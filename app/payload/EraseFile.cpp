@@ -10,8 +10,24 @@
 
 void EraseFile(const std::string& path, TEraseHost& host) { EraseFileWith(path, host, nullptr); }
 
+std::string LinkRefusalText(const std::string& path) {
+    return "The file is a link to another file; erasing it would wipe that file. It was not erased.\r" + path;
+}
+
+std::string NamesRefusalText(const std::string& path) {
+    return "The file has other names (hard links) that share its contents; erasing it would wipe them too. "
+           "It was not erased.\r" + path;
+}
+
+std::string NotDeletedText(const std::string& path, uint32_t error) {
+    return "The file was overwritten but could not be deleted: " + SystemErrorText(error) + "\r" + path;
+}
+
 void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamWrap& wrap, const TWipeFlush& flush) {
     if (!IsFile(path)) return;
+    // Another name's data must not be wiped through this one.
+    if (IsLink(path)) return host.ReportWriteFailure(path, LinkRefusalText(path));
+    if (NameCount(path) > 1) return host.ReportWriteFailure(path, NamesRefusalText(path));
     bool wiped = false;
     uint32_t error = 0;
     // Windows refuses to open a read-only file for writing; say so before trying, on every host.
@@ -34,5 +50,8 @@ void EraseFileWith(const std::string& path, TEraseHost& host, const TWipeStreamW
         return;
     }
     host.ProcessMessages();
-    DeleteFileA(path.c_str());  // a file that stays is already overwritten
+    // Some systems report a delete that the folder refused as done: the file still being there tells.
+    const bool deleted = DeleteFileA(path.c_str()) != 0;
+    const uint32_t deleteError = deleted ? ERROR_ACCESS_DENIED : GetLastError();
+    if (!deleted || IsFile(path)) host.ReportWriteFailure(path, NotDeletedText(path, deleteError));
 }

@@ -1,6 +1,7 @@
 // Erasing a file: overwrite it, restore its length, delete it (Windows).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,17 +20,24 @@ public:
     virtual void ProcessMessages() = 0;
     // The file could not be opened exclusively or not be overwritten; it was not deleted.
     virtual void ReportAccessDenied(const std::string& path) = 0;
-    // Overwriting stopped for a reason the system names (a full disk); text holds that reason and the
-    // path (WriteFailureText). The file was not deleted. Reported as access denied unless overridden.
+    // Erasing stopped or refused for a reason the text names (a full disk, a link, a failed delete), with the
+    // path. Reported as access denied unless overridden.
     virtual void ReportWriteFailure(const std::string& path, const std::string& text) {
         static_cast<void>(text);
         ReportAccessDenied(path);
     }
 };
 
-// Does nothing for a missing path or a folder. Otherwise opens the file for writing without
+// Texts of the refusals and of a delete that failed after the overwrite (system's reason).
+std::string LinkRefusalText(const std::string& path);
+std::string NamesRefusalText(const std::string& path);
+std::string NotDeletedText(const std::string& path, uint32_t error);
+
+// Does nothing for a missing path or a folder. Refuses (ReportWriteFailure, nothing written) a link and a file
+// with other names (hard links). Otherwise opens the file for writing without
 // sharing, overwrites it and flushes the overwrite to the disk (WipeContents), closes it, lets messages
-// run and deletes it. A failed flush is a failed erase: reported, and the file is not deleted. Never raises.
+// run and deletes it; a delete that fails is reported with the system's reason. A failed flush is a failed
+// erase: reported, and the file is not deleted. Never raises.
 void EraseFile(const std::string& path, TEraseHost& host);
 
 // Puts a stream of the caller's between the wipe and the opened file (tests make it fail).

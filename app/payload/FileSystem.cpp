@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "toolkit/system/WinGuards.h"
+
 namespace {
 
 // GetFullPathNameA or GetLongPathNameA into a string; the input when the call fails.
@@ -32,6 +34,32 @@ std::string CanonicalPath(const std::string& path) {
 bool IsFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// A reparse point, or a name that the system resolves to another name (Wine shows a Unix link so).
+bool IsLink(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+    const TKernelHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    char final[MAX_PATH + 8] = {};
+    const DWORD length = file ? GetFinalPathNameByHandleA(file.Get(), final, sizeof final, FILE_NAME_NORMALIZED) : 0;
+    if (length == 0 || length >= sizeof final) return false;
+    std::string resolved(final, length);
+    if (resolved.rfind("\\\\?\\UNC\\", 0) == 0) {
+        resolved = "\\\\" + resolved.substr(8);
+    } else if (resolved.rfind("\\\\?\\", 0) == 0) {
+        resolved = resolved.substr(4);
+    }
+    return !SameFile(resolved, path);
+}
+
+uint32_t NameCount(const std::string& path) {
+    const TKernelHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    return file && GetFileInformationByHandle(file.Get(), &information) ? information.nNumberOfLinks : 0;
 }
 
 bool IsFolder(const std::string& path) {

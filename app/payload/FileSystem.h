@@ -9,6 +9,12 @@ bool IsFolder(const std::string& path);
 // An existing file or folder marked read-only.
 bool IsReadOnly(const std::string& path);
 
+// A link or junction (a reparse point): its name leads to another file or folder.
+bool IsLink(const std::string& path);
+
+// How many names (hard links) the file has; 0 when it cannot be asked.
+uint32_t NameCount(const std::string& path);
+
 // The file's size without opening it (a file that another program holds open can be measured).
 bool MeasureFile(const std::string& path, int64_t& size);
 

@@ -47,7 +47,8 @@ public:
     bool CanExtract(size_t index) const;
 
     // Decrypts entry index into the destination at its position. prBadEntry or prNotKeyed before
-    // anything is written; prTruncated when the container ends inside the entry.
+    // anything is written; prTruncated when the container ends inside the entry; prReadFailed when it
+    // cannot be read there.
     TPayloadResult Extract(size_t index, TByteStream& destination, const TPieceHooks& hooks);
 
     // Copies entry index's stored bytes unchanged (still encrypted) into the destination.

@@ -23,6 +23,7 @@ TPayloadResult CopyPieces(TByteStream& from, TByteStream& to, int64_t count, uin
         if (hooks.stopRequested && hooks.stopRequested()) return TPayloadResult::prStopped;
         wanted = toEnd ? bufferSize : static_cast<int32_t>(std::min<int64_t>(bufferSize, count - done));
         got = wanted > 0 ? from.Read(buffer, wanted) : 0;
+        if (got < wanted && from.ReadFailed()) return TPayloadResult::prReadFailed;
         if (got > 0 && transform) transform(buffer, got);
         if (got > 0 && to.Write(buffer, got) != got) return TPayloadResult::prWriteFailed;
         done += got;

@@ -20,7 +20,8 @@ int ProgressPercent(int64_t done, int64_t total);
 
 // Moves bytes from `from` to `to` through buffer, at most bufferSize at a time, passing each piece
 // through transform (in place; may be empty). count >= 0: exactly count bytes, prTruncated when
-// `from` ends first. count < 0: everything up to the end of `from`.
+// `from` ends first. count < 0: everything up to the end of `from`. prReadFailed when a read of `from`
+// fails (ReadFailed), whatever the count.
 TPayloadResult CopyPieces(TByteStream& from, TByteStream& to, int64_t count, uint8_t* buffer, int32_t bufferSize,
                           const std::function<void(uint8_t* piece, int32_t size)>& transform,
                           const TPieceHooks& hooks);

@@ -6,6 +6,16 @@
 
 #include "app/payload/PathText.h"
 
+namespace {
+
+// Windows refuses to rename over a read-only file; Wine replaces it. Refused here on both.
+bool ReadOnlyFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+}  // namespace
+
 std::string CreateUniqueFile(const std::string& folder, uint32_t& error) {
     // GetTempFileNameA adds up to 14 characters ("~qv" + four hex digits + ".tmp" and a terminator) to the
     // folder and writes past a MAX_PATH buffer rather than refuse a longer one.
@@ -23,6 +33,10 @@ std::string CreateUniqueFile(const std::string& folder, uint32_t& error) {
 }
 
 TReplacingFile::TReplacingFile(const std::string& destination) : destination_(destination) {
+    if (ReadOnlyFile(destination)) {
+        error_ = ERROR_ACCESS_DENIED;
+        return;
+    }
     newPath_ = CreateUniqueFile(JoinPath(RowFolder(destination), ""), error_);
     if (newPath_.empty()) return;
     stream_ = std::make_unique<TWin32FileStream>(newPath_, TFileMode::fmCreate);
@@ -46,6 +60,11 @@ bool TReplacingFile::Commit() {
         return false;
     }
     stream_.reset();
+    if (ReadOnlyFile(destination_)) {
+        error_ = ERROR_ACCESS_DENIED;
+        Discard();
+        return false;
+    }
     if (!MoveFileExA(newPath_.c_str(), destination_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error_ = GetLastError();
         Discard();

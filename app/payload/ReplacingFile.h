@@ -22,15 +22,15 @@ public:
     TReplacingFile(const TReplacingFile&) = delete;
     TReplacingFile& operator=(const TReplacingFile&) = delete;
 
-    // False when the new file could not be made (LastError tells why).
+    // False when the new file could not be made or the destination is a read-only file (LastError tells why).
     bool IsOpen() const;
     // The new file's stream, open for writing; only while IsOpen and not committed.
     TWin32FileStream& Stream();
     const std::string& NewPath() const { return newPath_; }
 
     // Flushes the new file to the disk, closes it and renames it over the destination in one step (an
-    // existing destination is replaced). False when a step fails: the destination is then as it was and the
-    // new file is removed.
+    // existing destination is replaced, a read-only one refused). False when a step fails: the destination
+    // is then as it was and the new file is removed.
     bool Commit();
     // Removes the new file now; the destination is untouched. Nothing to do after a commit.
     void Discard();

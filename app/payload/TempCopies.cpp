@@ -1,6 +1,8 @@
 // The files that this run of a program wrote into the temp folder, remembered by identity.
 #include "app/payload/TempCopies.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
 #include "app/payload/FileSystem.h"
@@ -39,9 +41,20 @@ void TTempCopies::Forget(const std::string& path) {
                   copies_.end());
 }
 
-void TTempCopies::EraseAll(TEraseHost& host) {
-    const std::vector<TCopy> copies = std::move(copies_);
+std::vector<std::string> TTempCopies::EraseAll(TEraseHost& host) {
+    constexpr int kRounds = 10;     // a viewer that is closing lets go within about a second
+    constexpr DWORD kPauseMs = 100;
+    std::vector<std::string> left;
+    for (const TCopy& copy : copies_) left.push_back(copy.path);
     copies_.clear();
-    for (const TCopy& copy : copies)
-        if (IsStill(copy.path, copy.identity)) EraseFile(copy.path, host);
+    for (int round = 0; round < kRounds && !left.empty(); ++round) {
+        if (round > 0) {
+            host.ProcessMessages();
+            Sleep(kPauseMs);
+        }
+        for (const std::string& path : left) EraseFile(path, host);
+        left.erase(std::remove_if(left.begin(), left.end(), [](const std::string& path) { return !IsFile(path); }),
+                   left.end());
+    }
+    return left;
 }

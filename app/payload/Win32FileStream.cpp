@@ -46,7 +46,10 @@ bool TWin32FileStream::Failed() {
 int32_t TWin32FileStream::Read(void* buffer, int32_t count) {
     DWORD done = 0;
     if (!IsOpen() || count <= 0) return 0;
-    if (!ReadFile(handle_, buffer, static_cast<DWORD>(count), &done, nullptr)) Failed();
+    if (!ReadFile(handle_, buffer, static_cast<DWORD>(count), &done, nullptr)) {
+        readFailed_ = true;
+        Failed();
+    }
     return static_cast<int32_t>(done);
 }
 

@@ -20,6 +20,7 @@ public:
     int64_t Position() const override;
     int64_t Size() const override;
     bool SetSize(int64_t size) override;
+    bool ReadFailed() const override { return readFailed_; }
     uint32_t LastError() const override { return error_; }
 
 private:
@@ -28,4 +29,5 @@ private:
 
     void* handle_;  // a HANDLE; INVALID_HANDLE_VALUE when the open failed
     uint32_t error_ = 0;
+    bool readFailed_ = false;
 };

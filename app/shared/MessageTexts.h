@@ -19,5 +19,10 @@ inline std::string AlreadyExistsQuestion(const std::string& name, const char* qu
     return "File \"" + name + "\" already exists.\r" + question;
 }
 
+// A tree item whose file or folder is gone (deleted while selected).
+inline std::string NotFoundText(const std::string& path) {
+    return "The file or folder no longer exists.\r" + path;
+}
+
 // AccessDeniedText and the text of a write that failed: beside the file routines, which the stub shares.
 #include "app/payload/WriteFailure.h"

@@ -6,6 +6,8 @@
 
 #include "app/payload/LocaleSizeText.h"
 #include "tests/app/MainWindowTestSupport.h"
+#include "tests/support/UnixLinks.h"
+#include "toolkit/system/WinGuards.h"
 
 namespace {
 
@@ -23,6 +25,13 @@ HGLOBAL MakeDrop(const std::vector<std::string>& paths) {
     }
     GlobalUnlock(memory);
     return memory;
+}
+
+std::string NotAddedText(const std::vector<std::string>& paths) {
+    std::string text = "These files were not added: their names hold letters outside the system's code page, "
+                       "their paths are too long, or they are no longer there.";
+    for (const std::string& path : paths) text += "\r" + path;
+    return text;
 }
 
 std::vector<std::string> SizeTexts(TListView& list) {
@@ -107,7 +116,7 @@ TEST_F(MainWindowTest, LockedFileIsReportedOnceAndTheWalkGoesOn) {
     EXPECT_EQ(TotalsText(), "Total files: 2     Total size: 5 byte(s)");
 }
 
-TEST_F(MainWindowTest, DroppedPathsLongerThanTheBufferAreSkippedNotCut) {
+TEST_F(MainWindowTest, DroppedPathsTooLongAreNamedNotCutAndADisabledWindowTakesNone) {
     TScratchFolder tree("qvl_drop");
     // A file whose full path is exactly 256 characters: cutting a longer dropped path there would name it.
     std::string name(256 - tree.Root().size() - 1, 'n');
@@ -120,10 +129,42 @@ TEST_F(MainWindowTest, DroppedPathsLongerThanTheBufferAreSkippedNotCut) {
     HGLOBAL drop = MakeDrop({tooLong, small, fits});
     SendMessageA(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     EXPECT_EQ(Captions(), (std::vector<std::string>{"small.txt", name}));
+    EXPECT_EQ(Services().MessageTexts(), std::vector<std::string>{NotAddedText({tooLong})});
     window.AddPath(tooLong);
     window.AddPath(std::string(300, 'x'));
     EXPECT_EQ(window.ListView1->Count(), 2);
-    EXPECT_TRUE(Services().MessageTexts().empty());
+    EXPECT_EQ(Services().MessageTexts().size(), 1u);
+
+    // A dialog that runs or asks holds the window disabled: a drop then adds nothing its run did not see.
+    EnableWindow(window.Handle(), FALSE);
+    SendMessageA(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.File("late.txt", 1)})), 0);
+    EnableWindow(window.Handle(), TRUE);
+    EXPECT_EQ(window.ListView1->Count(), 2);
+    EXPECT_EQ(Services().MessageTexts().size(), 1u);
+}
+
+// A folder with two links back to itself, a name the code page cannot carry and a dropped path too long for
+// the ANSI calls: the drop ends at once, every file is listed once and the rest is named in one message.
+TEST_F(MainWindowTest, DropThroughLinksToItselfListsEachFileOnceAndNamesWhatCannotBeAdded) {
+    TScratchFolder tree("qvl_loops");
+    tree.File("f.txt", 4);
+    const unixlinks::TUnixLink a(unixlinks::UnixPathOf(tree.Root()), tree / "a");
+    const unixlinks::TUnixLink b(unixlinks::UnixPathOf(tree.Root()), tree / "b");
+    ASSERT_TRUE(a.Made() && b.Made());
+    const std::wstring wideName = L"\\\x041f\x0440\x0438\x0432\x0435\x0442.txt";
+    std::wstring wideRoot(tree.Root().begin(), tree.Root().end());
+    {
+        TKernelHandle file(
+            CreateFileW((wideRoot + wideName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        ASSERT_TRUE(file);
+    }
+    const std::string unnamed = tree.Root() + "\\??????.txt";  // as the ANSI calls give it
+    const std::string tooLong = tree.Root() + "\\" + std::string(MAX_PATH, 'l');
+
+    HGLOBAL drop = MakeDrop({tree.Root(), unnamed, tooLong});
+    SendMessageA(Window().Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(Captions(), std::vector<std::string>{"f.txt"});
+    EXPECT_EQ(Services().MessageTexts(), std::vector<std::string>{NotAddedText({unnamed, unnamed, tooLong})});
 }
 
 TEST_F(MainWindowTest, FolderWalkAddsPathsUpTo259CharactersThatNoDropCouldCarry) {

@@ -72,7 +72,7 @@ TEST_F(AliasRefusal, PackageOrCarrierThatIsTheStubItCopiesIsRefused) {
     }
 }
 
-TEST_F(AliasRefusal, DecryptEntryWhoseDestinationIsTheContainerAnsweredYesLeavesTheContainerUnchanged) {
+TEST_F(AliasRefusal, DecryptEntryWhoseDestinationIsTheContainerIsRefusedBeforeAnyQuestion) {
     const std::vector<uint8_t> first = RandomBytes(300, 6);
     TMemoryStream payload;
     ASSERT_EQ(WritePayload(kPassword, {{"a.txt", first}, {"b.txt", RandomBytes(9000, 7)}}, payload),
@@ -93,15 +93,13 @@ TEST_F(AliasRefusal, DecryptEntryWhoseDestinationIsTheContainerAnsweredYesLeaves
     for (const auto& [entry, written] :
          {std::pair{hardLink, hardWritten}, std::pair{symbolicLink.Path(), softWritten}}) {
         scripted.services = TScriptedServices();
-        scripted.services.AnswerMessageBox(IDYES);  // overwrite b.txt
         TForm5 form(nullptr);
         EXPECT_FALSE(RunDecrypt(form, container, FolderOf(entry), kPassword, [&] {
             EXPECT_TRUE(form.Button2->Enabled());
             EXPECT_TRUE(DecryptStopFlag);
         }));
         EXPECT_EQ(scripted.services.MessageTexts(),
-                  (std::vector<std::string>{"File \"" + entry + "\" already exists.\rOverwrite the existing file?",
-                                            Refusal(entry, "source file", container)}));
+                  std::vector<std::string>{Refusal(entry, "source file", container) + "\r\rNot decrypted:\rb.txt"});
         EXPECT_EQ(FileBytes(container), payload.Bytes()) << entry;
         EXPECT_EQ(FileBytes(written), first);
     }

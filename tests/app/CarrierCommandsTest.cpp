@@ -2,7 +2,9 @@
 #include <optional>
 
 #include "app/CarrierPackage.h"
+#include "app/HideRecord.h"
 #include "app/payload/DecimalText.h"
+#include "app/payload/WriteFailure.h"
 #include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
 #include "tests/app/MainWindowTestSupport.h"
@@ -18,11 +20,10 @@ Bytes Joined(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-// What a package looks like to the carrier commands: "MZ" and then anything.
+// What a package looks like to the carrier commands: a Windows program's "MZ" and "PE" heads, then anything.
 Bytes Package(size_t size, uint32_t seed) {
     Bytes bytes = RandomBytes(size, seed);
-    bytes[0] = 'M';
-    bytes[1] = 'Z';
+    StampProgramHeads(bytes);
     return bytes;
 }
 
@@ -140,26 +141,25 @@ TEST_F(CarrierCommands, UnhideStartsTheCarriersPackageAndClearAfterAYesGivesBack
 }
 
 // With the stub the program ships: every carrier it writes is taken as one.
-TEST_F(CarrierCommands, CarrierHiddenIntoTwiceGivesUpItsNewerPackageFirst) {
+TEST_F(CarrierCommands, CarrierHiddenIntoTwiceShowsTheNewerPackageAndClearTakesOffBoth) {
     const TStubFile stub(FileBytes(QVL_BUILT_STUB));
     ASSERT_GT(stub.Bytes().size(), 1000u);
     const Bytes own = RandomBytes(4321, 10);
     const std::string carrier = Put("twice.doc", own);
     HideInto(carrier, Put("first.txt", RandomBytes(100, 8)));
-    const Bytes once = FileBytes(carrier);
     HideInto(carrier, Put("second.txt", RandomBytes(200, 9)));
-    for (const auto& [name, left] : {std::pair{"second.txt", once}, std::pair{"first.txt", own}}) {
-        Unhide(carrier);
-        EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{name});
-        Clear(IDYES);
-        EXPECT_EQ(FileBytes(carrier), left) << name;
-    }
+    EXPECT_FALSE(FileExists(HideRecordPath(carrier))) << "a finished hide keeps no record";
+    // Clear takes off every package hidden in turn, not only the newer one.
+    Unhide(carrier);
+    EXPECT_EQ(PackedNames(stub.Bytes().size()), std::vector<std::string>{"second.txt"});
+    Clear(IDYES);
+    EXPECT_EQ(FileBytes(carrier), own);
 }
 
 TEST_F(CarrierCommands, BytesFromTheTrailersOffsetOnAreCopiedExactlyAroundWholeBlocks) {
     const Bytes own = RandomBytes(100, 11);
     size_t runs = 0;
-    for (size_t after : {size_t{54}, size_t{20479}, size_t{20480}, size_t{20481}, size_t{2 * 20480}}) {
+    for (size_t after : {size_t{120}, size_t{20479}, size_t{20480}, size_t{20481}, size_t{2 * 20480}}) {
         const Bytes tail = Joined({Package(after - 10, static_cast<uint32_t>(after)), Trailer(100)});
         const std::string carrier = Put("blocks" + std::to_string(after), Joined({own, tail}));
         Unhide(carrier);
@@ -183,7 +183,11 @@ TEST_F(CarrierCommands, FilesWithoutAPackageAtTheirTrailersOffsetAreInvalidCarri
         {"negative.bin", Joined({RandomBytes(20, 15), {'-', '0', '0', '0', '0', '0', '0', '0', '0', '1'}})},
         {"digits.txt", Bytes(text.begin(), text.end())},
         {"no-mz.bin", Joined({RandomBytes(20, 16), {'Z', 'M'}, RandomBytes(100, 17), Trailer(20)})},
-        {"too-short.bin", Joined({RandomBytes(20, 18), Package(43, 19), Trailer(20)})},
+        {"too-short.bin", Joined({RandomBytes(20, 18), Package(109, 19), Trailer(20)})},
+        // "MZ" at N in plain text, ten digits at the end: no program's head there.
+        {"mz-text.txt", Joined({RandomBytes(17, 27), {'M', 'Z'}, Bytes(680, 'a'), Trailer(17)})},
+        // A program that ends in ten "0": its whole self is no stub followed by a payload.
+        {"program.exe", Joined({Package(60, 28), Trailer(0)})},
     };
     for (const auto& c : cases) {
         const std::string path = Put(c.name, c.bytes);
@@ -198,7 +202,7 @@ TEST_F(CarrierCommands, FilesWithoutAPackageAtTheirTrailersOffsetAreInvalidCarri
         EXPECT_EQ(FileBytes(path), c.bytes) << c.name;
 
         // A carrier that turned into this file after Unhide files took it is not cut either.
-        const std::string changed = Put("changed.bin", Joined({RandomBytes(40, 20), Package(44, 21), Trailer(40)}));
+        const std::string changed = Put("changed.bin", Joined({RandomBytes(40, 20), Package(200, 21), Trailer(40)}));
         Unhide(changed);
         ExpectCarrierTaken(changed, 1);
         PutFile(changed, c.bytes);
@@ -259,7 +263,9 @@ TEST_F(CarrierCommands, TempPackageThatIsRunningOrIsTheCarrierItselfIsNeverOverw
         }
         const std::vector<std::string> texts = Services().MessageTexts();
         ASSERT_EQ(texts.size(), heldOpen ? 2u : 1u) << "the carrier itself is refused unasked";
-        EXPECT_EQ(texts.back(), "File access denied.\rQVL.exe");
+        const std::string stillRunning =
+            "The package of the last Unhide files is still running; close it first.\r" + package;
+        EXPECT_EQ(texts.back(), heldOpen ? stillRunning : "File access denied.\rQVL.exe");
         EXPECT_EQ(Services().CallsOf(TServiceKind::MessageBox).back().Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
         EXPECT_EQ(FileBytes(package), running) << selected;
         ExpectCarrierTaken("", 0);
@@ -309,6 +315,76 @@ TEST_F(CarrierCommands, TempPackageThatThisRunDidNotWriteIsReplacedOnlyAfterAYes
     EXPECT_EQ(Services().MessageTexts().back(), "File access denied.\r" + package);
     Form1->FormClose(nullptr, action);
     EXPECT_FALSE(FileExists(package));
+}
+
+// The package is started only from a temp folder that exists, and only when the window is still there;
+// one that does not start is reported, and so is a carrier that another program holds open.
+TEST_F(CarrierCommands, UnhideStartsNothingWithoutATempFolderOrAfterACloseAndSaysWhatFailed) {
+    const Bytes tail = Joined({Package(3 * 20480, 30), Trailer(40)});
+    const std::string carrier = Put("photo.jpg", Joined({RandomBytes(40, 31), tail}));
+    const std::string temp = TempDir;
+    for (const std::string& unusable : {std::string(), scratch / "gone\\"}) {
+        Services() = TScriptedServices();
+        TempDir = unusable;
+        Unhide(carrier);
+        ExpectOnlyError("There is no usable temp folder to start the package from; nothing was written.");
+        ExpectCarrierTaken("", 0);
+        EXPECT_FALSE(FileExists("QVL.exe")) << "never the current folder";
+    }
+    TempDir = temp;
+    Services() = TScriptedServices();
+    {
+        TWin32FileStream other(carrier, TFileMode::fmOpenRead);  // held without sharing
+        Unhide(carrier);
+    }
+    ASSERT_EQ(Services().MessageTexts().size(), 1u);
+    EXPECT_EQ(Services().MessageTexts()[0].rfind("The carrier file could not be opened: ", 0), 0u);
+    EXPECT_NE(Services().MessageTexts()[0].find(SystemErrorText(ERROR_SHARING_VIOLATION)), std::string::npos);
+
+    Services() = TScriptedServices();
+    Services().AnswerShellExecute(SE_ERR_FNF);
+    Unhide(carrier);
+    EXPECT_EQ(Services().MessageTexts(), std::vector<std::string>{"The package could not be started.\r" + package});
+
+    TPostedStep posted{[&] {
+        TCloseAction action = caHide;
+        Form1->FormClose(nullptr, action);
+    }};
+    const TWindowHook hook = MethodOf<&TPostedStep::Hook>(&posted);
+    Application->HookMainWindow(hook);
+    Select(carrier);
+    ASSERT_TRUE(DeleteFileA(package.c_str()));
+    Services() = TScriptedServices();
+    harness::ProcessMessages();
+    PostMessageA(Application->Handle(), WM_APP + 12, 0, 0);
+    Form1->Unhidefiles1->Click();
+    Application->UnhookMainWindow(hook);
+    EXPECT_EQ(Services().CallsOf(TServiceKind::ShellExecute).size(), 0u);
+    EXPECT_FALSE(FileExists(package));
+}
+
+// A hide cut short (killed, a crash) leaves its record beside the carrier: Unhide says so and Clear gives the
+// file back at its own length.
+TEST_F(CarrierCommands, HideThatWasKilledMidwayIsUndoneByTheNextClear) {
+    const Bytes own = RandomBytes(5000, 32);
+    const std::string carrier = Put("photo.jpg", own);
+    ASSERT_TRUE(WriteHideRecord(carrier, 5000));
+    EXPECT_FALSE(WriteHideRecord(carrier, 1)) << "a record is never replaced";
+    const Bytes cut = Joined({own, Package(30000, 33)});  // part of the package appended, no trailer
+    PutFile(carrier, cut);
+    const TStubFile stub(RandomBytes(100, 35));
+    HideInto(carrier, Put("more.txt", RandomBytes(50, 34)));  // no new hide over an unfinished one
+    EXPECT_EQ(FileBytes(carrier), cut);
+    ASSERT_FALSE(Services().MessageTexts().empty());
+    EXPECT_NE(Services().MessageTexts().back().find(HideRecordPath(carrier)), std::string::npos);
+    Services() = TScriptedServices();
+    Unhide(carrier);
+    EXPECT_EQ(Services().MessageTexts().size(), 1u);
+    ExpectCarrierTaken(carrier, 0);
+    Clear(IDYES);
+    EXPECT_EQ(FileBytes(carrier), own);
+    EXPECT_FALSE(FileExists(HideRecordPath(carrier)));
+    ExpectCarrierTaken("", 0);
 }
 
 // Reads like the bytes it holds until `readable` bytes have been read, then nothing (a failing disk).

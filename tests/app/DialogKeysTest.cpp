@@ -111,6 +111,28 @@ TEST_F(DialogKeys, EnterRunsTheDialogOnlyFromItsLastField) {
     enterIn(*decrypt, *decrypt->Edit2, *decrypt->Edit3, "Enter in the folder");
 }
 
+// Two quick Enter presses in the destination field: the second reaches the field while the first run goes on
+// and starts nothing, so the first ends with its own question.
+TEST_F(DialogKeys, EnterTwiceInTheDestinationRunsOnceToItsOwnEnd) {
+    const std::vector<uint8_t> bytes = RandomBytes(4 << 20, 7);
+    AddSource(list, scratch / "a.bin", bytes);
+    const std::string container = scratch / "twice.qvl";
+    scripted.services.AnswerMessageBox(IDNO);  // erase question
+    harness::ShowModalWith(*encrypt, {[&] {
+                               encrypt->ComboBox1->SetItemIndex(emStandard);
+                               encrypt->ComboBox1Change(encrypt->ComboBox1);
+                               encrypt->Edit1->SetText(kPassword);
+                               encrypt->Edit2->SetText(kPassword);
+                               encrypt->Edit3->SetText(container);
+                               const HWND field = encrypt->Edit3->Handle();
+                               for (int i = 0; i < 2; ++i) PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
+                           }});
+    EXPECT_EQ(scripted.services.MessageTexts(),
+              std::vector<std::string>{
+                  "The file(s) has been successfully encrypted!\r\rDo you want to erase (delete) the source files?"});
+    EXPECT_EQ(ReadPayloadFile(container, 0, kPassword).at(0).contents, bytes);
+}
+
 TEST_F(DialogKeys, ProgressReachesOneHundredAtTheEndOfAFileOfWholePieces) {
     for (const size_t pieces : {1u, 3u}) {
         list.rows.clear();

@@ -188,7 +188,7 @@ TEST_F(EncryptDialog, PackageAndCarrierHoldStubPayloadAndTrailer) {
     std::vector<uint8_t> bytes = FileBytes(package);
     ASSERT_GT(bytes.size(), stub.Bytes().size());
     EXPECT_TRUE(std::equal(stub.Bytes().begin(), stub.Bytes().end(), bytes.begin()));
-    checkPayload(package, 3000);
+    checkPayload(package, Stub::StubSize);
     const size_t payloadSize = bytes.size() - stub.Bytes().size();
 
     const std::string carrier = scratch / "holiday.jpg";
@@ -202,28 +202,48 @@ TEST_F(EncryptDialog, PackageAndCarrierHoldStubPayloadAndTrailer) {
     EXPECT_TRUE(std::equal(picture.begin(), picture.end(), bytes.begin()));
     EXPECT_TRUE(std::equal(stub.Bytes().begin(), stub.Bytes().end(), bytes.begin() + 1234));
     EXPECT_EQ(std::string(bytes.end() - 10, bytes.end()), "0000001234");
-    checkPayload(carrier, 1234 + 3000);
+    checkPayload(carrier, 1234 + Stub::StubSize);
     // A carrier is never asked about: the only question was the erase question.
     EXPECT_EQ(scripted.services.MessageTexts().size(), 2u);
 }
 
-TEST_F(EncryptDialog, MissingStubFailsPackageAndCarrierNamingTheProgramFolder) {
+// Nothing is written, nor asked, unless the stub is there and whole: a program of the stub's size.
+TEST_F(EncryptDialog, MissingOrDamagedStubFailsPackageAndCarrierBeforeAnythingIsWritten) {
     AddSource(list, scratch / "a.txt", RandomBytes(10, 7));
     const std::string package = scratch / "p.exe";
+    const std::vector<uint8_t> oldPackage = RandomBytes(60, 9);
+    PutFile(package, oldPackage);
     const std::string carrier = scratch / "c.jpg";
     const std::vector<uint8_t> picture = RandomBytes(50, 8);
     PutFile(carrier, picture);
-    DeleteFileA(TStubFile::Path().c_str());
-    for (const auto& [mode, path] : {std::pair{emPackage, package}, std::pair{emCarrier, carrier}}) {
-        Reopen();
-        EXPECT_FALSE(Encrypt(mode, path, [&] { EXPECT_TRUE(InputsEnabled()); }));
-        ASSERT_EQ(scripted.services.MessageTexts(),
-                  std::vector<std::string>{"File access denied.\r" + TestProgramFolder() + "QVL.dat"});
-        EXPECT_FALSE(scripted.services.Calls()[0].Caption.has_value());
-        EXPECT_EQ(scripted.services.Calls()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    const std::string stubPath = TStubFile::Path();
+    const std::string damaged = "The package stub is damaged. Please install Quiverlock again.\r" + stubPath;
+    std::vector<uint8_t> program = TStubFile(RandomBytes(10, 9)).Bytes();
+    std::vector<uint8_t> foreign = program;
+    foreign[0] = 'Q';
+    program.pop_back();
+    struct {
+        std::optional<std::vector<uint8_t>> stub;
+        std::string message;
+    } cases[] = {
+        {std::nullopt, "File access denied.\r" + stubPath},
+        {program, damaged},
+        {foreign, damaged},
+        {std::vector<uint8_t>(33, 'x'), damaged},
+    };
+    for (const auto& c : cases) {
+        if (c.stub) PutFile(stubPath, *c.stub);
+        for (const auto& [mode, path] : {std::pair{emPackage, package}, std::pair{emCarrier, carrier}}) {
+            Reopen();
+            EXPECT_FALSE(Encrypt(mode, path, [&] { EXPECT_TRUE(InputsEnabled()); }));
+            ASSERT_EQ(scripted.services.MessageTexts(), std::vector<std::string>{c.message});
+            EXPECT_EQ(scripted.services.Calls()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+        }
+        DeleteFileA(stubPath.c_str());
+        EXPECT_EQ(FileBytes(package), oldPackage);
+        EXPECT_EQ(FileBytes(carrier), picture);
+        EXPECT_TRUE(NoNewFileLeft(scratch.Root()));
     }
-    EXPECT_TRUE(FileBytes(package).empty());
-    EXPECT_EQ(FileBytes(carrier), picture);
 
     Reopen();
     scripted.services.AnswerMessageBox(IDNO);
@@ -313,6 +333,60 @@ TEST_F(EncryptDialog, SourceChangedAfterMeasuringEndsTheRunInsteadOfMisplacingFi
     const std::vector<std::string> texts = scripted.services.MessageTexts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1], "The file changed while it was being encrypted.\r" + grows);
+    EXPECT_EQ(FileBytes(destination), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+// Appends to the first source when the run opens the second: a file that grows after its own copy.
+class TAppendToFirst : public TForm2 {
+public:
+    TAppendToFirst(std::string first, std::string second) : TForm2(nullptr), first_(first), second_(second) {}
+
+protected:
+    std::unique_ptr<TByteStream> Intercept(TByteStream&, const std::string& path) override {
+        if (path == second_) {
+            TWin32FileStream file(first_, TFileMode::fmOpenWrite);
+            EXPECT_TRUE(file.Seek(file.Size()));
+            EXPECT_EQ(file.Write("more", 4), 4);
+        }
+        return nullptr;
+    }
+
+private:
+    std::string first_, second_;
+};
+
+TEST_F(EncryptDialog, SourceThatGrowsAfterItsCopyIsNoSuccessAndNothingIsErased) {
+    const std::string first = scratch / "first.txt";
+    const std::string second = scratch / "second.txt";
+    AddSource(list, first, RandomBytes(100, 14));
+    AddSource(list, second, RandomBytes(100, 15));
+    scripted.services.AnswerMessageBox(IDYES);  // an erase question would take it
+    form = std::make_unique<TAppendToFirst>(first, second);
+    EXPECT_FALSE(Encrypt(emStandard, scratch / "out.qvl", [&] { EXPECT_TRUE(InputsEnabled()); }));
+    EXPECT_EQ(scripted.services.MessageTexts(),
+              std::vector<std::string>{"The file changed while it was being encrypted.\r" + first});
+    EXPECT_TRUE(list.erased.empty());
+    EXPECT_FALSE(FileExists(scratch / "out.qvl"));
+}
+
+// Yes erases the files of the run as they were encrypted: a file dropped on the list while the question is up
+// and one that another program wrote to meanwhile stay, the latter named.
+TEST_F(EncryptDialog, EraseYesErasesOnlyTheRunsFilesThatAreUnchanged) {
+    const std::string kept = scratch / "kept.txt";
+    const std::string gone = scratch / "gone.txt";
+    AddSource(list, kept, RandomBytes(100, 16));
+    AddSource(list, gone, RandomBytes(100, 17));
+    scripted.services.AnswerMessageBox(IDYES, [&] {
+        AddSource(list, scratch / "dropped.txt", RandomBytes(10, 18));
+        TWin32FileStream writer(kept, TFileMode::fmOpenWrite);
+        EXPECT_TRUE(writer.Seek(writer.Size()));
+        EXPECT_EQ(writer.Write("more", 4), 4);
+    });
+    EXPECT_TRUE(Encrypt(emStandard, scratch / "out.qvl"));
+    EXPECT_EQ(list.erased, std::vector<std::string>{gone});
+    const std::vector<std::string> texts = scripted.services.MessageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1], "These files changed after they were encrypted and were not erased:\r" + kept);
 }
 
 TEST_F(EncryptDialog, HeaderOverTheLimitIsRefusedBeforeAnythingIsWritten) {
@@ -332,6 +406,8 @@ TEST_F(EncryptDialog, HeaderOverTheLimitIsRefusedBeforeAnythingIsWritten) {
 TEST_F(EncryptDialog, CancelAnsweredNoContinuesAndTheCloseBoxAnsweredYesStops) {
     AddSource(list, scratch / "big.bin", RandomBytes(48 << 20, 17));
     const std::string destination = scratch / "big.qvl";
+    PutFile(destination, {'o', 'l', 'd'});
+    scripted.services.AnswerMessageBox(IDYES);  // overwrite
     int progressAtNo = -1;
     int progressAtYes = -1;
     scripted.services.AnswerMessageBox(IDNO, [&] { progressAtNo = form->ProgressBar1->Position(); });
@@ -346,12 +422,13 @@ TEST_F(EncryptDialog, CancelAnsweredNoContinuesAndTheCloseBoxAnsweredYesStops) {
                                    harness::When([&] { return position() > progressAtNo; },
                                                  [&] { PostMessageA(form->Handle(), WM_CLOSE, 0, 0); })});
     const std::vector<std::string> texts = scripted.services.MessageTexts();
-    ASSERT_EQ(texts.size(), 2u) << "the run ended before both questions";
-    EXPECT_EQ(texts[0], "Do you want to stop the encryption process?");
-    EXPECT_EQ(scripted.services.Calls()[0].Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    ASSERT_EQ(texts.size(), 3u) << "the run ended before both questions";
+    EXPECT_EQ(texts[1], "Do you want to stop the encryption process?");
+    EXPECT_EQ(scripted.services.Calls()[1].Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     EXPECT_GT(progressAtYes, progressAtNo);
     EXPECT_LT(progressAtYes, 100);
-    EXPECT_LT(FileBytes(destination).size(), static_cast<size_t>(48 << 20));
+    EXPECT_EQ(FileBytes(destination), (std::vector<uint8_t>{'o', 'l', 'd'})) << "a stopped run replaces nothing";
+    EXPECT_TRUE(NoNewFileLeft(scratch.Root()));
     EXPECT_TRUE(EncryptStopFlag);
 }
 
@@ -461,6 +538,23 @@ TEST_F(EncryptDialog, EraseYesErasesNothingWhenTheContainerCannotBeFlushedFirst)
     }
 }
 
+// Keeps a copy of the first 64 KiB written through it.
+class TWriteTap : public TPassThrough {
+public:
+    TWriteTap(TByteStream& inner, std::vector<uint8_t>* tap) : TPassThrough(inner), tap_(*tap) {}
+    int32_t Write(const void* buffer, int32_t count) override {
+        constexpr size_t kTapSize = 64 << 10;
+        const auto* bytes = static_cast<const uint8_t*>(buffer);
+        const size_t room = kTapSize - std::min(tap_.size(), kTapSize);
+        const size_t n = std::min(room, static_cast<size_t>(std::max(count, 0)));
+        tap_.insert(tap_.end(), bytes, bytes + n);
+        return inner_.Write(buffer, count);
+    }
+
+private:
+    std::vector<uint8_t>& tap_;
+};
+
 TEST_F(EncryptDialog, SourceOverFourGibibytesIsRecordedWithItsWholeSize) {
     constexpr int64_t kHuge = (int64_t{5} << 30) + 5;
     const std::string huge = scratch / "huge.bin";
@@ -468,19 +562,21 @@ TEST_F(EncryptDialog, SourceOverFourGibibytesIsRecordedWithItsWholeSize) {
     list.Add(FolderOf(huge), "huge.bin", std::to_string(kHuge));
     const std::string destination = scratch / "huge.qvl";
     scripted.services.AnswerMessageBox(IDYES);  // the stop question
+    std::vector<uint8_t> head;
+    form = std::make_unique<TIntercepted<TForm2>>(At<TWriteTap>(destination, &head));
     harness::ShowModalWith(*form, {[&] {
                                        Fill(emStandard, kPassword, kPassword, destination);
                                        harness::ClickButton(*form->Button1);
                                    },
                                    [&] { harness::ClickButton(*form->Button2); }});
-    TWin32FileStream container(destination, TFileMode::fmOpenRead);
+    EXPECT_FALSE(FileExists(destination)) << "a stopped run leaves no output";
+    TMemoryStream container(head);
     TQC_blowfish cipher(nullptr);
     TPayloadReader reader(cipher, container, 0);
     ASSERT_EQ(reader.CheckPassword(kPassword, nullptr), TPayloadResult::prOk);
     ASSERT_EQ(reader.ReadHeader(), TPayloadResult::prOk);
     ASSERT_EQ(reader.Entries().size(), 1u);
     EXPECT_EQ(reader.Entries()[0].size, kHuge);
-    EXPECT_LT(container.Size(), kHuge);
 }
 
 }  // namespace

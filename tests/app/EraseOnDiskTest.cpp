@@ -43,4 +43,24 @@ TEST_F(EraseOnDisk, ErasedSourceLeavesNoByteOfItsContentsInTheFileSystemImage) {
     EXPECT_EQ(Occurrences(FileBytes(image), kLine), 0u);
 }
 
+// A folder where files can be written but not deleted (append-only): the erase says that the delete failed.
+TEST_F(EraseOnDisk, EraseInAFolderThatRefusesDeletesSaysTheFileWasNotDeleted) {
+    TScratchFolder scratch("qvl-ext4-");
+    TLoopMount disk(scratch / "disk.img", scratch / "mnt", 8);
+    if (!disk.Mounted()) GTEST_SKIP() << "this machine refuses a loop mount of an ext4 image: " << disk.Failure();
+    const std::string folder = scratch / "mnt\\kept";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string file = folder + "\\f.txt";
+    PutFile(file, std::vector<uint8_t>(500, 'x'));
+    const std::string unixFolder = "'" + unixlinks::UnixPathOf(folder) + "'";
+    ASSERT_TRUE(disk.Run("chattr +a " + unixFolder)) << disk.Failure();
+    Window().EraseFile(file);
+    EXPECT_TRUE(disk.Run("chattr -a " + unixFolder)) << disk.Failure();
+    EXPECT_EQ(FileBytes(file), std::vector<uint8_t>(500, '0'));
+    const std::vector<std::string> texts = Services().MessageTexts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].rfind("The file was overwritten but could not be deleted: ", 0), 0u) << texts[0];
+    EXPECT_EQ(texts[0].substr(texts[0].size() - file.size() - 1), "\r" + file);
+}
+
 }  // namespace

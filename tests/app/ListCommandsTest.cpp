@@ -92,14 +92,23 @@ TEST_F(MainWindowTest, EraseAsksThenErasesTheTreeFileAndRefreshesLeavingTheList)
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].Text, "Are you sure you want to erase (delete) the selected file:\r" + file);
     EXPECT_EQ(boxes[1].Caption, std::optional<std::string>("Quiverlock 2.0"));
-    EXPECT_EQ(boxes[1].Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+    // No is the default answer: Enter (or Del then Enter) wipes nothing.
+    EXPECT_EQ(boxes[1].Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
     EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(window.ShellTreeView1->Path(), tree.Root());
     EXPECT_EQ(window.ListView1->Count(), 1);
 
-    // A folder is never erased, and nothing is asked.
+    // A folder is never erased, and that is said; so is a tree item deleted while selected.
     window.Erase1->Click();
-    EXPECT_EQ(Services().CallsOf(TServiceKind::MessageBox).size(), 2u);
+    const std::string gone = tree.File("gone.txt", 5);
+    window.ToolButton1->Click();
+    ASSERT_TRUE(window.ShellTreeView1->SelectPath(gone));
+    ASSERT_TRUE(DeleteFileA(gone.c_str()));
+    window.Erase1->Click();
+    const std::vector<std::string> texts = Services().MessageTexts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[2], "Erase erases files only; a folder is not erased.\r" + tree.Root());
+    EXPECT_EQ(texts[3], "The file or folder no longer exists.\r" + gone);
 }
 
 TEST_F(MainWindowTest, DelRemovesRowsInTheListAndAsksToEraseInTheTree) {

@@ -1,19 +1,14 @@
-// Writes that fail in the dialogs: a full disk is reported with the system's reason and never as a success,
-// a carrier that cannot be cut back says so, and a carrier too long for its trailer is refused untouched.
+// Reads and writes that fail in the dialogs: a full disk is reported with the system's reason and never as a
+// success, a failed read names its file, neither leaves an output, a carrier that cannot be cut back says so,
+// and a carrier too long for its trailer is refused untouched.
 #include "app/payload/CarrierTrailer.h"
 #include "app/payload/WriteFailure.h"
 #include "tests/support/DialogRuns.h"
 #include "tests/app/DialogTestSupport.h"
-#include "tests/support/UnixLinks.h"
 
 namespace {
 
-using unixlinks::TUnixLink;
-
 const std::string kPassword = "no room";
-
-// A Unix device on which every write fails because "the disk is full".
-constexpr const char* kFullDevice = "/dev/full";
 
 class WriteFailure : public ::testing::Test {
 protected:
@@ -32,62 +27,90 @@ protected:
     TScratchFolder scratch{"qvl-full-"};
 };
 
-TEST_F(WriteFailure, FullDiskInEncryptShowsTheSystemsReasonNotSuccessAndKeepsTheSources) {
+// Over an existing destination, Yes to the overwrite question: the old file stays and no part of the new one.
+TEST_F(WriteFailure, FullDiskInEncryptShowsTheSystemsReasonAndLeavesTheOldDestination) {
     ASSERT_FALSE(SystemErrorText(ERROR_DISK_FULL).empty());
     const TStubFile stub(RandomBytes(700, 1));
     const std::string source = scratch / "a.bin";
     const std::vector<uint8_t> bytes = RandomBytes(20000, 2);
     AddSource(list, source, bytes);
-    const TUnixLink full(kFullDevice, FolderOf(source) + "full.qvl");
-    ASSERT_TRUE(full.Made());
+    const std::string destination = scratch / "old.exe";
+    const std::vector<uint8_t> old = RandomBytes(500, 3);
+    PutFile(destination, old);
     for (TEncryptMode mode : {emStandard, emPackage}) {
         scripted.services = TScriptedServices();
-        TForm2 form(nullptr);
-        EXPECT_FALSE(RunEncrypt(form, mode, kPassword, full.Path(), [&] { EXPECT_TRUE(form.Button1->Enabled()); }));
-        ExpectOneError(DiskFull(full.Path()));
+        scripted.services.AnswerMessageBox(IDYES);
+        TIntercepted<TForm2> form(At<TFullVolume>(destination, 5000, uint32_t{ERROR_DISK_FULL}));
+        EXPECT_FALSE(RunEncrypt(form, mode, kPassword, destination, [&] { EXPECT_TRUE(form.Button1->Enabled()); }));
+        ASSERT_EQ(scripted.services.MessageTexts().size(), 2u);
+        EXPECT_EQ(scripted.services.MessageTexts()[1], DiskFull(destination));
+        EXPECT_EQ(FileBytes(destination), old);
+        EXPECT_TRUE(NoNewFileLeft(scratch.Root()));
         EXPECT_EQ(FileBytes(source), bytes);
         EXPECT_TRUE(list.erased.empty());
     }
 }
 
-TEST_F(WriteFailure, FullDiskInDecryptShowsTheSystemsReasonNotSuccessAndKeepsTheContainer) {
+TEST_F(WriteFailure, FullDiskInDecryptShowsTheSystemsReasonAndLeavesTheOldFile) {
     TMemoryStream payload;
-    ASSERT_EQ(WritePayload(kPassword, {{"a.txt", RandomBytes(30000, 3)}}, payload), TPayloadResult::prOk);
+    ASSERT_EQ(WritePayload(kPassword, {{"a.txt", RandomBytes(30000, 3)}, {"b.txt", RandomBytes(10, 4)}}, payload),
+              TPayloadResult::prOk);
     const std::string container = scratch / "box.qvl";
     PutFile(container, payload.Bytes());
     TScratchFolder out("qvl-full-out-");
-    const TUnixLink full(kFullDevice, FolderOf(out / "-") + "a.txt");
-    ASSERT_TRUE(full.Made());
-    TForm5 form(nullptr);
-    EXPECT_FALSE(RunDecrypt(form, container, FolderOf(full.Path()), kPassword, [&] {
+    const std::string target = out / "a.txt";
+    PutFile(target, {'o', 'l', 'd'});
+    scripted.services.AnswerMessageBox(IDYES);
+    TIntercepted<TForm5> form(At<TFullVolume>(target, 5000, uint32_t{ERROR_DISK_FULL}));
+    EXPECT_FALSE(RunDecrypt(form, container, out.Root(), kPassword, [&] {
         EXPECT_TRUE(form.Button2->Enabled());
         EXPECT_TRUE(DecryptStopFlag);
     }));
-    ExpectOneError(DiskFull(full.Path()));
+    ASSERT_EQ(scripted.services.MessageTexts().size(), 2u);
+    EXPECT_EQ(scripted.services.MessageTexts()[1], DiskFull(target) + "\r\rNot decrypted:\ra.txt\rb.txt");
+    EXPECT_EQ(FileBytes(target), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    EXPECT_TRUE(NoNewFileLeft(out.Root()));
     EXPECT_EQ(FileBytes(container), payload.Bytes());
+}
+
+// A read that fails names the file that could not be read, as a file that cannot be opened is named, and
+// leaves the destination as it was.
+TEST_F(WriteFailure, FailedReadNamesTheUnreadableFileAndLeavesTheOldDestination) {
+    const TStubFile stub(RandomBytes(700, 5));
+    const std::string source = scratch / "a.bin";
+    AddSource(list, source, RandomBytes(20000, 6));
+    const std::string destination = scratch / "old.exe";
+    const std::vector<uint8_t> old = RandomBytes(500, 7);
+    for (const auto& [mode, unreadable] : {std::pair{emPackage, TStubFile::Path()}, std::pair{emStandard, source}}) {
+        PutFile(destination, old);
+        scripted.services = TScriptedServices();
+        scripted.services.AnswerMessageBox(IDYES);
+        TIntercepted<TForm2> form(At<TFailingRead>(unreadable, 1000));
+        EXPECT_FALSE(RunEncrypt(form, mode, kPassword, destination));
+        ASSERT_EQ(scripted.services.MessageTexts().size(), 2u);
+        EXPECT_EQ(scripted.services.MessageTexts()[1], "File access denied.\r" + unreadable);
+        EXPECT_EQ(FileBytes(destination), old);
+        EXPECT_TRUE(NoNewFileLeft(scratch.Root()));
+    }
+
+    TMemoryStream payload;
+    ASSERT_EQ(WritePayload(kPassword, {{"a.txt", RandomBytes(30000, 8)}}, payload), TPayloadResult::prOk);
+    const std::string container = scratch / "box.qvl";
+    PutFile(container, payload.Bytes());
+    TScratchFolder out("qvl-read-out-");
+    scripted.services = TScriptedServices();
+    TIntercepted<TForm5> form(At<TFailingRead>(container, 1000));
+    EXPECT_FALSE(RunDecrypt(form, container, out.Root(), kPassword));
+    ExpectOneError("File access denied.\r" + container + "\r\rNot decrypted:\ra.txt");
+    EXPECT_FALSE(FileExists(out / "a.txt"));
+    EXPECT_TRUE(NoNewFileLeft(out.Root()));
 }
 
 // The carrier as a run sees it: its disk fills after `room` bytes and its length cannot be set.
 class TStuckCarrier : public TFullVolume {
 public:
-    TStuckCarrier(std::unique_ptr<TByteStream> file, int64_t room)
-        : TFullVolume(*file, room, ERROR_DISK_FULL), file_(std::move(file)) {}
+    TStuckCarrier(TByteStream& file, int64_t room) : TFullVolume(file, room, ERROR_DISK_FULL) {}
     bool SetSize(int64_t) override { return false; }
-
-private:
-    std::unique_ptr<TByteStream> file_;
-};
-
-class TStuckCarrierForm : public TForm2 {
-public:
-    using TForm2::TForm2;
-
-protected:
-    std::unique_ptr<TByteStream> OpenDestination(const std::string& path, TFileMode mode) override {
-        std::unique_ptr<TByteStream> file = TForm2::OpenDestination(path, mode);
-        if (!file) return nullptr;
-        return std::make_unique<TStuckCarrier>(std::move(file), 100);
-    }
 };
 
 TEST_F(WriteFailure, CarrierThatCannotBeCutBackAfterAFailedRunIsReported) {
@@ -95,7 +118,7 @@ TEST_F(WriteFailure, CarrierThatCannotBeCutBackAfterAFailedRunIsReported) {
     AddSource(list, scratch / "a.bin", RandomBytes(20000, 5));
     const std::string carrier = scratch / "holiday.jpg";
     PutFile(carrier, RandomBytes(1234, 6));
-    TStuckCarrierForm form(nullptr);
+    TIntercepted<TForm2> form(At<TStuckCarrier>(carrier, int64_t{100}));
     EXPECT_FALSE(RunEncrypt(form, emCarrier, kPassword, carrier));
     EXPECT_EQ(scripted.services.MessageTexts(),
               (std::vector<std::string>{DiskFull(carrier),

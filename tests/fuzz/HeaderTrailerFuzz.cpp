@@ -43,9 +43,10 @@ void FuzzTrailer(const uint8_t* data, size_t size) {
     Require(length >= 0 && length <= static_cast<int64_t>(size) - kTrailerSize);
     Require(std::string(data + size - kTrailerSize, data + size) == PadDecimal10(length));
     int64_t start = -1;
-    if (!FindCarrierPackage(carrier, start)) return;
+    if (!FindCarrierPackage(carrier, 0, start)) return;
     const auto at = static_cast<size_t>(start);
-    Require(start == length && at + kLeastPackageSize + kTrailerSize <= size && data[at] == 'M' && data[at + 1] == 'Z');
+    Require(start == length && at + kProgramHeaderField + 8 + kHeaderStart + kTrailerSize <= size &&
+            data[at] == 'M' && data[at + 1] == 'Z');
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/payload/Wipe.h"
 #include "app/payload/WriteFailure.h"
 #include "tests/payload/PayloadTestSupport.h"
+#include "tests/support/UnixLinks.h"
 #include "tests/support/WinFileSupport.h"
 
 namespace {
@@ -35,21 +36,44 @@ private:
     std::string watched_;
 };
 
-TEST(EraseFile, ZeroCharactersReachTheDiskBeforeTheFileIsDeleted) {
+TEST(EraseFile, FileIsDeletedAfterMessagesRanWithItStillThere) {
     TScratchFolder folder("qvl_erase_");
     for (size_t size : {0u, 400u, 1000u}) {
         const std::string path = folder / ("victim" + std::to_string(size));
-        const std::string secondName = folder / ("victim" + std::to_string(size) + ".link");
         PutFile(path, RandomBytes(size, 5));
-        ASSERT_TRUE(CreateHardLinkA(secondName.c_str(), path.c_str(), nullptr)) << GetLastError();
         TRecordingHost host(path);
         EraseFile(path, host);
         EXPECT_FALSE(FileExists(path)) << size;
-        EXPECT_EQ(FileBytes(secondName), std::vector<uint8_t>(size, '0')) << size;
         EXPECT_TRUE(host.reported.empty());
         EXPECT_EQ(host.messageRuns, 1);
         EXPECT_TRUE(host.fileThereDuringMessages);
     }
+}
+
+// Erasing one name must not wipe the data another name shows: a hard link and a symbolic link are refused.
+TEST(EraseFile, HardLinkAndSymbolicLinkAreRefusedAndEveryNamesDataStays) {
+    TScratchFolder folder("qvl_links_");
+    const std::vector<uint8_t> contents = RandomBytes(900, 9);
+    const std::string original = folder / "orig.txt";
+    PutFile(original, contents);
+    const std::string hard = folder / "link.txt";
+    ASSERT_TRUE(CreateHardLinkA(hard.c_str(), original.c_str(), nullptr)) << GetLastError();
+    const std::string target = folder / "target.txt";
+    PutFile(target, contents);
+    const unixlinks::TUnixLink symbolic(unixlinks::UnixPathOf(target), folder / "sym.txt");
+    ASSERT_TRUE(symbolic.Made());
+    const struct { std::string path; std::string text; } cases[] = {
+        {hard, NamesRefusalText(hard)},
+        {original, NamesRefusalText(original)},
+        {symbolic.Path(), LinkRefusalText(symbolic.Path())}};
+    for (const auto& c : cases) {
+        TRecordingHost host;
+        EraseFile(c.path, host);
+        EXPECT_EQ(host.reasons, std::vector<std::string>{c.text}) << c.path;
+        EXPECT_EQ(FileBytes(c.path), contents) << c.path;
+    }
+    EXPECT_EQ(FileBytes(original), contents);
+    EXPECT_EQ(FileBytes(target), contents);
 }
 
 // A deleted file's cached writes never reach the disk: the whole overwrite is flushed while the file is still
@@ -70,7 +94,7 @@ TEST(EraseFile, OverwriteIsFlushedBeforeTheLengthIsRestoredAndAFailedFlushKeepsT
             return flushes;
         });
         EXPECT_EQ(flushed, 1);
-        EXPECT_EQ(sizeAtFlush, 1200) << "three blocks of zeros, flushed before the cut";
+        EXPECT_EQ(sizeAtFlush, 1000) << "overwritten in place and flushed";
         EXPECT_EQ(FileExists(path), !flushes);
         EXPECT_EQ(host.reported, flushes ? std::vector<std::string>{} : std::vector<std::string>{path});
         if (!flushes) {

@@ -14,12 +14,26 @@
 #include "cipher/Blowfish.h"
 #include "tests/support/RandomBytes.h"
 
-// Passes everything to another stream but stores only the first `room` bytes written (a full volume);
-// a write cut short leaves `error` as the stream's LastError.
-class TFullVolume : public TByteStream {
+// Passes every call to another stream; the streams below change what they need.
+class TPassThrough : public TByteStream {
 public:
-    TFullVolume(TByteStream& inner, int64_t room, uint32_t error = 0) : inner_(inner), room_(room), error_(error) {}
+    explicit TPassThrough(TByteStream& inner) : inner_(inner) {}
     int32_t Read(void* buffer, int32_t count) override { return inner_.Read(buffer, count); }
+    int32_t Write(const void* buffer, int32_t count) override { return inner_.Write(buffer, count); }
+    bool Seek(int64_t offset) override { return inner_.Seek(offset); }
+    int64_t Position() const override { return inner_.Position(); }
+    int64_t Size() const override { return inner_.Size(); }
+    bool SetSize(int64_t size) override { return inner_.SetSize(size); }
+
+protected:
+    TByteStream& inner_;
+};
+
+// Stores only the first `room` bytes written (a full volume); a write cut short leaves `error` as the
+// stream's LastError.
+class TFullVolume : public TPassThrough {
+public:
+    TFullVolume(TByteStream& inner, int64_t room, uint32_t error = 0) : TPassThrough(inner), room_(room), error_(error) {}
     int32_t Write(const void* buffer, int32_t count) override {
         const int32_t n = static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(count, room_)));
         room_ -= n;
@@ -27,16 +41,28 @@ public:
         return inner_.Write(buffer, n);
     }
     uint32_t LastError() const override { return full_ ? error_ : 0; }
-    bool Seek(int64_t offset) override { return inner_.Seek(offset); }
-    int64_t Position() const override { return inner_.Position(); }
-    int64_t Size() const override { return inner_.Size(); }
-    bool SetSize(int64_t size) override { return inner_.SetSize(size); }
 
 private:
-    TByteStream& inner_;
     int64_t room_;
     uint32_t error_;
     bool full_ = false;
+};
+
+// Every read past the first `room` bytes read fails (a share that drops, a bad sector).
+class TFailingRead : public TPassThrough {
+public:
+    TFailingRead(TByteStream& inner, int64_t room) : TPassThrough(inner), room_(room) {}
+    int32_t Read(void* buffer, int32_t count) override {
+        const int32_t n = static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(count, room_)));
+        room_ -= n;
+        if (n < count) failed_ = true;
+        return n > 0 ? inner_.Read(buffer, n) : 0;
+    }
+    bool ReadFailed() const override { return failed_; }
+
+private:
+    int64_t room_;
+    bool failed_ = false;
 };
 
 struct TPackedFile {

@@ -22,25 +22,6 @@ TEST(GetTempDir, EndsInExactlyOneBackslashAndNamesAFolder) {
     EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
-// Points TMP (which GetTempPathA reads first) elsewhere for one test.
-class TTempVariable {
-public:
-    explicit TTempVariable(const std::string& value) {
-        char old[32768] = {};
-        const DWORD length = GetEnvironmentVariableA("TMP", old, sizeof old);
-        had_ = length > 0 && length < sizeof old;
-        if (had_) old_ = old;
-        SetEnvironmentVariableA("TMP", value.c_str());
-    }
-    ~TTempVariable() { SetEnvironmentVariableA("TMP", had_ ? old_.c_str() : nullptr); }
-    TTempVariable(const TTempVariable&) = delete;
-    TTempVariable& operator=(const TTempVariable&) = delete;
-
-private:
-    bool had_ = false;
-    std::string old_;
-};
-
 TEST(GetTempDir, IsEmptyForAFolderThatIsMissingTooLongOrAFile) {
     TScratchFolder folder("qvl_tmpvar_");
     PutFile(folder / "file", {uint8_t{1}});
@@ -86,10 +67,13 @@ TEST(ReplacingFile, DestinationChangesOnlyByACommittedWholeFile) {
         output.Stream().Write(fresh.data(), 100);
     }
     EXPECT_EQ(FileBytes(destination), old);
-    {  // a destination that refuses the rename: reported, both as they were
-        SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(TReplacingFile(destination).IsOpen());
+    {  // a destination made read-only while the new file was written: reported, both as they were
+        SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
         TReplacingFile output(destination);
         output.Stream().Write(fresh.data(), 500);
+        SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_READONLY);
         const std::string newPath = output.NewPath();
         EXPECT_FALSE(output.Commit());
         EXPECT_NE(output.LastError(), 0u);

@@ -1,6 +1,7 @@
 // Overwriting before erasure, and the piece copy under the readers and writers.
 #include <gtest/gtest.h>
 
+#include "app/payload/BufferedStream.h"
 #include "app/payload/PieceCopy.h"
 #include "app/payload/Wipe.h"
 #include "tests/payload/PayloadTestSupport.h"
@@ -19,20 +20,22 @@ public:
     int64_t peak = 0;
 };
 
-TEST(WipeContents, EveryOldByteBecomesZeroCharAndLengthIsRestored) {
-    const struct { size_t size; int64_t peak; } cases[] = {{0, 400}, {1, 400}, {400, 800}, {1000, 1200}};
-    for (const auto& c : cases) {
-        TGrowthRecorder file(RandomBytes(c.size, 3));
-        ASSERT_TRUE(WipeContents(file)) << c.size;
-        EXPECT_EQ(file.peak, c.peak) << c.size;
-        EXPECT_EQ(file.Bytes(), std::vector<uint8_t>(c.size, '0')) << c.size;
+TEST(WipeContents, EveryOldByteBecomesZeroCharInPlaceWithoutGrowingTheFile) {
+    for (const size_t size : {0u, 1u, 400u, 1000u}) {
+        TGrowthRecorder file(RandomBytes(size, 3));
+        ASSERT_TRUE(WipeContents(file)) << size;
+        EXPECT_EQ(file.peak, static_cast<int64_t>(size));
+        EXPECT_EQ(file.Bytes(), std::vector<uint8_t>(size, '0')) << size;
     }
 }
 
-TEST(WipeContents, FullVolumeIsReportedInsteadOfSuccess) {
+// A volume with no byte to spare still takes an overwrite in place; one that takes fewer bytes is reported.
+TEST(WipeContents, FullVolumeTakesTheOverwriteInPlaceAndAShortWriteIsReported) {
     TMemoryStream file(RandomBytes(1000, 4));
-    TFullVolume full(file, 1000);
-    EXPECT_FALSE(WipeContents(full));
+    TFullVolume exact(file, 1000);
+    EXPECT_TRUE(WipeContents(exact));
+    TFullVolume scant(file, 900);
+    EXPECT_FALSE(WipeContents(scant));
 }
 
 TEST(CopyPieces, StopHookIsAskedBeforeEveryPieceIncludingEmptySources) {
@@ -47,6 +50,18 @@ TEST(CopyPieces, StopHookIsAskedBeforeEveryPieceIncludingEmptySources) {
     TMemoryStream empty;
     TPieceHooks stopFirst{[&] { return ++asked == 1; }, nullptr};
     EXPECT_EQ(CopyBytes(empty, to, 0, kPieceSize, stopFirst), TPayloadResult::prStopped);
+}
+
+// A read that fails is no end of the source: neither a copy to the end nor a counted one calls it done or
+// the source short, also through a buffer.
+TEST(CopyPieces, FailedReadIsReportedAsSuchWhateverTheCount) {
+    for (const int64_t count : {int64_t{-1}, int64_t{3 * kPieceSize}}) {
+        TMemoryStream source(RandomBytes(3 * kPieceSize, 8));
+        TFailingRead failing(source, kPieceSize + 10);
+        TBufferedStream buffered(failing, 1000);
+        TMemoryStream to;
+        EXPECT_EQ(CopyBytes(buffered, to, count, kPieceSize, {}), TPayloadResult::prReadFailed) << count;
+    }
 }
 
 TEST(CopyPieces, CountedCopyReportsShortSourceAndFullDestination) {

@@ -4,6 +4,9 @@
 
 #include <shellapi.h>
 
+#include "app/payload/CarrierTrailer.h"
+#include "toolkit/system/WinGuards.h"
+
 namespace {
 
 using StubDelete = StubTest;
@@ -75,6 +78,7 @@ TEST_F(StubDelete, DeletingTheMiddleRowWritesTheStubAndTheOtherTwoUnderTheSamePa
     const auto question = scope.services.CallsOf(TServiceKind::MessageBox).at(0);
     EXPECT_EQ(question.Text, "Are you sure you want to delete the selected file(s)?");
     EXPECT_EQ(question.Caption, std::optional<std::string>("Quiverlock 2.0"));
+    EXPECT_EQ(question.Flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)) << "Enter answers No";
     const auto launches = scope.services.CallsOf(TServiceKind::ShellExecute);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0].Text, batch);
@@ -85,17 +89,56 @@ TEST_F(StubDelete, DeletingTheMiddleRowWritesTheStubAndTheOtherTwoUnderTheSamePa
     EXPECT_FALSE(Window().PackageOpen());
 }
 
-TEST_F(StubDelete, DeletingAllOrNoRowsGivesAnEmptyOrAWholePackage) {
+TEST_F(StubDelete, DeletingAllRowsGivesAnEmptyPackageAndNoRowsAsksNothing) {
     const std::string package = Package(kThree);
     OpenStub(package);
+    Select({});
+    harness::ClickControl(*Window().SpeedButton3);
+    EXPECT_TRUE(scope.services.Calls().empty());
+    EXPECT_TRUE(Window().Visible());
     EXPECT_TRUE(DeleteAndReadBack(package, {0, 1, 2}, scope.services).empty());
     EXPECT_EQ(FileBytes(scratch / "~package.exe").size(), static_cast<size_t>(Stub::StubSize + 42));
-    DeleteFileA((scratch / "~package.exe").c_str());
-    DeleteFileA((scratch / "temp.bat").c_str());
-    OpenStub(package);
-    const std::vector<TPackedFile> all = DeleteAndReadBack(package, {}, scope.services);
-    ASSERT_EQ(all.size(), 3u);
-    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(all[i].contents, kThree[i].contents);
+}
+
+// What follows the payload: a hidden package with the trailer that points at it, or plain bytes.
+TEST_F(StubDelete, BytesAfterThePayloadFollowTheKeptRowsAndAHiddenPackageStillOpens) {
+    const std::vector<TPackedFile> hiddenFiles = {{"hidden.txt", RandomBytes(70, 50)}};
+    const std::vector<uint8_t> hidden = FileBytes(Package(hiddenFiles, "hidden.exe"));
+    const std::vector<uint8_t> plain = RandomBytes(33, 51);
+    for (bool carrier : {true, false}) {
+        SCOPED_TRACE(carrier ? "carrier" : "plain bytes");
+        const std::string package = Package(kThree);
+        std::vector<uint8_t> bytes = FileBytes(package);
+        const auto packageLength = static_cast<int64_t>(bytes.size());
+        const std::vector<uint8_t>& tail = carrier ? hidden : plain;
+        bytes.insert(bytes.end(), tail.begin(), tail.end());
+        if (carrier) {
+            const std::string trailer = PadDecimal10(packageLength);
+            bytes.insert(bytes.end(), trailer.begin(), trailer.end());
+        }
+        PutFile(package, bytes);
+        OpenStub(package);
+        const std::vector<TPackedFile> kept = DeleteAndReadBack(package, {1}, scope.services);
+        ASSERT_EQ(kept.size(), 2u);
+        EXPECT_EQ(kept[1].contents, kThree[2].contents);
+        const std::string rewritten = scratch / "~package.exe";
+        const std::vector<uint8_t> after = FileBytes(rewritten);
+        const int64_t shrunk = packageLength - 1000 - static_cast<int64_t>(std::string("two.bin?1000?").size());
+        ASSERT_EQ(static_cast<int64_t>(after.size()), static_cast<int64_t>(bytes.size()) - (packageLength - shrunk));
+        EXPECT_TRUE(std::equal(tail.begin(), tail.end(), after.begin() + shrunk));
+        if (carrier) {
+            int64_t start = 0;
+            {
+                TWin32FileStream file(rewritten, TFileMode::fmOpenRead);
+                ASSERT_TRUE(FindCarrierPackage(file, Stub::StubSize, start));
+            }
+            EXPECT_EQ(start, shrunk);
+            EXPECT_EQ(ReadPayloadFile(rewritten, start + Stub::StubSize, "secret").at(0).contents, hiddenFiles[0].contents);
+        }
+        CloseStub();
+        DeleteFileA(rewritten.c_str());
+        DeleteFileA((scratch / "temp.bat").c_str());
+    }
 }
 
 TEST_F(StubDelete, NoAnswerChangesNothing) {
@@ -202,13 +245,80 @@ TEST_F(StubDelete, NewPackageIsWrittenUnderAUniqueNameAndTakesTheTildeNameOnlyWh
     EXPECT_EQ(kept[0].contents, big[0].contents);
 }
 
+// Records, when the batch is started, whether the package is still held and which temp copies are left.
+class TLaunchWatch : public TScriptedServices {
+public:
+    INT_PTR ShellExecuteFile(HWND owner, const std::string& verb, const std::string& file,
+                             const std::string& parameters, const std::string& directory, int show) override {
+        packageOpen = StubTest::Window().PackageOpen();
+        copyLeft = FileExists(copy);
+        return TScriptedServices::ShellExecuteFile(owner, verb, file, parameters, directory, show);
+    }
+    std::string copy;
+    bool packageOpen = true;
+    bool copyLeft = true;
+};
+
+TEST_F(StubDelete, BatchStartsOnlyOnceThePackageIsReleasedAndTheCopiesErased) {
+    std::vector<TPackedFile> files = kThree;
+    files[0].name = RunName("launched.bin");
+    const std::string package = Package(files);
+    OpenStub(package);
+    TLaunchWatch watch;
+    const TScopedSystemServices watching(watch);
+    watch.copy = GetTempDir() + files[0].name;
+    Select({0});
+    harness::ClickControl(*Window().SpeedButton1);
+    ASSERT_TRUE(FileExists(watch.copy));
+    watch.AnswerMessageBox(IDYES);
+    Select({1});
+    harness::ClickControl(*Window().SpeedButton3);
+    ASSERT_EQ(watch.CallsOf(TServiceKind::ShellExecute).size(), 2u);
+    EXPECT_FALSE(watch.packageOpen);
+    EXPECT_FALSE(watch.copyLeft) << "erasing a copy would stand between the batch's start and the end";
+    EXPECT_FALSE(Window().Visible());
+}
+
+TEST_F(StubDelete, PackagesItMustNotRewriteAreRefusedBeforeAnythingIsWritten) {
+    // The temp copy that the main program unhid from a carrier: a change would not reach the carrier.
+    const TScratchFolder tempFolder("qvl-temp-");
+    const std::string unhidden = tempFolder.Root() + "\\QVL.exe";
+    Encrypt(emPackage, unhidden, kThree);
+    OpenStub(unhidden);
+    Stub::TempDir = tempFolder.Root() + "\\";
+    Select({0});
+    harness::ClickControl(*Window().SpeedButton3);
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{Stub::kUnhiddenPackageDelete});
+    EXPECT_EQ(FolderEntries(tempFolder.Root()), std::vector<std::string>{"QVL.exe"});
+    CloseStub();
+    DeleteFileA(unhidden.c_str());
+
+    // A folder too long for a new file's name beside the package.
+    const std::string folder = scratch.Root() + "\\" + std::string(MAX_PATH - 13 - scratch.Root().size() - 1, 'f');
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string package = folder + "\\p.exe";
+    ASSERT_TRUE(MoveFileA(Package(kThree).c_str(), package.c_str()));
+    OpenStub(package);
+    scope.services = TScriptedServices();
+    Select({0});
+    scope.services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*Window().SpeedButton3);
+    EXPECT_EQ(scope.services.MessageTexts().back(), Stub::FolderTooLongText(folder));
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"p.exe"});
+    EXPECT_TRUE(Window().Visible());
+    CloseStub();
+    DeleteFileA(package.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
 TEST(StubSwapBatch, NamesComeFromVariablesAndTheMoveIsRetriedBoundedly) {
     const std::string move = "move /y \"%QVL_SWAP_NEW%\" \"%QVL_SWAP_OLD%\" >nul 2>&1 && if exist \"%QVL_SWAP_OLD%\" "
                              "if not exist \"%QVL_SWAP_NEW%\" goto done\r\n";
     EXPECT_EQ(Stub::SwapBatchText("a.exe"),
               "@echo off\r\npushd \"%~dp0\"\r\nif not exist \"%~nx0\" exit\r\nsetlocal DisableDelayedExpansion\r\n"
               "set n=0\r\n:wait\r\n" + move +
-              "set /a n+=1\r\nif %n% geq 30 goto done\r\nping -n 2 127.0.0.1 >nul\r\ngoto wait\r\n"
+              "set /a n+=1\r\nif %n% geq 30 goto failed\r\nping -n 2 127.0.0.1 >nul\r\ngoto wait\r\n"
+              ":failed\r\ndel \"%QVL_SWAP_NEW%\" >nul 2>&1\r\nstart \"\" \"%QVL_SWAP_OLD%\" /swapfailed\r\n"
               ":done\r\nendlocal\r\npopd\r\ndel \"%~f0\"\r\nexit\r\n");
     // A name with "%" is read through delayed expansion; no name is ever in the text.
     const std::string percent = Stub::SwapBatchText("100%.exe");
@@ -349,6 +459,62 @@ TEST_F(StubDelete, SwapWaitsForTheOldPackageToBeReleased) {
     EXPECT_EQ(FileBytes(package), RandomBytes(50, 28));
     EXPECT_FALSE(FileExists(rewritten));
     EXPECT_FALSE(FileExists(batch));
+}
+
+struct TWindowSearch {
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK TakeForeignWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TWindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    if (process == GetCurrentProcessId() || strcmp(text, search.caption) != 0 || !IsWindowVisible(window)) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// The visible window of another process with this caption; null when there is none.
+HWND ForeignWindow(const char* caption) {
+    TWindowSearch search{caption, nullptr};
+    EnumWindows(&TakeForeignWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(StubDelete, SwapThatGivesUpRemovesTheNewPackageAndThePackageSaysSo) {
+    const std::string package = Package(kThree, "held.exe");
+    const std::vector<uint8_t> before = FileBytes(package);
+    const std::string rewritten = scratch / "~held.exe";
+    const std::string batch = scratch / "temp.bat";
+    PutFile(rewritten, RandomBytes(50, 28));
+    PutFile(batch, FileBytesOf(Stub::SwapBatchText("held.exe", 2)));
+    ASSERT_TRUE(Stub::SetSwapNames("held.exe"));
+    {
+        // Held as a running program holds its file: it can be read and started, not replaced.
+        const TKernelHandle held(
+            CreateFileA(package.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        TServiceCall launch;
+        launch.Text = batch;
+        launch.Directory = scratch.Root();
+        launch.Show = SW_HIDE;
+        EXPECT_TRUE(TBatchRun(launch).Wait());
+    }
+    EXPECT_EQ(FileBytes(package), before);
+    EXPECT_FALSE(FileExists(rewritten));
+    EXPECT_FALSE(FileExists(batch));
+    // The old package, started with the switch, shows only the failure.
+    HWND box = nullptr;
+    EXPECT_TRUE(harness::ProcessUntil([&] { return (box = ForeignWindow("Quiverlock")) != nullptr; }, 60000));
+    if (box == nullptr) return;
+    char text[512] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ(text, Stub::kSwapFailed);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(harness::ProcessUntil([] { return ForeignWindow("Quiverlock") == nullptr; }, 30000));
 }
 
 }  // namespace

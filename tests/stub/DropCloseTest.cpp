@@ -45,13 +45,12 @@ TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersO
     harness::ClickControl(*Window().SpeedButton1);
     ASSERT_EQ(scope.services.CallsOf(TServiceKind::ShellExecute).size(), 1u);
     EXPECT_EQ(FileBytes(copy), FileBytes(file)) << "the copy is not written again";
-    scope.services.AnswerSaveDialog(scratch / "saved.doc");
     harness::ClickControl(*Window().SpeedButton2);
     EXPECT_EQ(scope.services.MessageTexts().back(),
               "This file was dropped on the window and is not stored in the package:\r" + dropped);
-    EXPECT_FALSE(FileExists(scratch / "saved.doc"));
+    EXPECT_TRUE(scope.services.CallsOf(TServiceKind::SaveDialog).empty()) << "refused before the dialog";
 
-    Select({});
+    Select({1});
     scope.services.AnswerMessageBox(IDYES);
     harness::ClickControl(*Window().SpeedButton3);
     const std::vector<TPackedFile> kept = ReadPayloadFile(scratch / "~package.exe", Stub::StubSize, "secret");
@@ -77,33 +76,38 @@ TEST_F(StubDropClose, PackageInTheTempFolderHoldingAFileOfItsOwnNameSurvivesItsC
     DeleteFileA(package.c_str());
 }
 
-TEST_F(StubDropClose, CloseErasesOnlyCopiesThisRunWroteAndSkipsThoseInUse) {
-    const std::string names[] = {RunName("left.txt"), RunName("busy.txt"), RunName("gone.txt"), RunName("outside.txt")};
-    const std::string header = names[0] + "?1?" + names[1] + "?1?" + names[2] + "?1?..\\" + names[3] + "?1?";
-    OpenStub(CraftedPackage(CraftHeaderPayload("pw", header, {1, 2, 3, 4})), "pw");
-    const std::string left = GetTempDir() + names[0];  // left by an earlier run: not this run's to erase
-    const std::string busy = GetTempDir() + names[1];
-    const std::string gone = GetTempDir() + names[2];
+TEST_F(StubDropClose, CloseErasesEveryCopyThisRunWroteWhateverBecameOfItAndNamesThoseInUse) {
+    const std::string names[] = {RunName("left.txt"),    RunName("busy.txt"),   RunName("gone.txt"),
+                                 RunName("outside.txt"), RunName("renamed.txt"), RunName("edited.txt")};
+    const std::string header = names[0] + "?1?" + names[1] + "?1?" + names[2] + "?1?..\\" + names[3] + "?1?" +
+                               names[4] + "?1?" + names[5] + "?1?";
+    OpenStub(CraftedPackage(CraftHeaderPayload("pw", header, {1, 2, 3, 4, 5, 6})), "pw");
+    std::vector<std::string> temp;
+    for (const std::string& name : names) temp.push_back(GetTempDir() + name);
+    const std::string& left = temp[0];  // left by an earlier run: not this run's to erase
     const std::string outside = RowFolder(DropLast(GetTempDir(), 1)) + "\\" + names[3];
     PutFile(left, RandomBytes(3, 34));
     PutFile(outside, RandomBytes(3, 36));
-    DeleteFileA(busy.c_str());
-    DeleteFileA(gone.c_str());
-    Select({1, 2});
+    for (size_t i : {1, 2, 4, 5}) DeleteFileA(temp[i].c_str());
+    Select({1, 2, 4, 5});
     harness::ClickControl(*Window().SpeedButton1);
-    ASSERT_TRUE(FileExists(busy) && FileExists(gone));
+    ASSERT_TRUE(FileExists(temp[1]) && FileExists(temp[2]) && FileExists(temp[4]) && FileExists(temp[5]));
+    // An editor's save: a new file renamed over the copy; another edits in place.
+    PutFile(temp[4] + ".new", RandomBytes(9, 48));
+    ASSERT_TRUE(MoveFileExA((temp[4] + ".new").c_str(), temp[4].c_str(), MOVEFILE_REPLACE_EXISTING));
+    PutFile(temp[5], RandomBytes(9, 49));
     {
-        TWin32FileStream inUse(busy, TFileMode::fmOpenRead);
+        TWin32FileStream inUse(temp[1], TFileMode::fmOpenRead);
         Window().SpeedButton5->Click();
         EXPECT_FALSE(Window().Visible());
     }
-    EXPECT_FALSE(FileExists(gone));
-    EXPECT_TRUE(FileExists(busy)) << "a copy open in another program stays";
+    for (size_t i : {2, 4, 5}) EXPECT_FALSE(FileExists(temp[i])) << temp[i];
+    EXPECT_TRUE(FileExists(temp[1])) << "a copy open in another program stays";
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{Stub::CopiesLeftText({temp[1]})});
     EXPECT_EQ(FileBytes(left), RandomBytes(3, 34));
     EXPECT_EQ(FileBytes(outside), RandomBytes(3, 36));
-    EXPECT_TRUE(scope.services.MessageTexts().empty()) << "the stub erases silently";
     DeleteFileA(left.c_str());
-    DeleteFileA(busy.c_str());
+    DeleteFileA(temp[1].c_str());
     DeleteFileA(outside.c_str());
 }
 
@@ -146,8 +150,9 @@ TEST_F(StubDropClose, WithoutATempFolderLaunchRefusesAndNothingIsWrittenOrErased
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(work.c_str());
+    // The temp folder the system names does not exist (as for a name outside the code page).
+    const TTempVariable temp(scratch / "missing");
     OpenStub(package);
-    Stub::TempDir.clear();  // as when the system names no usable temp folder
     Drop({dropped});
     Select({0, 1});
     harness::ClickControl(*Window().SpeedButton1);

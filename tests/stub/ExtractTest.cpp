@@ -1,6 +1,9 @@
 // Launch and Save As: offsets of later rows, edge sizes, destinations, failures and hostile rows.
 #include "tests/stub/StubTestSupport.h"
 
+#include "app/payload/WriteFailure.h"
+#include "tests/support/LoopMount.h"
+
 namespace {
 
 using StubExtract = StubTest;
@@ -14,13 +17,14 @@ TEST_F(StubExtract, LaunchDecryptsOnlyTheSelectedRowFromItsOffsetAndOpensItInThe
     OpenStub(Package(files));
     const std::string copy = GetTempDir() + files[2].name;
     DeleteFileA(copy.c_str());
+    PutFile(scratch / files[2].name, RandomBytes(4, 10));  // beside the package: not the file to open
     Select({2});
     harness::ClickControl(*Window().SpeedButton1);
     EXPECT_EQ(FileBytes(copy), kThree[2].contents);
     EXPECT_FALSE(FileExists(GetTempDir() + files[0].name));
     const auto launches = scope.services.CallsOf(TServiceKind::ShellExecute);
     ASSERT_EQ(launches.size(), 1u);
-    EXPECT_EQ(launches[0].Text, files[2].name);
+    EXPECT_EQ(launches[0].Text, copy);
     EXPECT_EQ(launches[0].Directory, GetTempDir());
     EXPECT_EQ(launches[0].Verb, "");
     EXPECT_EQ(launches[0].Show, SW_SHOWNORMAL);
@@ -42,18 +46,64 @@ TEST_F(StubExtract, SaveAsSeveralRowsWritesEveryEdgeSizeIntoTheChosenFolder) {
     OpenStub(Package(files));
     const std::string folder = scratch / "out";
     CreateDirectoryA(folder.c_str(), nullptr);
-    PutFile(folder + "\\page.bin", RandomBytes(5, 16));  // overwritten without a question
     scope.services.AnswerFolder(folder);
     Window().SelectAll1->Click();
     harness::ClickControl(*Window().SpeedButton2);
-    for (const TPackedFile& file : files) {
-        EXPECT_EQ(FileBytes(folder + "\\" + file.name), file.contents) << file.name;
-        DeleteFileA((folder + "\\" + file.name).c_str());
-    }
+    for (const TPackedFile& file : files) EXPECT_EQ(FileBytes(folder + "\\" + file.name), file.contents) << file.name;
     const auto browse = scope.services.CallsOf(TServiceKind::FolderBrowser);
     ASSERT_EQ(browse.size(), 1u);
     EXPECT_EQ(browse[0].Text, "Select destination folder:");
     EXPECT_TRUE(scope.services.MessageTexts().empty());
+    EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"empty.txt", "odd.bin", "page.bin"}));
+}
+
+TEST_F(StubExtract, SaveAsSeveralRowsAsksForEachFileThereAndNoKeepsTheUsersBytes) {
+    // Two rows of one name (as a folder drop of d1\same.txt and d2\same.txt makes) and one of a user's file.
+    OpenStub(CraftedPackage(CraftHeaderPayload("pw", "same.txt?3?same.txt?4?user.txt?2?", RandomBytes(9, 16))), "pw");
+    const std::string folder = scratch / "out";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string same = folder + "\\same.txt";
+    const std::string user = folder + "\\user.txt";
+    PutFile(user, RandomBytes(5, 17));
+    for (int answer : {IDNO, IDYES}) {
+        scope.services = TScriptedServices();
+        DeleteFileA(same.c_str());
+        scope.services.AnswerFolder(folder);
+        scope.services.AnswerMessageBox(answer);  // the second same.txt
+        scope.services.AnswerMessageBox(IDNO);    // user.txt
+        Window().SelectAll1->Click();
+        harness::ClickControl(*Window().SpeedButton2);
+        EXPECT_EQ(scope.services.MessageTexts(),
+                  (std::vector<std::string>{"File \"" + same + "\" already exists.\rOverwrite?",
+                                            "File \"" + user + "\" already exists.\rOverwrite?"}));
+        EXPECT_EQ(FileBytes(same).size(), answer == IDNO ? 3u : 4u);
+        EXPECT_EQ(FileBytes(user), RandomBytes(5, 17));
+    }
+}
+
+TEST_F(StubExtract, SaveAsThatFailsOnAFullDiskLeavesTheReplacedFileAsItWas) {
+    const std::string image = scratch / "disk.img";
+    TLoopMount disk(image, scratch / "mnt", 8);
+    if (!disk.Mounted()) GTEST_SKIP() << "this machine refuses a loop mount of an ext4 image: " << disk.Failure();
+    OpenStub(Package({{"big.bin", RandomBytes(300000, 18)}}));
+    const std::string old = scratch / "mnt\\big.bin";
+    PutFile(old, RandomBytes(1000, 19));
+    {
+        TWin32FileStream filler(scratch / "mnt\\filler", TFileMode::fmCreate);
+        const std::vector<uint8_t> block(65536, 0x5A);
+        while (filler.Write(block.data(), static_cast<int32_t>(block.size())) == static_cast<int32_t>(block.size())) {
+        }
+    }
+    Select({0});
+    scope.services.AnswerSaveDialog(old);
+    scope.services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*Window().SpeedButton2);
+    EXPECT_EQ(scope.services.MessageTexts().back(), WriteFailureText(old, ERROR_DISK_FULL));
+    EXPECT_EQ(FileBytes(old), RandomBytes(1000, 19));
+    for (const std::string& entry : FolderEntries(scratch / "mnt")) EXPECT_NE(entry.substr(0, 3), "~qv");
+    CloseStub();
+    DeleteFileA((scratch / "mnt\\filler").c_str());
+    DeleteFileA(old.c_str());
 }
 
 TEST_F(StubExtract, SaveAsOneRowAsksBeforeOverwritingAndNoKeepsTheFile) {
@@ -122,6 +172,15 @@ TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing)
     harness::ClickControl(*Window().SpeedButton1);
     EXPECT_FALSE(FileExists(GetTempDir() + longRow));
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
+    // A name that leaves the temp folder is refused before any question about the file it reaches.
+    const std::string reached = RowFolder(DropLast(GetTempDir(), 1)) + "\\up.txt";
+    const bool existed = FileExists(reached);
+    if (!existed) PutFile(reached, RandomBytes(2, 19));
+    scope.services = TScriptedServices();
+    Select({2});
+    harness::ClickControl(*Window().SpeedButton1);
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + GetTempDir() + "..\\up.txt"});
+    if (!existed) DeleteFileA(reached.c_str());
     // Nor is a package rewritten that would keep such a row.
     const std::string rewritten = scratch / "~crafted.exe";
     scope.services.AnswerMessageBox(IDYES);
@@ -159,9 +218,9 @@ TEST_F(StubExtract, SaveAsOverThePackageItselfIsRefusedAndLeavesItWhole) {
     OpenStub(package);
     Select({0});
     scope.services.AnswerSaveDialog(package);
-    scope.services.AnswerMessageBox(IDYES);
     harness::ClickControl(*Window().SpeedButton2);
-    EXPECT_EQ(scope.services.MessageTexts().back(), "File access denied.\r" + package);
+    EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"File access denied.\r" + package})
+        << "refused before asking to overwrite";
     CloseStub();
     EXPECT_EQ(FileBytes(package), before);
 }

@@ -40,7 +40,6 @@ public:
         return !mounted_;
     }
 
-private:
     // Runs a shell command with the tools on the path and waits for its exit status; true for 0. Its output
     // becomes the failure text.
     bool Run(const std::string& command) {
@@ -62,6 +61,7 @@ private:
         return done;
     }
 
+private:
     std::string image_;
     std::string mountPoint_;  // the Unix path
     std::string failure_;

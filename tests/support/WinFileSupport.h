@@ -48,3 +48,22 @@ inline std::vector<std::string> FolderEntries(const std::string& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
+
+// Points TMP (which GetTempPathA reads first) elsewhere for one test.
+class TTempVariable {
+public:
+    explicit TTempVariable(const std::string& value) {
+        char old[32768] = {};
+        const DWORD length = GetEnvironmentVariableA("TMP", old, sizeof old);
+        had_ = length > 0 && length < sizeof old;
+        if (had_) old_ = old;
+        SetEnvironmentVariableA("TMP", value.c_str());
+    }
+    ~TTempVariable() { SetEnvironmentVariableA("TMP", had_ ? old_.c_str() : nullptr); }
+    TTempVariable(const TTempVariable&) = delete;
+    TTempVariable& operator=(const TTempVariable&) = delete;
+
+private:
+    bool had_ = false;
+    std::string old_;
+};

@@ -24,6 +24,7 @@ void TButton::CommandNotify(WORD code) {
 }
 
 void TButton::Click() {
+    if (!Enabled()) return;
     TForm* form = ParentForm();
     if (form != nullptr && modalResult_ != mrNone) form->SetModalResult(modalResult_);
     TButtonControl::Click();

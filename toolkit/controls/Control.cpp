@@ -150,7 +150,9 @@ void TControl::Update() {
     if (parent_ != nullptr) parent_->Update();
 }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+    if (Enabled()) OnClick(this);
+}
 
 void TControl::WndProc(TMessage& message) {
     switch (message.Msg) {

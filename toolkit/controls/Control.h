@@ -101,6 +101,7 @@ public:
     }
 
     TNotifyEvent OnClick;
+    // Runs OnClick; nothing while the control is disabled.
     virtual void Click();
     TMouseMoveEvent OnMouseMove;
     // The mouse came over the control, or left it (graphic controls included).
