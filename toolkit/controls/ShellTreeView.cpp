@@ -229,6 +229,9 @@ void TShellTreeView::Refresh() {
         selected = parent;
     }
     SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    // Scrolled to while the tree did not redraw, the selection may still lie out of view.
+    const auto caret = SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (caret != 0) SendMessageA(Handle(), TVM_ENSUREVISIBLE, 0, caret);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
