@@ -128,6 +128,8 @@ private:
     void CreateAppearance();
     void LayoutPanes();
     void ReadSettings();
+    void ApplyStoredSettings();
+    void KeepOnScreen();
     void WriteSettings();
     void WMDropFiles(TMessage& message);
     void AddEntry(const std::string& path);

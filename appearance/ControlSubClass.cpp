@@ -280,13 +280,13 @@ std::vector<TControlSubClass*> OwnedSubClasses(TFlatStyle& style) {
     return objects;
 }
 
-bool OnForm(const TControlSubClass& object, const TForm* form) {
+bool OnForm(const TControlSubClass& object, const TWinControl* form) {
     return form != nullptr && object.Control() != nullptr && form->ContainsControl(object.Control());
 }
 
 }  // namespace
 
-void TSubClassStyler::MoveTo(TFlatStyle& successor, TForm* exceptForm) {
+void TSubClassStyler::MoveTo(TFlatStyle& successor, TWinControl* exceptForm) {
     std::vector<TControlSubClass*> objects = OwnedSubClasses(style_);
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         TControlSubClass* old = *it;
@@ -297,7 +297,7 @@ void TSubClassStyler::MoveTo(TFlatStyle& successor, TForm* exceptForm) {
     }
 }
 
-void TSubClassStyler::Restore(TForm& form) {
+void TSubClassStyler::Restore(TWinControl& form) {
     for (TControlSubClass* object : OwnedSubClasses(style_)) {
         if (!OnForm(*object, &form)) continue;
         object->Restore(true);

@@ -89,8 +89,8 @@ class TSubClassStyler : public TControlStyler {
 public:
     explicit TSubClassStyler(TFlatStyle& style) : style_(style) {}
     void Subclass(TFlatStyle& style, TControl& control) override;
-    void MoveTo(TFlatStyle& successor, TForm* exceptForm) override;
-    void Restore(TForm& form) override;
+    void MoveTo(TFlatStyle& successor, TWinControl* exceptForm) override;
+    void Restore(TWinControl& form) override;
 
 private:
     TFlatStyle& style_;

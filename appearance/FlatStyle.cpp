@@ -29,11 +29,11 @@
 
 namespace {
 
-TForm* OwnerAsForm(TComponent* owner) {
+// The owner as a scrolling control: a form or a scroll box.
+TWinControl* OwnerAsForm(TComponent* owner) {
     if (owner == nullptr) return nullptr;
-    auto* form = dynamic_cast<TForm*>(owner);
-    if (form == nullptr) throw Exception("Invalid class typecast");
-    return form;
+    if (!owner->Is<TForm>() && !owner->Is<TScrollBox>()) throw Exception("Invalid class typecast");
+    return dynamic_cast<TWinControl*>(owner);
 }
 
 bool Has(std::uint32_t set, int value) { return (set & XPBit(value)) != 0; }
@@ -289,7 +289,7 @@ bool TFlatStyle::StyleControl(TComponent* component, bool activate, bool redraw)
     const TKindRow kinds[] = {
         {component->Is<TComboBox>(), xcCombo},          {edit, xcEdit},
         {named("TMaskEdit"), xcMaskEdit},               {named("TDBEdit"), xcMaskEdit},
-        {component->Is<TMemo>() && !component->Is<TRichEdit>(), xcMemo},
+        {component->Is<TMemo>(), xcMemo},
         {component->Is<TRichEdit>(), xcRichEdit},       {component->Is<TCheckBox>(), xcCheckBox},
         {component->Is<TRadioButton>(), xcRadioButton}, {named("TBitBtn"), xcBitBtn},
         {named("TButton"), xcButton},                   {named("TUpDown"), xcUpDown},

@@ -42,7 +42,7 @@ enum class TItemHost { MenuItem, ToolButton, Control };
 
 class TFlatStyle : public TComponent {
 public:
-    // The owner must be a form or nullptr.
+    // The owner must be a scrolling control (a form or a scroll box) or nullptr.
     explicit TFlatStyle(TComponent* owner);
     ~TFlatStyle() override;
     const char* ClassName() const override { return "TFlatStyle"; }
@@ -98,7 +98,8 @@ public:
     bool DisableSubclassing() const { return disableSubclassing_; }
     void SetDisableSubclassing(bool disable);
 
-    TForm* OwnerForm() const { return ownerForm_; }
+    // The owner as a scrolling control: a form or a scroll box.
+    TWinControl* OwnerForm() const { return ownerForm_; }
     bool SchemeDirty() const { return schemeDirty_; }
     const TColorScheme& Scheme() const { return scheme_; }
     bool IsNTPlatform() const { return isNTPlatform_; }
@@ -203,7 +204,7 @@ private:
     bool active_ = false;
     bool disableSubclassing_ = false;
 
-    TForm* ownerForm_ = nullptr;
+    TWinControl* ownerForm_ = nullptr;
     bool schemeDirty_ = true;
     TColorScheme scheme_;
     bool isNTPlatform_ = false;
@@ -222,7 +223,7 @@ public:
     virtual void Subclass(TFlatStyle& style, TControl& control) = 0;
     // Moves the painters of controls not on exceptForm (all of them when it is nullptr) from this style to
     // successor.
-    virtual void MoveTo(TFlatStyle& successor, TForm* exceptForm) = 0;
+    virtual void MoveTo(TFlatStyle& successor, TWinControl* exceptForm) = 0;
     // Gives the controls on form their own window procedure and look back.
-    virtual void Restore(TForm& form) = 0;
+    virtual void Restore(TWinControl& form) = 0;
 };

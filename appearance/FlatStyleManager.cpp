@@ -12,17 +12,17 @@ TFlatStyleManager* FlatStyleManager = nullptr;
 
 namespace {
 
-template <class T>
-void Erase(std::vector<T*>& list, const T* entry) {
+template <class T, class U>
+void Erase(std::vector<T*>& list, const U* entry) {
     list.erase(std::remove(list.begin(), list.end(), entry), list.end());
 }
 
-template <class T>
-bool Contains(const std::vector<T*>& list, const T* entry) {
+template <class T, class U>
+bool Contains(const std::vector<T*>& list, const U* entry) {
     return std::find(list.begin(), list.end(), entry) != list.end();
 }
 
-bool IsLiveForm(const TForm* form) {
+bool IsLiveForm(const TWinControl* form) {
     if (Screen == nullptr) return false;
     for (int i = 0; i < Screen->FormCount(); ++i)
         if (Screen->Forms(i) == form) return true;
@@ -98,7 +98,7 @@ void TFlatStyleManager::HandOver(TFlatStyle* leaving) {
     if (other == nullptr) {
         pendingForms_.clear();
         if (Application == nullptr || Application->MainForm() == nullptr) return;
-        for (TForm* form : std::vector<TForm*>(styledForms_))
+        for (TWinControl* form : std::vector<TWinControl*>(styledForms_))
             if (leaving == nullptr || form != leaving->OwnerForm()) RestoreControls(form);
         styledForms_.clear();
         activeFlatStyle_ = nullptr;
@@ -112,7 +112,7 @@ void TFlatStyleManager::HandOver(TFlatStyle* leaving) {
     }
 }
 
-void TFlatStyleManager::RestoreControls(TForm* form) {
+void TFlatStyleManager::RestoreControls(TWinControl* form) {
     if (activeFlatStyle_ == nullptr || form == nullptr || !IsLiveForm(form)) return;
     if (TControlStyler* styler = activeFlatStyle_->ControlStyler()) {
         try {

@@ -26,21 +26,22 @@ public:
     TFlatStyle* FindOtherActive(TFlatStyle* excluded) const;
     // Queues every form that has no style of its own, is not styled yet and has Tag other than kTagUnstyled.
     void ScanForms();
-    void RestoreControls(TForm* form);
+    void RestoreControls(TWinControl* form);
     // Sees every message of the application window first; never ends its handling.
     bool MainWindowHook(TMessage& message);
 
     TFlatStyle* ActiveFlatStyle() const { return activeFlatStyle_; }
     const std::vector<TFlatStyle*>& FlatStyles() const { return flatStyles_; }
     const std::vector<TForm*>& PendingForms() const { return pendingForms_; }
-    const std::vector<TForm*>& StyledForms() const { return styledForms_; }
+    // Owners of registered styles (forms or scroll boxes) and adopted forms.
+    const std::vector<TWinControl*>& StyledForms() const { return styledForms_; }
 
 private:
     void WalkPendingForms();
 
     std::vector<TFlatStyle*> flatStyles_;
     std::vector<TForm*> pendingForms_;
-    std::vector<TForm*> styledForms_;
+    std::vector<TWinControl*> styledForms_;
     TFlatStyle* activeFlatStyle_ = nullptr;
 };
 

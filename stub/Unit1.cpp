@@ -31,6 +31,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), packagePath_(ProgramPath()) {
     SetName("Form1");
     SetCaption(kWindowCaption);
     SetBounds(0, 0, 422, 359);
+    // Room for the four buttons side by side and a few rows of the list.
+    SetMinimumSize(340, 220);
     SetPosition(poScreenCenter);
     SetKeyPreview(true);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");

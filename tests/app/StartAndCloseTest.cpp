@@ -53,6 +53,21 @@ TEST_F(MainWindowTest, StoredSettingsApplyInOrderUntilOneIsMissingOrOfAnotherTyp
     }
 }
 
+TEST_F(MainWindowTest, SettingsOutOfReachStartTheWindowOnScreenWithTheListVisible) {
+    for (int place : {-30000, 5000}) {
+        SCOPED_TRACE(place);
+        const std::vector<int> stored = {628, 458, place, place, 5000, 70000, 60, 210};
+        for (size_t i = 0; i < 8; ++i) StoreSetting(kNames[i], static_cast<DWORD>(stored[i]));
+        TForm1& window = ShownWindow();
+        RECT bounds = window.BoundsRect();
+        EXPECT_NE(MonitorFromRect(&bounds, MONITOR_DEFAULTTONULL), nullptr) << "on a screen";
+        EXPECT_GE(window.ListView1->Width(), 30);
+        EXPECT_LE(window.Splitter1->Left() + window.Splitter1->Width(), window.ClientWidth());
+        EXPECT_EQ(window.ListView1->ColumnWidth(0), 0x7FFF) << "not cut to 16 bits";
+        DestroyForms();
+    }
+}
+
 TEST_F(MainWindowTest, ShowingAgainDoesNotReadTheSettingsAgain) {
     TForm1& window = ShownWindow();
     window.Hide();
@@ -94,4 +109,60 @@ TEST_F(MainWindowTest, ClosingLeavesATempPackageThatThisRunDidNotWrite) {
     Window().Close();
     EXPECT_EQ(FileBytes(extracted), (std::vector<uint8_t>{'M', 'Z', 1, 2}));
     EXPECT_TRUE(Services().MessageTexts().empty());
+}
+
+namespace {
+
+struct TVisibleWindows {
+    DWORD ProcessId;
+    std::vector<std::pair<HWND, std::string>> Found;
+};
+
+BOOL CALLBACK AddIfVisible(HWND window, LPARAM data) {
+    auto& query = *reinterpret_cast<TVisibleWindows*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char caption[256] = "";
+    if (owner == query.ProcessId && IsWindowVisible(window)) {
+        GetWindowTextA(window, caption, sizeof caption);
+        query.Found.emplace_back(window, caption);
+    }
+    return TRUE;
+}
+
+// Captions of the visible top-level windows of one process.
+std::vector<std::pair<HWND, std::string>> VisibleWindowsOf(DWORD processId) {
+    TVisibleWindows query{processId, {}};
+    EnumWindows(&AddIfVisible, reinterpret_cast<LPARAM>(&query));
+    return query.Found;
+}
+
+}  // namespace
+
+TEST(ProgramStartTest, StartedWithAContainerShowsOnlyTheDecryptDialogAndEndsWhenItCloses) {
+    std::string line = std::string("\"") + QVL_BUILT_PROGRAM + "\" \"C:\\no such folder\\box.qvl\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    TKernelHandle process(started.hProcess);
+    TKernelHandle thread(started.hThread);
+    bool dialogSeen = false;
+    std::vector<std::string> others;
+    const DWORD start = GetTickCount();
+    while (WaitForSingleObject(process.Get(), 20) == WAIT_TIMEOUT && GetTickCount() - start < 60000) {
+        for (const auto& [window, caption] : VisibleWindowsOf(started.dwProcessId)) {
+            if (caption == "Decrypt") {
+                dialogSeen = true;
+                PostMessageA(window, WM_CLOSE, 0, 0);
+            } else {
+                others.push_back(caption);
+            }
+        }
+    }
+    const bool ended = WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process.Get(), 1);
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(others, std::vector<std::string>{}) << "no other window of the program shows";
 }

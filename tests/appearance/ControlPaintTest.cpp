@@ -15,6 +15,8 @@
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/HotKey.h"
 #include "toolkit/controls/ListBox.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/controls/ShellTreeView.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/RichEdit.h"
@@ -169,6 +171,18 @@ TEST_F(ControlPaintTest, ComboDropButtonIsAsWideAsTheThumbMetricAndLightsWhenHot
     EXPECT_EQ(ClientPixel(*combo, cw - w + 3, 4), Rgb(clBtnFace));
     EXPECT_EQ(ClientPixel(*combo, cw - 3, 4), Rgb(clBtnFace));
     EXPECT_EQ(ClientPixel(*combo, cw - 2, 4), Rgb(combo->Color())) << "an idle button is one pixel narrower";
+
+    // The focus of a drop-down combo sits on its edit; leaving that edit leaves the combo.
+    combo->SetFocus();
+    ASSERT_TRUE(harness::ProcessUntil([&] { return combo->Focused(); }));
+    EXPECT_NE(GetFocus(), combo->Handle());
+    harness::PaintNow(*combo);
+    EXPECT_NE(ClientPixel(*combo, cw - 3, 4), Rgb(clBtnFace)) << "lit while it has the focus";
+    other->SetFocus();
+    ASSERT_TRUE(harness::ProcessUntil([&] { return other->Focused(); }));
+    EXPECT_FALSE(combo->Focused());
+    EXPECT_EQ(ClientPixel(*combo, cw - 3, 4), Rgb(clBtnFace)) << "idle once the focus left";
+    EXPECT_EQ(ClientPixel(*combo, cw - w + 2, 4), Rgb(combo->Color()));
 }
 
 TEST_F(ControlPaintTest, ProgressBarAndHotKeyAreOutlinedIdleOrLit) {
@@ -417,6 +431,32 @@ TEST_F(ControlPaintTest, ListOutlineFollowsTheBorderStyleItHadAndDeactivationGiv
         c.list->Perform(WM_NULL);
         EXPECT_EQ(c.list->BorderStyle(), c.style);
         EXPECT_TRUE(c.list->Ctl3D());
+    }
+}
+
+TEST_F(ControlPaintTest, ListViewAndTreeViewWithoutCtl3DShowTheFlatOutlineAndNoSunkenEdgeUnderIt) {
+    TListView* view = nullptr;
+    TShellTreeView* tree = nullptr;
+    auto lists = std::make_unique<TLayoutForm>(nullptr, [&](TForm& f) {
+        f.SetBounds(60, 60, 300, 200);
+        view = new TListView(&f);
+        view->SetBounds(10, 10, 120, 100);
+        view->SetParent(&f);
+        tree = new TShellTreeView(&f);
+        tree->SetBounds(150, 10, 120, 100);
+        tree->SetParent(&f);
+        (new TFlatStyle(&f))->SetActive(true);
+    });
+    lists->Show();
+    SetFocus(nullptr);  // the idle look
+    harness::ProcessMessages();
+    harness::PaintNow(*lists);
+    for (TWinControl* list : {static_cast<TWinControl*>(view), static_cast<TWinControl*>(tree)}) {
+        SCOPED_TRACE(list->ClassName());
+        EXPECT_FALSE(list->Ctl3D());
+        EXPECT_EQ(GetWindowLongA(list->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+        EXPECT_EQ(WindowPixel(*list, 0, 60), Rgb(DarkenColor(lists->Brush().Color(), 60))) << "the flat outline";
+        EXPECT_EQ(WindowPixel(*list, 1, 60), Rgb(list->Color())) << "no 3-D edge inside it";
     }
 }
 

@@ -30,8 +30,8 @@ struct TStyledForm {
     TFlatStyle* style = nullptr;
 };
 
-template <class T>
-bool Holds(const std::vector<T*>& list, const T* entry) {
+template <class T, class U>
+bool Holds(const std::vector<T*>& list, const U* entry) {
     return std::find(list.begin(), list.end(), entry) != list.end();
 }
 
@@ -40,14 +40,14 @@ void PassMessageToApplicationWindow() { SendMessageA(Application->Handle(), WM_N
 // Records what the manager asks of the control painters.
 struct TRecordingStyler : TControlStyler {
     std::vector<TFlatStyle*> movedTo;
-    std::vector<TForm*> movedExcept;
-    std::vector<TForm*> restored;
+    std::vector<TWinControl*> movedExcept;
+    std::vector<TWinControl*> restored;
     void Subclass(TFlatStyle&, TControl&) override {}
-    void MoveTo(TFlatStyle& successor, TForm* exceptForm) override {
+    void MoveTo(TFlatStyle& successor, TWinControl* exceptForm) override {
         movedTo.push_back(&successor);
         movedExcept.push_back(exceptForm);
     }
-    void Restore(TForm& form) override { restored.push_back(&form); }
+    void Restore(TWinControl& form) override { restored.push_back(&form); }
 };
 
 struct FlatStyleManagerTest : ::testing::Test {

@@ -8,6 +8,8 @@
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/NamedKinds.h"
 #include "toolkit/controls/Edit.h"
+#include "toolkit/controls/RichEdit.h"
+#include "toolkit/controls/ScrollBox.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/core/Exception.h"
 
@@ -130,8 +132,8 @@ TEST_F(FlatStyleRulesTest, AutoDetectedInsertionsReachTheWalkWhichHasNoRuleForAL
 struct TRecordingStyler : TControlStyler {
     std::vector<TControl*> subclassed;
     void Subclass(TFlatStyle&, TControl& control) override { subclassed.push_back(&control); }
-    void MoveTo(TFlatStyle&, TForm*) override {}
-    void Restore(TForm&) override {}
+    void MoveTo(TFlatStyle&, TWinControl*) override {}
+    void Restore(TWinControl&) override {}
 };
 
 TEST_F(FlatStyleRulesTest, ControlsOfListedKindsOnListedParentsGoToThePainterUnlessTagged) {
@@ -211,6 +213,9 @@ TEST_F(FlatStyleRulesTest, ClassNameRowsMatchTheExactNameOfTheControlOrOfItsPare
         {"edit on a panel is not on a tab sheet", On<TEdit, TPanel>, xcEdit, xccTabSheet, false},
         {"edit on a control-grid panel", On<TEdit, TDBCtrlPanel>, xcEdit, xccFrame, true},
         {"edit on a panel is not in a frame", On<TEdit, TPanel>, xcEdit, xccFrame, false},
+        {"a rich edit is a memo", On<TRichEdit>, xcMemo, xccForm, true},
+        {"rich edit", On<TRichEdit>, xcRichEdit, xccForm, true},
+        {"a memo is no rich edit", On<TMemo>, xcRichEdit, xccForm, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -248,7 +253,7 @@ TEST_F(FlatStyleRulesTest, CursorInItemRectCountsTheLastColumnAndTheRowAboveTheL
     EXPECT_FALSE(style->CursorInItemRect(nullptr, rect));
 }
 
-TEST_F(FlatStyleRulesTest, CreationTakesTheDefaultsAndRefusesAnOwnerThatIsNoForm) {
+TEST_F(FlatStyleRulesTest, CreationTakesTheDefaultsAndRefusesAnOwnerThatDoesNotScroll) {
     EXPECT_EQ(style->XPControls(), kAllXPControls);
     EXPECT_EQ(style->XPContainers(), kAllXPContainers);
     EXPECT_EQ(style->IconWidth(), 24);
@@ -258,6 +263,9 @@ TEST_F(FlatStyleRulesTest, CreationTakesTheDefaultsAndRefusesAnOwnerThatIsNoForm
     EXPECT_TRUE(style->SchemeDirty());
     EXPECT_EQ(style->OwnerForm(), form.get());
     EXPECT_THROW(TFlatStyle{popup}, Exception);
+    EXPECT_THROW(TFlatStyle{new TPanel(form.get())}, Exception) << "a panel does not scroll";
+    TScrollBox box(nullptr);
+    EXPECT_EQ(TFlatStyle(&box).OwnerForm(), &box) << "a scroll box does";
     TFlatStyle lone(nullptr);
     lone.SetActive(true);  // nothing to walk, no window to redraw
     EXPECT_EQ(lone.OwnerForm(), nullptr);

@@ -41,6 +41,10 @@ TEST_F(StubOpening, WrongPasswordIsRetriedThenTheRightOneListsTheFiles) {
     EXPECT_EQ(Totals(), "Total files: 2     Total size: 8.89 KB");
     EXPECT_EQ(Window().Caption(), "Quiverlock 2.0");
     EXPECT_FALSE(Stub::Form2->Visible());
+
+    SetWindowPos(Window().Handle(), nullptr, 0, 0, 60, 60, SWP_NOMOVE | SWP_NOZORDER);  // shrunk as far as it goes
+    EXPECT_GE(Window().ListView1->Height(), 40) << "the list keeps rows";
+    EXPECT_GE(Window().ClientWidth(), Window().SpeedButton5->Left() + Window().SpeedButton5->Width());
 }
 
 // Only an empty field is refused: a password of blanks, which the Encrypt dialog accepts, opens its package.

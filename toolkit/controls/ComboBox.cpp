@@ -47,6 +47,22 @@ void TComboBox::CreateParams(TCreateParams& params) {
     params.Height = WindowHeight();
 }
 
+bool TComboBox::Focused() const {
+    HWND focus = GetFocus();
+    return HandleAllocated() && focus != nullptr &&
+           (TItemsControl::Focused() || IsChild(const_cast<TComboBox*>(this)->Handle(), focus));
+}
+
+// The inner edit's focus changes reach the control only as notifications.
 void TComboBox::CommandNotify(WORD code) {
-    if (code == CBN_SELCHANGE) OnChange(this);
+    switch (code) {
+    case CBN_SELCHANGE: OnChange(this); break;
+    case CBN_SETFOCUS:
+        if (!TItemsControl::Focused()) FocusArrived();
+        break;
+    case CBN_KILLFOCUS:
+        if (style_ != csDropDownList) Perform(CM_EXIT);  // a list's own window says so itself
+        break;
+    default: break;
+    }
 }

@@ -16,6 +16,8 @@ public:
     // A drop-down list shows the selected item's text.
     std::string Text() const override;
     void SetBounds(int left, int top, int width, int height) override;
+    // The focus may sit on the inner edit of a drop-down combo box.
+    bool Focused() const override;
 
     // Runs when the user picks another item (not when code sets ItemIndex).
     TNotifyEvent OnChange;

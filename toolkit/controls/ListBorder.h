@@ -35,6 +35,21 @@ protected:
         }
     }
 
+    // The same border on the window as it is, without rebuilding it.
+    void ChangeBorder(bool sunken) {
+        if (!this->HandleAllocated()) return;
+        TCreateParams params;
+        AddBorder(params, sunken);
+        HWND window = this->Handle();
+        const LONG style = GetWindowLongA(window, GWL_STYLE) & ~WS_BORDER;
+        const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE;
+        SetWindowLongA(window, GWL_STYLE, style | static_cast<LONG>(params.Style & WS_BORDER));
+        SetWindowLongA(window, GWL_EXSTYLE, exStyle | static_cast<LONG>(params.ExStyle & WS_EX_CLIENTEDGE));
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+    }
+
 private:
     TBorderStyle borderStyle_ = bsSingle;
 };

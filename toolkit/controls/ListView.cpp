@@ -27,7 +27,7 @@ void TListView::CreateParams(TCreateParams& params) {
     params.WindowClass = WC_LISTVIEWA;
     params.Style |= LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | WS_TABSTOP;
     if (!multiSelect_) params.Style |= LVS_SINGLESEL;
-    AddBorder(params, true);
+    AddBorder(params, Ctl3D());
 }
 
 void TListView::InitializeWindow() {

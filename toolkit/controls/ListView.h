@@ -77,6 +77,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // Sunken with Ctl3D, a plain line without it.
+    void Ctl3DLookChanged() override { ChangeBorder(Ctl3D()); }
     void InitializeWindow() override;
     void SavingWindowState() override;
     void WndProc(TMessage& message) override;

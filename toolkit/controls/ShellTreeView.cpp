@@ -62,7 +62,7 @@ void TShellTreeView::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WindowClass = WC_TREEVIEWA;
     params.Style |= TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | WS_TABSTOP;
-    AddBorder(params, true);
+    AddBorder(params, Ctl3D());
 }
 
 void TShellTreeView::InitializeWindow() {
@@ -229,6 +229,9 @@ void TShellTreeView::Refresh() {
         selected = parent;
     }
     SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    // Scrolled to while the tree did not redraw, the selection may still lie out of view.
+    const auto caret = SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (caret != 0) SendMessageA(Handle(), TVM_ENSUREVISIBLE, 0, caret);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

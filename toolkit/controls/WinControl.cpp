@@ -433,10 +433,12 @@ bool TWinControl::WMSetFocus(TMessage& message) {
     return true;
 }
 
-// Called when the window loses the keyboard focus.
+// Called when the window loses the keyboard focus; focus that moves on to a window inside it (a combo box's
+// edit) has not left the control.
 bool TWinControl::WMKillFocus(TMessage& message) {
     DefaultHandler(message);
-    Perform(CM_EXIT);
+    const auto next = reinterpret_cast<HWND>(message.WParam);
+    if (next == nullptr || !IsChild(handle_, next)) Perform(CM_EXIT);
     return true;
 }
 

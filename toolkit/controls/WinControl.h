@@ -57,7 +57,7 @@ public:
     // Windowed controls of this subtree in tab order, depth first (containers before their children).
     void GetTabOrderList(std::vector<TWinControl*>& list);
 
-    bool Focused() const { return handle_ != nullptr && GetFocus() == handle_; }
+    virtual bool Focused() const { return handle_ != nullptr && GetFocus() == handle_; }
     // The control and every parent are visible and enabled.
     virtual bool CanFocus() const;
     virtual void SetFocus();
@@ -109,6 +109,8 @@ protected:
     void FontAttributesChanged() override;
     void ColorAttributesChanged() override;
     void DestroyHandle();
+    // Tells the form that this control has the focus now.
+    void FocusArrived();
 
 private:
     friend class TControl;
@@ -119,7 +121,6 @@ private:
     void Detach();
     void UpdateBoundsFromWindow();
     bool ReflectToChild(TMessage& message, HWND child);
-    void FocusArrived();
     // The message handlers of WndProc: true when the message is done, false to pass it on to TControl.
     bool HandleMessage(TMessage& message);
     bool WMSetFocus(TMessage& message);

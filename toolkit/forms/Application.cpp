@@ -136,7 +136,11 @@ bool TApplication::Idle() {
     return done;
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+// Terminated at once, so that nothing started before the loop sees the quit (a showing) goes on.
+void TApplication::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
 
 void TApplication::Minimize() {
     if (mainForm_ != nullptr && mainForm_->HandleAllocated()) ShowWindow(mainForm_->Handle(), SW_MINIMIZE);
