@@ -6,6 +6,7 @@
 #include "app/payload/LocaleSizeText.h"
 #include "app/payload/PathText.h"
 #include "app/shared/MessageBoxes.h"
+#include "toolkit/core/Scoped.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/system/DropFiles.h"
 #include "toolkit/system/SystemServices.h"
@@ -13,29 +14,8 @@
 
 namespace {
 
-// A dropped path arrives in a buffer of 256 characters: a longer one is not taken.
-constexpr size_t kMaxDroppedPath = 256;
 constexpr int kRowImage = 6;
 constexpr int kSortGlyph = 7;
-
-// Holds the list's and the status bar's painting while rows are added or removed.
-class TListBatch {
-public:
-    TListBatch(TListView& list, TStatusBar& status) : list_(list), status_(status) {
-        list_.BeginUpdate();
-        status_.BeginUpdate();
-    }
-    ~TListBatch() {
-        status_.EndUpdate();
-        list_.EndUpdate();
-    }
-    TListBatch(const TListBatch&) = delete;
-    TListBatch& operator=(const TListBatch&) = delete;
-
-private:
-    TListView& list_;
-    TStatusBar& status_;
-};
 
 int64_t RowSize(const TListRow& row) {
     int64_t size = 0;
@@ -52,7 +32,9 @@ void TForm1::UpdateTotals() {
 // Any length the ANSI calls accept (a folder walk meets paths of up to 259 characters).
 void TForm1::AddPath(const std::string& path) {
     if (path.empty()) return;
-    TListBatch batch(*ListView1, *StatusBar1);
+    // The list and the status bar repaint once, when every row is in.
+    const TUpdateScope listUpdate(*ListView1);
+    const TUpdateScope statusUpdate(*StatusBar1);
     if (IsFile(path)) {
         AddFile(path);
     } else if (IsFolder(path)) {
@@ -62,16 +44,13 @@ void TForm1::AddPath(const std::string& path) {
 }
 
 void TForm1::AddFile(const std::string& path) {
-    TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.Get(), &size)) {
-        file.Reset();
+    int64_t size = 0;
+    if (!MeasureByOpening(path, size)) {
         ReportAccessDenied(path);
         return;
     }
-    file.Reset();
-    ListView1->Add(TListRow{BareFileName(path), {std::to_string(size.QuadPart), RowFolder(path)}, kRowImage});
-    totalSize_ += size.QuadPart;
+    ListView1->Add(TListRow{BareFileName(path), {std::to_string(size), RowFolder(path)}, kRowImage});
+    totalSize_ += size;
     UpdateTotals();
 }
 
@@ -95,7 +74,7 @@ void TForm1::WMDropFiles(TMessage& message) {
     if (!IsWindowEnabled(Handle())) return;
     int count = drop.Count();
     for (int i = 0; i < count; ++i)
-        if (auto path = drop.Path(i, kMaxDroppedPath)) AddPath(*path);
+        if (auto path = drop.Path(i)) AddPath(*path);
 }
 
 int TForm1::FileRowCount() { return ListView1->Count(); }
@@ -129,7 +108,9 @@ void TForm1::ToolButton2Click(TComponent*) { AddPath(ShellTreeView1->Path()); }
 void TForm1::ToolButton3Click(TComponent*) {
     int first = ListView1->NextSelected(0);
     if (first < 0) return;
-    TListBatch batch(*ListView1, *StatusBar1);
+    // The list and the status bar repaint once, when the selected rows are all gone.
+    const TUpdateScope listUpdate(*ListView1);
+    const TUpdateScope statusUpdate(*StatusBar1);
     for (int i = first; i >= 0; i = ListView1->NextSelected(i)) {
         totalSize_ -= RowSize(ListView1->Row(i));
         ListView1->Delete(i);

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "toolkit/system/WinGuards.h"
+
 namespace {
 
 // GetFullPathNameA or GetLongPathNameA into a string; the input when the call fails.
@@ -51,6 +53,14 @@ bool MeasureFile(const std::string& path, int64_t& size) {
         return false;
     }
     size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+bool MeasureByOpening(const std::string& path, int64_t& size) {
+    const TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER measured{};
+    if (!file || !GetFileSizeEx(file.Get(), &measured)) return false;
+    size = measured.QuadPart;
     return true;
 }
 
