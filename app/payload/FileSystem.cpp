@@ -57,7 +57,8 @@ bool MeasureFile(const std::string& path, int64_t& size) {
 }
 
 bool MeasureByOpening(const std::string& path, int64_t& size) {
-    const TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const TKernelHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER measured{};
     if (!file || !GetFileSizeEx(file.Get(), &measured)) return false;
     size = measured.QuadPart;
