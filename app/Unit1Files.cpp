@@ -10,6 +10,7 @@
 #include "app/payload/PathText.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/shared/MessageTexts.h"
+#include "toolkit/core/Scoped.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/system/DropFiles.h"
 #include "toolkit/system/SystemServices.h"
@@ -21,25 +22,6 @@ namespace {
 constexpr size_t kLongestDroppedPath = 32767;
 constexpr int kRowImage = 6;
 constexpr int kSortGlyph = 7;
-
-// Holds the list's and the status bar's painting while rows are added or removed.
-class TListBatch {
-public:
-    TListBatch(TListView& list, TStatusBar& status) : list_(list), status_(status) {
-        list_.BeginUpdate();
-        status_.BeginUpdate();
-    }
-    ~TListBatch() {
-        status_.EndUpdate();
-        list_.EndUpdate();
-    }
-    TListBatch(const TListBatch&) = delete;
-    TListBatch& operator=(const TListBatch&) = delete;
-
-private:
-    TListView& list_;
-    TStatusBar& status_;
-};
 
 int64_t RowSize(const TListRow& row) {
     int64_t size = 0;
@@ -64,7 +46,9 @@ void TForm1::AddPath(const std::string& path) {
 
 void TForm1::AddEntry(const std::string& path) {
     if (path.empty()) return;
-    TListBatch batch(*ListView1, *StatusBar1);
+    // The list and the status bar repaint once, when every row is in.
+    const TUpdateScope listUpdate(*ListView1);
+    const TUpdateScope statusUpdate(*StatusBar1);
     if (IsFile(path)) {
         AddFile(path);
     } else if (IsFolder(path)) {
@@ -74,16 +58,13 @@ void TForm1::AddEntry(const std::string& path) {
 }
 
 void TForm1::AddFile(const std::string& path) {
-    TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.Get(), &size)) {
-        file.Reset();
+    int64_t size = 0;
+    if (!MeasureByOpening(path, size)) {
         ReportAccessDenied(path);
         return;
     }
-    file.Reset();
-    ListView1->Add(TListRow{BareFileName(path), {std::to_string(size.QuadPart), RowFolder(path)}, kRowImage});
-    totalSize_ += size.QuadPart;
+    ListView1->Add(TListRow{BareFileName(path), {std::to_string(size), RowFolder(path)}, kRowImage});
+    totalSize_ += size;
     UpdateTotals();
 }
 
@@ -178,7 +159,9 @@ void TForm1::ToolButton2Click(TComponent*) { AddPath(ShellTreeView1->Path()); }
 void TForm1::ToolButton3Click(TComponent*) {
     int first = ListView1->NextSelected(0);
     if (first < 0) return;
-    TListBatch batch(*ListView1, *StatusBar1);
+    // The list and the status bar repaint once, when the selected rows are all gone.
+    const TUpdateScope listUpdate(*ListView1);
+    const TUpdateScope statusUpdate(*StatusBar1);
     for (int i = first; i >= 0; i = ListView1->NextSelected(i)) {
         totalSize_ -= RowSize(ListView1->Row(i));
         ListView1->Delete(i);

@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "appearance/FlatStyle.h"
+#include "toolkit/core/Scoped.h"
 #include "toolkit/graphics/WholeWindowCanvas.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -76,11 +77,7 @@ void TFlatStyle::PaintFlatMenuFrame(HWND window, bool rightToLeft) {
     if (window == nullptr || framePainting_ || !IsWindow(window)) return;
     TWholeWindowCanvas surface(window);
     if (!surface.Valid()) return;
-    framePainting_ = true;
-    struct TClearOnLeaving {
-        bool& flag;
-        ~TClearOnLeaving() { flag = false; }
-    } clear{framePainting_};
+    const TFlagScope painting(framePainting_);
     TCanvas& c = surface.Canvas();
     try {
         RECT window_rect{};

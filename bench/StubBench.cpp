@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/payload/PayloadWriter.h"
+#include "bench/BenchServices.h"
 #include "bench/WinBenchSupport.h"
 #include "app/payload/StubSize.h"
 #include "stub/Unit1.h"
@@ -25,25 +26,6 @@ namespace {
 
 constexpr int kRuns = 3;
 const std::string kPassword = "bench password";
-
-class TAnsweringServices : public TSystemServices {
-public:
-    int ShowMessageBox(HWND, const std::string& text, const char*, UINT flags) override {
-        if ((flags & MB_TYPEMASK) == MB_OK) std::printf("  message: %s\n", text.substr(0, text.find('\r')).c_str());
-        return (flags & MB_TYPEMASK) == MB_OK ? IDOK : IDYES;
-    }
-    bool ShowSaveDialog(HWND, TSaveFileRequest& request) override {
-        request.FileName = saveAs;
-        return true;
-    }
-    std::optional<std::string> BrowseForFolder(HWND, const std::string&) override { return std::nullopt; }
-    INT_PTR ShellExecuteFile(HWND, const std::string&, const std::string&, const std::string&, const std::string&,
-                             int) override {
-        return 42;
-    }
-    TRegistryLocation SettingsKey(const std::string& path) override { return {HKEY_CURRENT_USER, path}; }
-    std::string saveAs;
-};
 
 // The built stub followed by a payload of the files (name, path of its contents).
 void WritePackage(const std::string& package, const std::string& password,
@@ -154,8 +136,10 @@ int main(int argc, char** argv) {
     std::printf("packed bytes of big.bin: offset %lld, %lld bytes\n",
                 static_cast<long long>(Stub::StubSize + 42 + header), static_cast<long long>(size));
 
-    TAnsweringServices services;
+    TBenchServices services;
+    services.questionAnswer = IDYES;
     services.saveAs = work + "\\saved.bin";
+    services.shellResult = 42;
     TScopedSystemServices scope(services);
     TApplication application;
     application.Initialize();
@@ -165,7 +149,7 @@ int main(int argc, char** argv) {
     for (int run = 1; run <= kRuns; ++run) {
         OpenStub(application, package);
         Stub::Form1->ListView1->SetSelected(0, true);
-        DeleteFileA(services.saveAs.c_str());
+        DeleteFileA(services.saveAs->c_str());
         double start = Now();
         Stub::Form1->SpeedButton2->Click();
         const double saveRun = Now() - start;

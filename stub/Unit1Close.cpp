@@ -12,24 +12,16 @@
 
 namespace Stub {
 
-namespace {
-constexpr size_t kDropPathLimit = 256;  // the longest dropped path taken; a longer one is skipped
-}
-
 void TForm1::WMDropFiles(TMessage& message) {
     TDroppedFiles drop(reinterpret_cast<HDROP>(message.WParam));
     message.Result = 0;
     if (!PackageOpen()) return;  // closing: a copy made now would never be erased
     const int count = drop.Count();
     for (int i = 0; i < count; ++i) {
-        const std::optional<std::string> path = drop.Path(i, kDropPathLimit);
+        const std::optional<std::string> path = drop.Path(i);
         if (!path || !IsFile(*path)) continue;
-        int64_t size = -1;
-        {
-            TWin32FileStream file(*path, TFileMode::fmOpenRead);
-            if (file.IsOpen()) size = file.Size();
-        }
-        if (size < 0) continue;  // a file that cannot be read is not listed
+        int64_t size = 0;
+        if (!MeasureByOpening(*path, size)) continue;  // a file that cannot be read is not listed
         const std::string name = BareFileName(*path);
         ListView1->Add(TListRow{name, {std::to_string(size)}, -1, kRowImage});
         ProcessMessages();

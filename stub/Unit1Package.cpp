@@ -5,6 +5,7 @@
 #include "app/payload/StubSize.h"
 #include "stub/StubTexts.h"
 #include "stub/Unit2.h"
+#include "toolkit/core/Scoped.h"
 
 namespace Stub {
 
@@ -37,10 +38,11 @@ void TForm1::OpenPackage(const std::string& password) {
     package_ = std::move(package);
     reader_ = std::move(reader);
     packedRows_ = reader_->Entries().size();
-    ListView1->BeginUpdate();
-    ListView1->Clear();
-    for (const TPayloadEntry& entry : reader_->Entries()) ListView1->Add(TListRow{entry.name, {entry.sizeText}, -1, kRowImage});
-    ListView1->EndUpdate();
+    {
+        const TUpdateScope listUpdate(*ListView1);
+        ListView1->Clear();
+        for (const TPayloadEntry& entry : reader_->Entries()) ListView1->Add(TListRow{entry.name, {entry.sizeText}, -1, kRowImage});
+    }
     UpdateTotals();
     Form2->SetModalResult(mrOk);
 }

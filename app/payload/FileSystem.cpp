@@ -82,6 +82,15 @@ bool MeasureFile(const std::string& path, int64_t& size) {
     return true;
 }
 
+bool MeasureByOpening(const std::string& path, int64_t& size) {
+    const TKernelHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER measured{};
+    if (!file || !GetFileSizeEx(file.Get(), &measured)) return false;
+    size = measured.QuadPart;
+    return true;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     if (a.empty() || b.empty()) return false;
     return lstrcmpiA(CanonicalPath(a).c_str(), CanonicalPath(b).c_str()) == 0;

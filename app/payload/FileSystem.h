@@ -17,6 +17,9 @@ uint32_t NameCount(const std::string& path);
 
 // The file's size without opening it (a file that another program holds open can be measured).
 bool MeasureFile(const std::string& path, int64_t& size);
+// The file's size through a read handle that shares nothing: false when the file cannot be opened so
+// (another program holds it open, or reading it is denied).
+bool MeasureByOpening(const std::string& path, int64_t& size);
 
 // True when both texts name the same file: full paths compared without regard to letter case, short
 // (8.3) names taken in their long form.

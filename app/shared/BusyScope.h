@@ -1,15 +1,11 @@
 // Marks a command as running for the life of a scope.
 #pragma once
 
-// Sets the busy flag on entry and clears it on every way out; given a stop request too, clears that on entry.
-class TBusyScope {
-public:
-    explicit TBusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    TBusyScope(bool& busy, bool& stopRequested) : TBusyScope(busy) { stopRequested = false; }
-    ~TBusyScope() { busy_ = false; }
-    TBusyScope(const TBusyScope&) = delete;
-    TBusyScope& operator=(const TBusyScope&) = delete;
+#include "toolkit/core/Scoped.h"
 
-private:
-    bool& busy_;
+// Sets the busy flag on entry and clears it on every way out; given a stop request too, clears that on entry.
+class TBusyScope : public TFlagScope {
+public:
+    explicit TBusyScope(bool& busy) : TFlagScope(busy) {}
+    TBusyScope(bool& busy, bool& stopRequested) : TFlagScope(busy) { stopRequested = false; }
 };

@@ -6,26 +6,14 @@
 #include <string>
 
 #include "appearance/AltKeyFix.h"
+#include "tests/support/FakePlatform.h"
 #include "tests/support/Harness.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/GroupBox.h"
 #include "toolkit/controls/Label.h"
-#include "toolkit/system/PlatformInfo.h"
 
 namespace {
-
-struct TFakePlatform : TPlatformInfo {
-    DWORD major = 6;
-    bool themes = true;
-    bool versionWorks = true;
-    bool Version(OSVERSIONINFOA& info) override {
-        info = OSVERSIONINFOA{};
-        info.dwMajorVersion = major;
-        return versionWorks;
-    }
-    bool ThemesEnabled() override { return themes; }
-};
 
 // Notes, in order, which controls paint.
 struct TPaintLog {

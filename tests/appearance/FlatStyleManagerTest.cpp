@@ -6,10 +6,10 @@
 
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
+#include "tests/support/FakePlatform.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "toolkit/forms/Application.h"
-#include "toolkit/system/PlatformInfo.h"
 
 namespace {
 
@@ -192,22 +192,9 @@ TEST_F(FlatStyleManagerTest, ActiveStyleWithoutAFormHandsEveryPainterToItsSucces
     delete successor.form;
 }
 
-// Reports Windows XP (NT 5.1) or a later NT version.
-struct TVersionPlatform : TPlatformInfo {
-    DWORD major, minor;
-    TVersionPlatform(DWORD ma, DWORD mi) : major(ma), minor(mi) {}
-    bool Version(OSVERSIONINFOA& info) override {
-        info = OSVERSIONINFOA{};
-        info.dwPlatformId = VER_PLATFORM_WIN32_NT;
-        info.dwMajorVersion = major;
-        info.dwMinorVersion = minor;
-        return true;
-    }
-};
-
 TEST_F(FlatStyleManagerTest, WindowFrameRequestFramesThePopupWindowUntilItHidesWithAShadowRegionOutsideXP) {
     for (bool xp : {false, true}) {
-        TVersionPlatform version(xp ? 5 : 6, xp ? 1 : 0);
+        TFakePlatform version(xp ? 5 : 6, xp ? 1 : 0);
         TScopedPlatformInfo scope(version);
         TStyledForm leader(TStyledForm::active);
         ASSERT_EQ(leader.style->IsWindowsXP(), xp);

@@ -2,6 +2,7 @@
 #include <shlobj.h>
 
 #include "tests/stub/StubTestSupport.h"
+#include "toolkit/system/WinGuards.h"
 
 namespace {
 
@@ -33,7 +34,11 @@ TEST_F(StubDropClose, DroppedFilesAreListedCopiedAndErasedAtCloseExceptTheUsersO
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string own = GetTempDir() + RunName("own.txt");
     PutFile(own, RandomBytes(7, 33));
-    Drop({file, folder, own});
+    const std::string held = scratch / "held.txt";  // another program holds it open: not listed
+    PutFile(held, RandomBytes(3, 34));
+    TKernelHandle holder(CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    Drop({file, folder, held, own});
+    holder.Reset();
     EXPECT_EQ(Captions(), (std::vector<std::string>{"packed.txt", dropped, BareFileName(own)}));
     EXPECT_EQ(Window().ListView1->Row(1).SubItems.at(0), "1500");
     EXPECT_EQ(Totals(), "Total files: 3     Total size: 1.48 KB");

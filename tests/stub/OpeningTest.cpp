@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
+#include "tests/support/FakePlatform.h"
 #include "toolkit/forms/Application.h"
-#include "toolkit/system/PlatformInfo.h"
 
 namespace {
 
@@ -132,18 +132,8 @@ TEST_F(StubOpening, PromptClosedWithoutAnswerLeavesAWindowWhoseCommandsRefuse) {
     EXPECT_TRUE(scope.services.Calls().empty()) << "no command may ask, launch or report without a package";
 }
 
-// Themed Windows 6, where the Alt-key fix is at work.
-struct TThemedVista : TPlatformInfo {
-    bool Version(OSVERSIONINFOA& info) override {
-        info = OSVERSIONINFOA{};
-        info.dwMajorVersion = 6;
-        return true;
-    }
-    bool ThemesEnabled() override { return true; }
-};
-
 TEST_F(StubOpening, WindowCarriesAnAltKeyFixTrackingBothWindowsAndMenuItemsShowTheirButtonsGlyphs) {
-    TThemedVista platform;
+    TFakePlatform platform;  // themed Windows 6, where the Alt-key fix is at work
     TScopedPlatformInfo themed(platform);
     OpenStub(Package(kTwoFiles));
     TAltKeyFix* fix = Window().AltKeyFix1;

@@ -3,10 +3,10 @@
 
 #include <vector>
 
+#include "tests/support/FakePlatform.h"
 #include "tests/support/Harness.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ImageList.h"
-#include "toolkit/system/PlatformInfo.h"
 
 namespace {
 
@@ -56,26 +56,23 @@ TEST(PaintPrimitivesTest, ImageListDrawsNothingForAnIndexOutsideTheList) {
     EXPECT_EQ(target.Canvas().Pixel(8, 8), static_cast<TColor>(RGB(0, 0, 255)));
 }
 
-struct TFixedPlatform : TPlatformInfo {
-    bool Version(OSVERSIONINFOA& info) override {
-        info = OSVERSIONINFOA{};
-        info.dwMajorVersion = 7;
-        return true;
-    }
-    bool ThemesEnabled() override { return true; }
-};
-
-TEST(PaintPrimitivesTest, ScopedPlatformAnswersOnlyWhileInPlace) {
-    TFixedPlatform fixed;
+TEST(PaintPrimitivesTest, ScopedPlatformAnswersOnlyWhileInPlaceAndAnInnerScopePutsTheOuterOneBack) {
+    TFakePlatform outer(7, 0);
+    TFakePlatform inner(5, 1);
     OSVERSIONINFOA info{};
     {
-        TScopedPlatformInfo scope(fixed);
+        TScopedPlatformInfo outerScope(outer);
+        {
+            TScopedPlatformInfo innerScope(inner);
+            EXPECT_EQ(&PlatformInfo(), &inner);
+        }
         ASSERT_TRUE(PlatformInfo().Version(info));
         EXPECT_EQ(info.dwMajorVersion, 7u);
     }
     ASSERT_TRUE(PlatformInfo().Version(info));
     EXPECT_EQ(info.dwOSVersionInfoSize, sizeof(OSVERSIONINFOA));
-    EXPECT_NE(&PlatformInfo(), &fixed);
+    EXPECT_NE(&PlatformInfo(), &outer);
+    EXPECT_NE(&PlatformInfo(), &inner);
 }
 
 }  // namespace

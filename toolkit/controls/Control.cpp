@@ -5,6 +5,7 @@
 
 #include "toolkit/controls/ApplicationLink.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/Scoped.h"
 #include "toolkit/controls/CustomForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/controls/WindowProcHook.h"
@@ -98,9 +99,8 @@ void TControl::SetParentColor(bool parentColor) {
 
 void TControl::TakeParentColor() {
     if (parent_ == nullptr) return;
-    takingFromParent_ = true;
+    const TFlagScope taking(takingFromParent_);
     SetColor(parent_->Color());
-    takingFromParent_ = false;
 }
 
 void TControl::ColorAttributesChanged() { Invalidate(); }
@@ -112,9 +112,8 @@ void TControl::SetParentFont(bool parentFont) {
 
 void TControl::TakeParentFont() {
     if (parent_ == nullptr) return;
-    takingFromParent_ = true;
+    const TFlagScope taking(takingFromParent_);
     font_.Assign(parent_->Font());
-    takingFromParent_ = false;
 }
 
 void TControl::FontChanged() {

@@ -7,6 +7,7 @@
 #include "toolkit/forms/Application.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/Scoped.h"
 #include "toolkit/forms/Screen.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -253,17 +254,14 @@ TModalResult TForm::ShowModal() {
             if (other != this && other->HandleAllocated()) others.Disable(other->Handle());
         }
     }
-    modal_ = true;
     modalResult_ = mrNone;
-    try {
+    {
+        // On any way out; the other windows are enabled again when `others` goes.
+        const TFlagScope modal(modal_);
         Show();
         SetActiveWindow(Handle());
         RunModalLoop();
-    } catch (...) {
-        modal_ = false;
-        throw;  // the other windows are enabled again on the way out
     }
-    modal_ = false;
     // Enabled before this one hides, so that the activation goes back to one of them.
     others.Restore();
     if (previousActive != nullptr && IsWindow(previousActive)) SetActiveWindow(previousActive);

@@ -16,8 +16,11 @@ public:
     TDroppedFiles& operator=(const TDroppedFiles&) = delete;
 
     int Count() const;
+    // The longest dropped path taken by default: a longer one is not taken.
+    static constexpr size_t kMaxPath = 256;
+
     // The path at the index; nothing when it is longer than maxLength characters (never a shortened path).
-    std::optional<std::string> Path(int index, size_t maxLength) const;
+    std::optional<std::string> Path(int index, size_t maxLength = kMaxPath) const;
 
 private:
     HDROP drop_;

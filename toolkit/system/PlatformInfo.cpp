@@ -5,13 +5,6 @@
 
 #include "toolkit/system/WinGuards.h"
 
-namespace {
-
-TPlatformInfo g_system;
-TPlatformInfo* g_current = &g_system;
-
-}  // namespace
-
 bool TPlatformInfo::Version(OSVERSIONINFOA& info) {
     info = OSVERSIONINFOA{};
     info.dwOSVersionInfoSize = sizeof(info);
@@ -35,8 +28,7 @@ bool TPlatformInfo::ThemesEnabled() {
     return SUCCEEDED(getVersion(&version)) && version.dwMajorVersion >= 6;
 }
 
-TPlatformInfo& PlatformInfo() { return *g_current; }
-
-TScopedPlatformInfo::TScopedPlatformInfo(TPlatformInfo& replacement) : previous_(g_current) { g_current = &replacement; }
-
-TScopedPlatformInfo::~TScopedPlatformInfo() { g_current = previous_; }
+TPlatformInfo& PlatformInfo() {
+    static TPlatformInfo system;
+    return TScopedPlatformInfo::InForce(system);
+}

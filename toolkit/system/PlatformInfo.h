@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "toolkit/core/Scoped.h"
+
 class TPlatformInfo {
 public:
     virtual ~TPlatformInfo() = default;
@@ -16,13 +18,4 @@ public:
 // The platform answers in force: the system's unless a TScopedPlatformInfo has put others in place.
 TPlatformInfo& PlatformInfo();
 
-class TScopedPlatformInfo {
-public:
-    explicit TScopedPlatformInfo(TPlatformInfo& replacement);
-    ~TScopedPlatformInfo();
-    TScopedPlatformInfo(const TScopedPlatformInfo&) = delete;
-    TScopedPlatformInfo& operator=(const TScopedPlatformInfo&) = delete;
-
-private:
-    TPlatformInfo* previous_;
-};
+using TScopedPlatformInfo = TScopedOverride<TPlatformInfo>;

@@ -1,4 +1,4 @@
-// The Win32 implementation of the system services and the switch that replaces it.
+// The Win32 implementation of the system services.
 #include "toolkit/system/SystemServices.h"
 
 #include <commdlg.h>
@@ -68,17 +68,9 @@ public:
     TRegistryLocation SettingsKey(const std::string& path) override { return TRegistryLocation{HKEY_CURRENT_USER, path}; }
 };
 
-TSystemServices* g_current = nullptr;
-
 }  // namespace
 
 TSystemServices& SystemServices() {
     static TWin32SystemServices win32;
-    return g_current != nullptr ? *g_current : win32;
+    return TScopedSystemServices::InForce(win32);
 }
-
-TScopedSystemServices::TScopedSystemServices(TSystemServices& replacement) : previous_(g_current) {
-    g_current = &replacement;
-}
-
-TScopedSystemServices::~TScopedSystemServices() { g_current = previous_; }

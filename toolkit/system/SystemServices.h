@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "toolkit/core/Scoped.h"
+
 struct TSaveFileRequest {
     std::string Filter;  // "Description|pattern|Description|pattern"
     int FilterIndex = 1;
@@ -42,13 +44,4 @@ public:
 // The services in force: the Win32 ones unless a TScopedSystemServices has put others in place.
 TSystemServices& SystemServices();
 
-class TScopedSystemServices {
-public:
-    explicit TScopedSystemServices(TSystemServices& replacement);
-    ~TScopedSystemServices();
-    TScopedSystemServices(const TScopedSystemServices&) = delete;
-    TScopedSystemServices& operator=(const TScopedSystemServices&) = delete;
-
-private:
-    TSystemServices* previous_;
-};
+using TScopedSystemServices = TScopedOverride<TSystemServices>;
