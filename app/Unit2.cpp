@@ -18,7 +18,6 @@
 #include "app/payload/ReplacingFile.h"
 #include "app/payload/SecretText.h"
 #include "app/payload/WriteFailure.h"
-#include "app/shared/BusyScope.h"
 #include "app/payload/StubSize.h"
 #include "toolkit/forms/PlaceControl.h"
 
@@ -107,6 +106,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     Button2->SetTabOrder(4);
     ProgressBar1->SetTabOrder(5);
     ComboBox1->SetTabOrder(6);
+    run_.SetInputs({ComboBox1, Edit1, Edit2, CheckBox1, Edit3, BitBtn1, Button1});
 
     OnActivate = MethodOf<&TForm2::FormActivate>(this);
     OnKeyDown = MethodOf<&TForm2::FormKeyDown>(this);
@@ -119,13 +119,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     FinishLayout();
 }
 
-void TForm2::EnableControls(bool enabled) {
-    for (TWinControl* control : std::initializer_list<TWinControl*>{ComboBox1, Edit1, Edit2, CheckBox1, Edit3, BitBtn1,
-                                                                     Button1}) {
-        control->SetEnabled(enabled);
-    }
-    EncryptStopFlag = enabled;
-}
+void TForm2::EnableControls(bool enabled) { run_.Enable(enabled); }
 
 std::string TForm2::ItemFullPath(int index) const {
     const TFileListRow row = Row(index);
@@ -175,24 +169,14 @@ void TForm2::BitBtn1Click(TComponent*) {
     Edit3->SetText(*texts.Extension != '\0' ? WithExtension(chosen, texts.Extension) : chosen);
 }
 
-void TForm2::Button2Click(TComponent*) {
-    CancelOrAskStop(*this, EncryptStopFlag, "Do you want to stop the encryption process?");
-}
+void TForm2::Button2Click(TComponent*) { run_.Cancel(); }
 
 // The close box during a run asks the stop question instead of closing.
 void TForm2::WndProc(TMessage& message) {
-    if (message.Msg == WM_CLOSE && !EncryptStopFlag) {
-        Button2Click(this);
-        message.Result = 0;
-        return;
-    }
-    TForm::WndProc(message);
+    if (!run_.AnswerClose(message)) TForm::WndProc(message);
 }
 
-void TForm2::ShowInfo(const std::string& text, TWinControl* focus) {
-    ShowDialogMessage(*this, text, kProductCaption, MB_OK | MB_ICONINFORMATION);
-    focus->SetFocus();
-}
+void TForm2::ShowInfo(const std::string& text, TWinControl* focus) { run_.Refuse(text, MB_ICONINFORMATION, *focus); }
 
 bool TForm2::InputsValid() {
     const std::string destination = Edit3->Text();
@@ -297,12 +281,12 @@ bool TForm2::OverwriteConfirmed() {
 }
 
 void TForm2::Button1Click(TComponent*) {
-    if (running_) return;  // a second Enter or click while a run or its erase goes on
-    const TBusyScope busy(running_);
-    std::vector<THeaderEntry> entries;
-    if (!InputsValid() || !SourcesUsable(entries) || !StubUsable() || !OverwriteConfirmed()) return;
-    EnableControls(false);
-    Run(entries);
+    run_.Once([this] {
+        std::vector<THeaderEntry> entries;
+        if (!InputsValid() || !SourcesUsable(entries) || !StubUsable() || !OverwriteConfirmed()) return;
+        EnableControls(false);
+        Run(entries);
+    });
 }
 
 std::unique_ptr<TByteStream> TForm2::Intercept(TByteStream&, const std::string&) { return nullptr; }
@@ -360,7 +344,7 @@ bool TForm2::WriteFiles(TByteStream& destination, const std::vector<THeaderEntry
     const TPieceHooks hooks = RunHooks(EncryptStopFlag, *ProgressBar1);
     const size_t count = sources_.size();
     for (size_t i = 0; i < count; ++i) {
-        Label5->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + entries[i].name);
+        TDialogRun::ShowFile(*Label5, i, count, entries[i].name);
         const auto copy = [&](TByteStream& source) { return writer.WriteContents(source, hooks); };
         if (!CopyFrom(sources_[i].path, copy, destination, stopped)) return false;
         LetPendingMessagesRun();
@@ -450,14 +434,12 @@ void TForm2::Run(const std::vector<THeaderEntry>& entries) {
     const bool written = Mode() == emCarrier ? WriteIntoCarrier(entries, stopped) : WriteNewFile(entries, stopped);
     LetPendingMessagesRun();
     if (!written) {
-        EnableControls(true);
-        if (stopped) Close();
+        run_.End(stopped);
         return;
     }
     ProgressBar1->SetPosition(0);
     OfferErase(Edit3->Text());
-    EnableControls(true);
-    Close();
+    run_.End(true);
 }
 
 // The container (or the carrier it went into) reaches the disk before any source is wiped: a power cut

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogRun.h"
 #include "app/payload/ByteStream.h"
 #include "app/payload/FileIdentity.h"
 #include "app/payload/PayloadFormat.h"
@@ -111,8 +112,8 @@ private:
     std::string ItemFullPath(int index) const;
     void ShowInfo(const std::string& text, TWinControl* focus);
 
+    TDialogRun run_{*this, EncryptStopFlag, "Do you want to stop the encryption process?"};  // the run and its erase
     std::vector<TMeasuredSource> sources_;  // the files of the current run, in header order
-    bool running_ = false;                  // a run, or its erase, is going on
 };
 
 extern TForm2* Form2;

@@ -15,7 +15,6 @@
 #include "app/payload/ReplacingFile.h"
 #include "app/payload/SecretText.h"
 #include "app/payload/WriteFailure.h"
-#include "app/shared/BusyScope.h"
 #include "toolkit/forms/PlaceControl.h"
 
 TForm5* Form5 = nullptr;
@@ -78,6 +77,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
                                                                      Edit1, ProgressBar1, ListBox1, ListBox2}) {
         control->SetTabOrder(order++);
     }
+    run_.SetInputs({Edit2, Button1, Edit3, CheckBox1, Button2});
 
     OnActivate = MethodOf<&TForm5::FormActivate>(this);
     OnKeyDown = MethodOf<&TForm5::FormKeyDown>(this);
@@ -89,11 +89,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
     FinishLayout();
 }
 
-void TForm5::EnableControls(bool enabled) {
-    for (TWinControl* control : std::initializer_list<TWinControl*>{Edit2, Button1, Edit3, CheckBox1, Button2})
-        control->SetEnabled(enabled);
-    DecryptStopFlag = enabled;
-}
+void TForm5::EnableControls(bool enabled) { run_.Enable(enabled); }
 
 void TForm5::FormActivate(TComponent*) {
     EnableControls(true);
@@ -119,72 +115,73 @@ void TForm5::Button1Click(TComponent*) {
     if (auto folder = SystemServices().BrowseForFolder(Handle(), kSelectDestinationFolder)) Edit2->SetText(*folder);
 }
 
-void TForm5::Button3Click(TComponent*) {
-    CancelOrAskStop(*this, DecryptStopFlag, "Do you want to stop the decryption process?");
-}
+void TForm5::Button3Click(TComponent*) { run_.Cancel(); }
 
 // The close box during a run asks the stop question instead of closing.
 void TForm5::WndProc(TMessage& message) {
-    if (message.Msg == WM_CLOSE && !DecryptStopFlag) {
-        Button3Click(this);
-        message.Result = 0;
-        return;
-    }
-    TForm::WndProc(message);
+    if (!run_.AnswerClose(message)) TForm::WndProc(message);
 }
 
-void TForm5::EndRun(const std::string& text, const char* caption) {
-    ShowDialogMessage(*this, text, caption, MB_OK | MB_ICONERROR);
-    EnableControls(true);
+void TForm5::EndRun(const std::string& text) {
+    ShowDialogMessage(*this, text, kProductCaption, MB_OK | MB_ICONERROR);
+    run_.End(false);
 }
 
 std::unique_ptr<TByteStream> TForm5::Intercept(TByteStream&, const std::string&) { return nullptr; }
 
 void TForm5::Button2Click(TComponent*) {
-    if (running_) return;  // a second Enter or click while a run goes on
-    const TBusyScope busy(running_);
-    // Blanks are a password the Encrypt dialog accepts; only an empty field is refused.
-    const TSecretText password(Edit3->Text());
-    if (password.Text().empty()) {
-        ShowDialogMessage(*this, kEnterPassword, kProductCaption, MB_OK | MB_ICONINFORMATION);
-        Edit3->SetFocus();
-        return;
+    run_.Once([this] {
+        // Blanks are a password the Encrypt dialog accepts; only an empty field is refused.
+        const TSecretText password(Edit3->Text());
+        if (password.Text().empty()) {
+            run_.Refuse(kEnterPassword, MB_ICONINFORMATION, *Edit3);
+            return;
+        }
+        std::vector<std::string> skipped;
+        if (Decrypt(password.Text(), skipped)) ReportDecrypted(skipped);
+    });
+}
+
+// Opens the container, checks password, folder and header, and writes every entry; false when the run ended
+// early or never began. The container is closed and the cipher scrubbed on the way out.
+bool TForm5::Decrypt(const std::string& password, std::vector<std::string>& skipped) {
+    const std::string source = Edit1->Text();
+    TWin32FileStream container(source, TFileMode::fmOpenRead);
+    if (!container.IsOpen()) {
+        ShowAccessDenied(*this, source, kProductCaption);
+        return false;
     }
-    std::vector<std::string> skipped;
-    bool done = false;
-    {
-        const std::string source = Edit1->Text();
-        TWin32FileStream container(source, TFileMode::fmOpenRead);
-        if (!container.IsOpen()) {
-            ShowAccessDenied(*this, source, kProductCaption);
-            return;
-        }
-        const std::unique_ptr<TByteStream> intercepted = Intercept(container, source);
-        TBufferedStream buffered(intercepted ? *intercepted : container);
-        TPayloadReader reader(*QC_blowfish1, buffered, 0);  // scrubs the cipher on every way out
-        if (reader.CheckPassword(password.Text(), this) != TPayloadResult::prOk) {
-            ShowDialogMessage(*this, kWrongPassword, kProductCaption, MB_OK | MB_ICONERROR);
-            Edit3->SetFocus();
-            Edit3->SelectAll();
-            return;
-        }
-        const std::string folder = Edit2->Text();
-        CreateFolderPath(folder);
-        if (!IsFolder(folder)) {
-            ShowDialogMessage(*this, "Directory \"" + folder + "\" does not exist.", kProductCaption,
-                              MB_OK | MB_ICONERROR);
-            Edit2->SetFocus();
-            return;
-        }
-        if (reader.ReadHeader() != TPayloadResult::prOk) {
-            ShowDialogMessage(*this, kWrongPassword, kProductCaption, MB_OK | MB_ICONERROR);
-            Edit3->SetFocus();
-            return;
-        }
-        EnableControls(false);
-        done = ExtractAll(reader, skipped);
-    }
-    if (!done) return;
+    const std::unique_ptr<TByteStream> intercepted = Intercept(container, source);
+    TBufferedStream buffered(intercepted ? *intercepted : container);
+    TPayloadReader reader(*QC_blowfish1, buffered, 0);  // scrubs the cipher on every way out
+    if (!PasswordAccepted(reader, password) || !FolderReady() || !HeaderRead(reader)) return false;
+    EnableControls(false);
+    return ExtractAll(reader, skipped);
+}
+
+bool TForm5::PasswordAccepted(TPayloadReader& reader, const std::string& password) {
+    if (reader.CheckPassword(password, this) == TPayloadResult::prOk) return true;
+    run_.Refuse(kWrongPassword, MB_ICONERROR, *Edit3);
+    Edit3->SelectAll();
+    return false;
+}
+
+// The destination folder, created when missing.
+bool TForm5::FolderReady() {
+    const std::string folder = Edit2->Text();
+    CreateFolderPath(folder);
+    if (IsFolder(folder)) return true;
+    run_.Refuse("Directory \"" + folder + "\" does not exist.", MB_ICONERROR, *Edit2);
+    return false;
+}
+
+bool TForm5::HeaderRead(TPayloadReader& reader) {
+    if (reader.ReadHeader() == TPayloadResult::prOk) return true;
+    run_.Refuse(kWrongPassword, MB_ICONERROR, *Edit3);
+    return false;
+}
+
+void TForm5::ReportDecrypted(const std::vector<std::string>& skipped) {
     if (skipped.empty()) {
         ShowDialogMessage(*this, "The file(s) has been successfully decrypted!", kProductCaption,
                           MB_OK | MB_ICONINFORMATION);
@@ -233,16 +230,33 @@ TPayloadResult TForm5::ExtractOne(TPayloadReader& reader, size_t index, const st
     return result;
 }
 
-// Writes every entry into the destination folder; false when the run ended early (the dialog then
-// open and enabled, or closed after a stop). skipped gets the entries answered No.
-bool TForm5::ExtractAll(TPayloadReader& reader, std::vector<std::string>& skipped) {
-    const std::vector<TPayloadEntry>& entries = reader.Entries();
+// The run's header into ListBox1 (names) and ListBox2 (size texts).
+void TForm5::ListEntries(const std::vector<TPayloadEntry>& entries) {
     ListBox1->Items().Clear();
     ListBox2->Items().Clear();
     for (const TPayloadEntry& entry : entries) {
         ListBox1->Items().Add(entry.name);
         ListBox2->Items().Add(entry.sizeText);
     }
+}
+
+int TForm5::OverwriteAnswer(const std::string& path) {
+    return ShowDialogMessage(*this, AlreadyExistsQuestion(path, "Overwrite the existing file?"), kProductCaption,
+                             MB_YESNOCANCEL | MB_ICONQUESTION);
+}
+
+// Why entry path was not written, from ExtractOne's result and error.
+std::string TForm5::FailureText(TPayloadResult result, const std::string& path, uint32_t error) {
+    if (result == TPayloadResult::prTruncated) return "The container ends before the end of this file:\r" + path;
+    if (result == TPayloadResult::prReadFailed) return AccessDeniedText(Edit1->Text());
+    return WriteFailureText(path, error);
+}
+
+// Writes every entry into the destination folder; false when the run ended early (the dialog then
+// open and enabled, or closed after a stop). skipped gets the entries answered No.
+bool TForm5::ExtractAll(TPayloadReader& reader, std::vector<std::string>& skipped) {
+    const std::vector<TPayloadEntry>& entries = reader.Entries();
+    ListEntries(entries);
     const TPieceHooks hooks = RunHooks(DecryptStopFlag, *ProgressBar1);
     const std::string folder = Edit2->Text();
     const size_t count = entries.size();
@@ -254,38 +268,29 @@ bool TForm5::ExtractAll(TPayloadReader& reader, std::vector<std::string>& skippe
     };
     for (size_t i = 0; i < count; ++i) {
         const std::string path = JoinPath(folder, entries[i].name);
-        Label4->SetCaption(std::to_string(i + 1) + "/" + std::to_string(count) + ": " + entries[i].name);
+        TDialogRun::ShowFile(*Label4, i, count, entries[i].name);
         const std::string refusal = Refusal(reader, i, path);
         if (!refusal.empty()) {
-            EndRun(refusal + unwritten(i), kProductCaption);
+            EndRun(refusal + unwritten(i));
             return false;
         }
-        if (IsFile(path)) {
-            const int answer = ShowDialogMessage(
-                *this, AlreadyExistsQuestion(path, "Overwrite the existing file?"), kProductCaption,
-                MB_YESNOCANCEL | MB_ICONQUESTION);
-            if (answer == IDNO) {
-                skipped.push_back(entries[i].name);
-                continue;
-            }
-            if (answer != IDYES) {
-                EnableControls(true);
-                return false;
-            }
+        const int answer = IsFile(path) ? OverwriteAnswer(path) : IDYES;
+        if (answer == IDNO) {
+            skipped.push_back(entries[i].name);
+            continue;
+        }
+        if (answer != IDYES) {
+            run_.End(false);
+            return false;
         }
         uint32_t error = 0;
         const TPayloadResult result = ExtractOne(reader, i, path, hooks, error);
         if (result == TPayloadResult::prStopped) {
-            EnableControls(true);
-            Close();
+            run_.End(true);
             return false;
         }
         if (result != TPayloadResult::prOk) {
-            const std::string text =
-                result == TPayloadResult::prTruncated    ? "The container ends before the end of this file:\r" + path
-                : result == TPayloadResult::prReadFailed ? AccessDeniedText(Edit1->Text())
-                                                         : WriteFailureText(path, error);
-            EndRun(text + unwritten(i), kProductCaption);
+            EndRun(FailureText(result, path, error) + unwritten(i));
             return false;
         }
         LetPendingMessagesRun();

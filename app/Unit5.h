@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogRun.h"
 #include "app/payload/ByteStream.h"
 #include "app/payload/PayloadFormat.h"
 #include "app/payload/PieceCopy.h"
@@ -20,6 +21,7 @@
 #include "toolkit/controls/ProgressBar.h"
 
 class TPayloadReader;
+struct TPayloadEntry;
 
 // True while the dialog is idle or the user asked to stop; False while a run is going on.
 extern bool DecryptStopFlag;
@@ -73,14 +75,22 @@ protected:
 
 private:
     // Reports a failure and ends the run with the dialog open.
-    void EndRun(const std::string& text, const char* caption);
+    void EndRun(const std::string& text);
+    bool Decrypt(const std::string& password, std::vector<std::string>& skipped);
+    bool PasswordAccepted(TPayloadReader& reader, const std::string& password);
+    bool FolderReady();
+    bool HeaderRead(TPayloadReader& reader);
+    void ListEntries(const std::vector<TPayloadEntry>& entries);
     static std::string NotDecrypted(const std::vector<std::string>& names);
     std::string Refusal(TPayloadReader& reader, size_t index, const std::string& path);
+    int OverwriteAnswer(const std::string& path);
     TPayloadResult ExtractOne(TPayloadReader& reader, size_t index, const std::string& path,
                               const TPieceHooks& hooks, uint32_t& error);
+    std::string FailureText(TPayloadResult result, const std::string& path, uint32_t error);
     bool ExtractAll(TPayloadReader& reader, std::vector<std::string>& skipped);
+    void ReportDecrypted(const std::vector<std::string>& skipped);
 
-    bool running_ = false;  // a run is going on
+    TDialogRun run_{*this, DecryptStopFlag, "Do you want to stop the decryption process?"};
 };
 
 extern TForm5* Form5;

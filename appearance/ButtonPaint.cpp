@@ -268,6 +268,38 @@ void RaisedLines(TCanvas& c, const RECT& r) {
     c.LineTo(r.left, r.bottom - 1);
 }
 
+// An enabled speed button's edge lines over its frame: sunk when pressed, the selection border when a flat one
+// is hot, raised when it is not flat.
+void SpeedButtonEdge(TCanvas& c, const RECT& r, const TColorScheme& s, TColor edge, bool flat, bool hot,
+                     bool pressed) {
+    c.Brush().SetStyle(bsClear);
+    if (flat && pressed) {
+        c.Pen().SetColor(edge);
+        c.Rectangle(r);
+        c.Pen().SetColor(DarkenColor(edge, 50));
+        PressedLines(c, r);
+    } else if (flat && hot) {
+        c.Pen().SetColor(s.SchemeSelectBorderColor);
+        c.Rectangle(r);
+    } else if (!flat) {
+        c.Pen().SetColor(DarkenColor(edge, 50));
+        if (pressed) {
+            PressedLines(c, r);
+        } else {
+            RaisedLines(c, r);
+        }
+    }
+}
+
+// The button's layout as drawn: glyph left and right swap in right-to-left reading.
+TButtonLayout ReadingLayout(const TSpeedButton& button) {
+    const TButtonLayout layout = button.Layout();
+    if (button.BiDiMode() != bdRightToLeft) return layout;
+    if (layout == blGlyphLeft) return blGlyphRight;
+    if (layout == blGlyphRight) return blGlyphLeft;
+    return layout;
+}
+
 }  // namespace
 
 void TControlSubClass::PaintSpeedButton() {
@@ -302,35 +334,11 @@ void TControlSubClass::PaintSpeedButton() {
     c.Pen().SetColor(flat && opaque && !hot && !down ? colors.Face : LightenColor(colors.Edge, 30));
     if (!opaque) c.Brush().SetStyle(bsClear);
     if (opaque || !flat || hot || down) c.Rectangle(r);
-    if (button.Enabled()) {
-        c.Brush().SetStyle(bsClear);
-        if (flat && (held || down)) {
-            c.Pen().SetColor(colors.Edge);
-            c.Rectangle(r);
-            c.Pen().SetColor(DarkenColor(colors.Edge, 50));
-            PressedLines(c, r);
-        } else if (flat && hot) {
-            c.Pen().SetColor(s.SchemeSelectBorderColor);
-            c.Rectangle(r);
-        } else if (!flat) {
-            c.Pen().SetColor(DarkenColor(colors.Edge, 50));
-            if (held || down) {
-                PressedLines(c, r);
-            } else {
-                RaisedLines(c, r);
-            }
-        }
-    }
+    if (button.Enabled()) SpeedButtonEdge(c, r, s, colors.Edge, flat, hot, held || down);
     c.Brush().SetStyle(bsSolid);
     TBitmap glyph;
     SpeedGlyph(button, held, colors.Face, glyph);
-    TButtonLayout layout = button.Layout();
-    if (button.BiDiMode() == bdRightToLeft && layout == blGlyphLeft) {
-        layout = blGlyphRight;
-    } else if (button.BiDiMode() == bdRightToLeft && layout == blGlyphRight) {
-        layout = blGlyphLeft;
-    }
     const int spacing = button.Caption().empty() ? 0 : button.Spacing();
-    const RECT caption = PaintPlacedGlyph(c, glyph, layout, spacing, hot, down || held);
+    const RECT caption = PaintPlacedGlyph(c, glyph, ReadingLayout(button), spacing, hot, down || held);
     PaintCaption(c, caption, DT_CENTER | DT_VCENTER | ReadingFlags(button));
 }

@@ -128,11 +128,31 @@ void TControlSubClass::SubclassWndProc(TMessage& message) {
 void TControlSubClass::FollowMessage(TMessage& message) {
     TControl* control = Control();
     if (control == nullptr) return;
-    const bool enabled = control->Enabled();
     switch (message.Msg) {
     case WM_DESTROY:
         if (!Recreating) Leave(false);  // nothing may touch this object afterwards
         return;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        FollowSpaceKey(message);
+        return;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        FollowMouse(*control, message);
+        return;
+    default:
+        FollowState(*control, message);
+        return;
+    }
+}
+
+// Focus, painting, recreation and enabling.
+void TControlSubClass::FollowState(TControl& control, const TMessage& message) {
+    switch (message.Msg) {
     case WM_SETFOCUS:
         MouseInControl = true;
         PaintControl();
@@ -158,7 +178,7 @@ void TControlSubClass::FollowMessage(TMessage& message) {
         Recreating = true;
         return;
     case WM_NCPAINT:
-        if (IsListKind(control)) PaintListBorder();
+        if (IsListKind(&control)) PaintListBorder();
         return;
     case BM_SETSTATE:
     case CM_FOCUSCHANGED:
@@ -166,20 +186,34 @@ void TControlSubClass::FollowMessage(TMessage& message) {
     case CM_TEXTCHANGED:
         PaintControl();
         return;
-    case WM_KEYDOWN:
-        if (message.WParam != VK_SPACE) return;
+    case CM_ENABLEDCHANGED:
+        if (message.WParam == 0) MouseInControl = false;
+        PaintControl();
+        return;
+    default:
+        return;
+    }
+}
+
+// The space bar holds a button down like the left mouse button; its repeats paint once.
+void TControlSubClass::FollowSpaceKey(const TMessage& message) {
+    if (message.WParam != VK_SPACE) return;
+    if (message.Msg == WM_KEYDOWN) {
         SpaceDown = true;
         if (!SpaceRepeat) PaintControl();
         SpaceRepeat = true;
         return;
-    case WM_KEYUP:
-        if (message.WParam != VK_SPACE) return;
-        SpaceDown = false;
-        SpaceRepeat = false;
-        PaintControl();
-        return;
+    }
+    SpaceDown = false;
+    SpaceRepeat = false;
+    PaintControl();
+}
+
+void TControlSubClass::FollowMouse(TControl& control, const TMessage& message) {
+    const bool enabled = control.Enabled();
+    switch (message.Msg) {
     case WM_MOUSEMOVE:
-        if (enabled && control->ClassNameIs("TUpDown")) PaintControl();
+        if (enabled && control.ClassNameIs("TUpDown")) PaintControl();
         return;
     case WM_LBUTTONDOWN:
         LeftButtonDown = true;
@@ -187,33 +221,26 @@ void TControlSubClass::FollowMessage(TMessage& message) {
         return;
     case WM_LBUTTONUP:
         LeftButtonDown = false;
-        if (IsGraphic(control)) {
-            control->Repaint();
+        if (IsGraphic(&control)) {
+            control.Repaint();
         } else {
             PaintControl();
         }
         return;
     case WM_LBUTTONDBLCLK:
-        if (control->Is<TButton>() || control->Is<TRadioButton>() || control->Is<TCheckBox>())
-            control->Perform(WM_LBUTTONDOWN, message.WParam, message.LParam);
+        if (control.Is<TButton>() || control.Is<TRadioButton>() || control.Is<TCheckBox>())
+            control.Perform(WM_LBUTTONDOWN, message.WParam, message.LParam);
         return;
-    case CM_ENABLEDCHANGED:
-        if (message.WParam == 0) MouseInControl = false;
-        PaintControl();
-        return;
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
+    default:  // CM_MOUSEENTER, CM_MOUSELEAVE
         if (!enabled) return;
         MouseInControl = message.Msg == CM_MOUSEENTER;
-        if (!IsGraphic(control)) {
+        if (!IsGraphic(&control)) {
             PaintControl();
         } else if (MouseInControl) {
-            control->Repaint();
+            control.Repaint();
         } else {
-            control->Invalidate();
+            control.Invalidate();
         }
-        return;
-    default:
         return;
     }
 }

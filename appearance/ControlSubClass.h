@@ -65,6 +65,9 @@ public:
 
 private:
     void FollowMessage(TMessage& message);
+    void FollowState(TControl& control, const TMessage& message);
+    void FollowSpaceKey(const TMessage& message);
+    void FollowMouse(TControl& control, const TMessage& message);
     // Ends this object after the control's window went for good or the style became inactive.
     void Leave(bool restoreLook);
     // The owning style's colours, built first when out of date (or always, with rebuild).

@@ -63,6 +63,50 @@ double TimedRun(TForm& form, std::function<void()> fillAndClick) {
     return seconds;
 }
 
+// The sources: total bytes over `files` files of random bytes in folder, listed as the main window lists them.
+void WriteSources(const std::string& folder, int64_t total, int files, TBenchFiles& list) {
+    for (int i = 0; i < files; ++i) {
+        const int64_t size = total / files + (i == 0 ? total % files : 0);
+        const std::string name = "part" + std::to_string(i) + ".bin";
+        WriteRandomFile(folder + "\\" + name, size, static_cast<uint32_t>(i + 1));
+        list.rows.push_back({name, std::to_string(size), folder});
+    }
+}
+
+void PrintStart(const char* what) {
+    std::printf("%s start\n", what);
+    std::fflush(stdout);
+}
+
+void PrintRun(const char* what, int run, double mib, double seconds) {
+    std::printf("%s run %d: %.1f MiB in %.3f s: %.1f MiB/s\n", what, run, mib, seconds, mib / seconds);
+}
+
+// A standard container of the listed files, written anew.
+double TimedEncrypt(const std::string& container) {
+    DeleteFileA(container.c_str());
+    PrintStart("encrypt");
+    return TimedRun(*Form2, [&] {
+        Form2->ComboBox1->SetItemIndex(emStandard);
+        Form2->Edit1->SetText(kPassword);
+        Form2->Edit2->SetText(kPassword);
+        Form2->Edit3->SetText(container);
+        Form2->Button1->Click();
+    });
+}
+
+// The container's files into output, written anew.
+double TimedDecrypt(const std::string& container, const std::string& output, const TBenchFiles& list) {
+    for (const TFileListRow& row : list.rows) DeleteFileA((output + "\\" + row.Caption).c_str());
+    PrintStart("decrypt");
+    return TimedRun(*Form5, [&] {
+        Form5->Edit1->SetText(container);
+        Form5->Edit2->SetText(output);
+        Form5->Edit3->SetText(kPassword);
+        Form5->Button2->Click();
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,12 +131,7 @@ int main(int argc, char** argv) {
     application.CreateForm(Form2);
     application.CreateForm(Form5);
 
-    for (int i = 0; i < files; ++i) {
-        const int64_t size = total / files + (i == 0 ? total % files : 0);
-        const std::string name = "part" + std::to_string(i) + ".bin";
-        WriteRandomFile(sources + "\\" + name, size, static_cast<uint32_t>(i + 1));
-        list.rows.push_back({name, std::to_string(size), sources});
-    }
+    WriteSources(sources, total, files, list);
     PrintWorkingSet("before the runs");
     const std::string container = work + "\\bench.qvl";
     const double mib = static_cast<double>(total) / (1 << 20);
@@ -101,30 +140,13 @@ int main(int argc, char** argv) {
     double encrypt = 1e30;
     double decrypt = 1e30;
     for (int run = 1; run <= kRuns; ++run) {
-        DeleteFileA(container.c_str());
-        std::printf("encrypt start\n");
-        std::fflush(stdout);
-        const double encryptRun = TimedRun(*Form2, [&] {
-            Form2->ComboBox1->SetItemIndex(emStandard);
-            Form2->Edit1->SetText(kPassword);
-            Form2->Edit2->SetText(kPassword);
-            Form2->Edit3->SetText(container);
-            Form2->Button1->Click();
-        });
-        std::printf("encrypt run %d: %.1f MiB in %.3f s: %.1f MiB/s\n", run, mib, encryptRun, mib / encryptRun);
+        const double encryptRun = TimedEncrypt(container);
+        PrintRun("encrypt", run, mib, encryptRun);
         encrypt = std::min(encrypt, encryptRun);
         PrintWorkingSet("after encrypting");
 
-        for (const TFileListRow& row : list.rows) DeleteFileA((output + "\\" + row.Caption).c_str());
-        std::printf("decrypt start\n");
-        std::fflush(stdout);
-        const double decryptRun = TimedRun(*Form5, [&] {
-            Form5->Edit1->SetText(container);
-            Form5->Edit2->SetText(output);
-            Form5->Edit3->SetText(kPassword);
-            Form5->Button2->Click();
-        });
-        std::printf("decrypt run %d: %.1f MiB in %.3f s: %.1f MiB/s\n", run, mib, decryptRun, mib / decryptRun);
+        const double decryptRun = TimedDecrypt(container, output, list);
+        PrintRun("decrypt", run, mib, decryptRun);
         decrypt = std::min(decrypt, decryptRun);
         PrintWorkingSet("after decrypting");
         std::fflush(stdout);
