@@ -7,6 +7,6 @@
 
 namespace Stub {
 
-constexpr int64_t StubSize = 360448;
+constexpr int64_t StubSize = 368640;
 
 }  // namespace Stub
