@@ -153,11 +153,16 @@ TEST_F(MainWindowTest, DropThroughLinksToItselfListsEachFileOnceAndNamesWhatCann
     ASSERT_TRUE(a.Made() && b.Made());
     const std::wstring wideName = L"\\\x041f\x0440\x0438\x0432\x0435\x0442.txt";
     std::wstring wideRoot(tree.Root().begin(), tree.Root().end());
+    const std::wstring widePath = wideRoot + wideName;
     {
-        TKernelHandle file(
-            CreateFileW((wideRoot + wideName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        TKernelHandle file(CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         ASSERT_TRUE(file);
     }
+    // The ANSI calls of the folder's removal cannot name this file.
+    struct TRemoveWide {
+        std::wstring path;
+        ~TRemoveWide() { DeleteFileW(path.c_str()); }
+    } const removeWide{widePath};
     const std::string unnamed = tree.Root() + "\\??????.txt";  // as the ANSI calls give it
     const std::string tooLong = tree.Root() + "\\" + std::string(MAX_PATH, 'l');
 
