@@ -7,7 +7,7 @@
 struct TFileListRow {
     std::string Caption;  // the file name alone
     std::string Size;     // the byte count as plain decimal text
-    std::string Path;     // the containing folder; a drive root keeps its backslash ("C:\")
+    std::string Folder;   // the containing folder; a drive root keeps its backslash ("C:\")
 };
 
 class TMainWindowFiles {

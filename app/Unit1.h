@@ -24,7 +24,7 @@
 extern const char* const ProgramVersion;
 // The temp folder with a trailing backslash.
 extern std::string TempDir;
-// The carrier that Unhide files opened, "" when none.
+// The path Unhide files took from the tree, which Clear works on; "" when no carrier is taken.
 extern std::string CarrierFile;
 
 class TForm1 : public TForm, public TMainWindowFiles, public TEraseHost {
@@ -141,7 +141,7 @@ private:
     void ReportCarrierFailure(const std::string& text);
     void EraseExtractedPackage();
 
-    bool FirstShow = false;
+    bool FirstShow = false;  // the first showing is still to come: set by FormCreate, cleared by FormShow
     bool carrierBusy_ = false;  // Unhide files is copying or asking
     bool closing_ = false;      // the window closed during Unhide files: its copy stops and starts nothing
     TTempCopies tempCopies_;    // the package Unhide files wrote into the temp folder
@@ -152,4 +152,5 @@ private:
     std::vector<std::string> notAdded_;
 };
 
+// The main window.
 extern TForm1* Form1;

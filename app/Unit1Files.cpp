@@ -63,7 +63,7 @@ void TForm1::AddFile(const std::string& path) {
         ReportAccessDenied(path);
         return;
     }
-    ListView1->Add(TListRow{BareFileName(path), {std::to_string(size), RowFolder(path)}, kRowImage});
+    ListView1->Add(TListRow{BareFileName(path), {std::to_string(size), ParentFolder(path)}, kRowImage});
     totalSize_ += size;
     UpdateTotals();
 }

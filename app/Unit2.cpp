@@ -123,12 +123,12 @@ void TForm2::EnableControls(bool enabled) { run_.Enable(enabled); }
 
 std::string TForm2::ItemFullPath(int index) const {
     const TFileListRow row = Row(index);
-    return JoinPath(row.Path, row.Caption);
+    return JoinPath(row.Folder, row.Caption);
 }
 
 void TForm2::UpdateDestination() {
     Label4->SetCaption(Mode() == emCarrier ? "Carrier file:" : "Destination file:");
-    const std::string folder = RowCount() > 0 ? Row(0).Path : std::string();
+    const std::string folder = RowCount() > 0 ? Row(0).Folder : std::string();
     Edit3->SetText(ProposedContainer(folder, TextsOf(Mode()).Extension));
 }
 

@@ -116,4 +116,5 @@ private:
     std::vector<TMeasuredSource> sources_;  // the files of the current run, in header order
 };
 
+// The Encrypt dialog.
 extern TForm2* Form2;

@@ -36,4 +36,5 @@ private:
     TLabel* AddLabel(const std::string& caption, int left, int top, int height);
 };
 
+// The About window.
 extern TForm3* Form3;

@@ -93,4 +93,5 @@ private:
     TDialogRun run_{*this, DecryptStopFlag, "Do you want to stop the decryption process?"};
 };
 
+// The Decrypt dialog.
 extern TForm5* Form5;

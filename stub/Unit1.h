@@ -131,6 +131,9 @@ private:
     void ReportDenied(const std::string& path);
     // Ends a failed write of path: the folder too long, the disk full (the system's reason), else access denied.
     void ReportWriteFailure(const std::string& path, uint32_t error);
+    // Ends a copy out of the package into written: a read that failed or ended short names the package,
+    // any other failure is a write failure of written; a stop reports nothing.
+    void ReportCopyFailure(TPayloadResult result, const std::string& written, uint32_t error);
     bool SaveRow(int row, const std::string& destination);
     // The package is still open and no close waits for the command: checked after every dialog.
     bool CommandGoesOn() const;
@@ -180,6 +183,7 @@ private:
     bool ended_ = false;
 };
 
+// The package window.
 extern TForm1* Form1;
 
 }  // namespace Stub

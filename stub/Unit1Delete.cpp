@@ -37,7 +37,7 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
 
 TForm1::TSwapFiles TForm1::SwapFilesOf(const std::string& package) {
     TSwapFiles files;
-    files.folder = JoinPath(RowFolder(package), "");
+    files.folder = JoinPath(ParentFolder(package), "");
     files.name = BareFileName(package);
     files.newPackage = files.folder + "~" + files.name;
     files.batch = files.folder + kSwapBatchName;
@@ -105,7 +105,7 @@ TPayloadResult TForm1::CopyTail(TByteStream& output, const TPieceHooks& hooks) {
 // The stub's own bytes, then a payload under the same password holding the kept rows' stored bytes as they
 // are: each packed file is its own chain from the same vector, so nothing is decrypted or encrypted again.
 // Whatever followed the old payload follows the new one. Kept bytes go straight from the old package into
-// the new one; nothing is staged in the temp folder. Failures are reported under shownPath.
+// the new one; nothing is staged in the temp folder. Write failures are reported under shownPath.
 bool TForm1::WriteReducedPackage(TReplacingFile& file, const std::string& shownPath,
                                  const std::vector<THeaderEntry>& entries, const std::vector<int>& kept) {
     TByteStream& output = file.Stream();
@@ -126,7 +126,7 @@ bool TForm1::WriteReducedPackage(TReplacingFile& file, const std::string& shownP
     if (result == TPayloadResult::prOk) result = CopyTail(output, hooks);
     ProgressBar1->SetPosition(0);
     if (result == TPayloadResult::prOk) return true;
-    if (result != TPayloadResult::prStopped) ReportWriteFailure(shownPath, file.Stream().LastError());
+    ReportCopyFailure(result, shownPath, file.Stream().LastError());
     return false;
 }
 

@@ -43,11 +43,19 @@ void TForm1::ReportDenied(const std::string& path) {
 
 void TForm1::ReportWriteFailure(const std::string& path, uint32_t error) {
     if (error == ERROR_FILENAME_EXCED_RANGE) {
-        ShowDialogMessage(*this, FolderTooLongText(RowFolder(path)), kProductCaption, MB_OK | MB_ICONERROR);
+        ShowDialogMessage(*this, FolderTooLongText(ParentFolder(path)), kProductCaption, MB_OK | MB_ICONERROR);
     } else if (IsDiskFull(error)) {
         ShowDialogMessage(*this, WriteFailureText(path, error), kProductCaption, MB_OK | MB_ICONERROR);
     } else {
         ReportDenied(path);
+    }
+}
+
+void TForm1::ReportCopyFailure(TPayloadResult result, const std::string& written, uint32_t error) {
+    if (result == TPayloadResult::prReadFailed || result == TPayloadResult::prTruncated) {
+        ReportDenied(packagePath_);
+    } else if (result != TPayloadResult::prStopped) {
+        ReportWriteFailure(written, error);
     }
 }
 
@@ -77,11 +85,7 @@ bool TForm1::ExtractRow(int row, const std::string& destination) {
     LetPendingMessagesRun();
     ProgressBar1->SetPosition(0);
     if (result == TPayloadResult::prOk) return true;
-    if (result == TPayloadResult::prReadFailed) {
-        ReportDenied(packagePath_);
-    } else if (result != TPayloadResult::prStopped) {
-        ReportWriteFailure(destination, error);
-    }
+    ReportCopyFailure(result, destination, error);
     return false;
 }
 

@@ -29,6 +29,7 @@ public:
     void Button2Click(TComponent* sender);
 };
 
+// The password prompt.
 extern TForm2* Form2;
 
 }  // namespace Stub

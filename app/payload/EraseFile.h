@@ -1,4 +1,4 @@
-// Erasing a file: overwrite it, restore its length, delete it (Windows).
+// Erasing a file: overwrite it, put the overwrite on the disk, restore its length, delete it (Windows).
 #pragma once
 
 #include <cstdint>

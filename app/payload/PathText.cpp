@@ -11,7 +11,7 @@ std::string BareFileName(const std::string& path) {
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-std::string RowFolder(const std::string& path) {
+std::string ParentFolder(const std::string& path) {
     const size_t cut = path.find_last_of("\\:");
     if (cut == std::string::npos) return "";
     std::string folder = path.substr(0, cut + 1);

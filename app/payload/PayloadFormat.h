@@ -15,7 +15,7 @@ enum class TPayloadResult {
     prHeaderTooLong,   // the header of the listed files would not fit kHeaderLimit
     prBadEntry,        // an entry's name or size cannot be used (see IsSafeEntryName, TryParseDigits)
     prSizeChanged,     // a source no longer has the size its header entry records
-    prTruncated,       // the container ended before the entry's last byte; what was there is written
+    prTruncated,       // the source or container ended before the bytes asked for; what was there is written
     prNotKeyed,        // the cipher was scrubbed since the payload was opened
     prStopped,         // the stop hook asked to end
     prReadFailed,      // a source or container could not be positioned or read

@@ -37,7 +37,7 @@ TReplacingFile::TReplacingFile(const std::string& destination) : destination_(de
         error_ = ERROR_ACCESS_DENIED;
         return;
     }
-    newPath_ = CreateUniqueFile(JoinPath(RowFolder(destination), ""), error_);
+    newPath_ = CreateUniqueFile(JoinPath(ParentFolder(destination), ""), error_);
     if (newPath_.empty()) return;
     stream_ = std::make_unique<TWin32FileStream>(newPath_, TFileMode::fmCreate);
     if (!stream_->IsOpen()) {

@@ -7,9 +7,9 @@
 namespace {
 constexpr DWORD kMessageIntervalMs = 25;
 
-// Asking the system for messages costs more than a piece of work; once per 25 ms keeps the window
-// painted and Cancel answering.
-bool WindowsTurn() {
+// True at most once per 25 ms: asking the system for messages costs more than a piece of work, and
+// that often keeps the window painted and Cancel answering.
+bool MessageIntervalPassed() {
     static DWORD last = 0;
     const DWORD now = GetTickCount();
     if (now - last < kMessageIntervalMs) return false;
@@ -19,7 +19,7 @@ bool WindowsTurn() {
 }  // namespace
 
 bool LetPendingMessagesRun() {
-    if (!WindowsTurn()) return false;
+    if (!MessageIntervalPassed()) return false;
     Application->ProcessMessages();
     return true;
 }
@@ -28,13 +28,13 @@ TPieceHooks RunHooks(const bool& stopFlag, TProgressBar& progress) {
     TPieceHooks hooks;
     hooks.stopRequested = [&stopFlag] { return stopFlag; };
     hooks.pieceDone = [&progress](int64_t done, int64_t total) {
-        // The bar repaints at once when moved: move it when the window gets its turn and at the file's end.
-        const bool turn = WindowsTurn();
-        if (total != 0 && (turn || done >= total)) {
+        // The bar repaints at once when moved: move it when messages run and at the file's end.
+        const bool due = MessageIntervalPassed();
+        if (total != 0 && (due || done >= total)) {
             const int percent = ProgressPercent(done, total);
             if (percent != progress.Position()) progress.SetPosition(percent);
         }
-        if (turn) Application->ProcessMessages();
+        if (due) Application->ProcessMessages();
     };
     return hooks;
 }

@@ -17,6 +17,6 @@ TEST(RowPathTest, FolderKeepsItsBackslashOnlyAtADriveRoot) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BareFileName(c.path), c.name) << c.path;
-        EXPECT_EQ(RowFolder(c.path), c.folder) << c.path;
+        EXPECT_EQ(ParentFolder(c.path), c.folder) << c.path;
     }
 }

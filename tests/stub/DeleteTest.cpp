@@ -54,7 +54,7 @@ std::vector<TPackedFile> DeleteAndReadBack(const std::string& package, std::init
     StubTest::Select(rows);
     services.AnswerMessageBox(IDYES);
     harness::ClickControl(*StubTest::Window().SpeedButton3);
-    return ReadPayloadFile(JoinPath(RowFolder(package), "~" + BareFileName(package)), Stub::StubSize, "secret");
+    return ReadPayloadFile(JoinPath(ParentFolder(package), "~" + BareFileName(package)), Stub::StubSize, "secret");
 }
 
 TEST_F(StubDelete, DeletingTheMiddleRowWritesTheStubAndTheOtherTwoUnderTheSamePassword) {
@@ -83,7 +83,7 @@ TEST_F(StubDelete, DeletingTheMiddleRowWritesTheStubAndTheOtherTwoUnderTheSamePa
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0].Text, batch);
     EXPECT_EQ(launches[0].Show, SW_HIDE);
-    EXPECT_EQ(launches[0].Directory, RowFolder(package) + "\\");
+    EXPECT_EQ(launches[0].Directory, ParentFolder(package) + "\\");
     EXPECT_EQ(FileBytes(batch), FileBytesOf(Stub::SwapBatchText("package.exe")));
     EXPECT_FALSE(Window().Visible()) << "a successful Delete closes the window";
     EXPECT_FALSE(Window().PackageOpen());

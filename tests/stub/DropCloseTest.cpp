@@ -90,7 +90,7 @@ TEST_F(StubDropClose, CloseErasesEveryCopyThisRunWroteWhateverBecameOfItAndNames
     std::vector<std::string> temp;
     for (const std::string& name : names) temp.push_back(GetTempDir() + name);
     const std::string& left = temp[0];  // left by an earlier run: not this run's to erase
-    const std::string outside = RowFolder(DropLast(GetTempDir(), 1)) + "\\" + names[3];
+    const std::string outside = ParentFolder(DropLast(GetTempDir(), 1)) + "\\" + names[3];
     PutFile(left, RandomBytes(3, 34));
     PutFile(outside, RandomBytes(3, 36));
     for (size_t i : {1, 2, 4, 5}) DeleteFileA(temp[i].c_str());

@@ -173,7 +173,7 @@ TEST_F(StubExtract, RowsThatCannotBeReadWholeOrWouldLeaveTheFolderCreateNothing)
     EXPECT_FALSE(FileExists(GetTempDir() + longRow));
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
     // A name that leaves the temp folder is refused before any question about the file it reaches.
-    const std::string reached = RowFolder(DropLast(GetTempDir(), 1)) + "\\up.txt";
+    const std::string reached = ParentFolder(DropLast(GetTempDir(), 1)) + "\\up.txt";
     const bool existed = FileExists(reached);
     if (!existed) PutFile(reached, RandomBytes(2, 19));
     scope.services = TScriptedServices();

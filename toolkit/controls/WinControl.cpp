@@ -377,11 +377,11 @@ bool TWinControl::ReflectToChild(TMessage& message, HWND child) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
-    if (!HandleMessage(message)) TControl::WndProc(message);
+    if (!RouteToHandler(message)) TControl::WndProc(message);
 }
 
 // One named handler per message; a handler that returns false passes the message on to TControl.
-bool TWinControl::HandleMessage(TMessage& message) {
+bool TWinControl::RouteToHandler(TMessage& message) {
     switch (message.Msg) {
     case WM_SETFOCUS: return WMSetFocus(message);
     case WM_KILLFOCUS: return WMKillFocus(message);

@@ -121,8 +121,9 @@ private:
     void Detach();
     void UpdateBoundsFromWindow();
     bool ReflectToChild(TMessage& message, HWND child);
-    // The message handlers of WndProc: true when the message is done, false to pass it on to TControl.
-    bool HandleMessage(TMessage& message);
+    // WndProc's switch to the message handlers below: true when the message is done, false to pass it on
+    // to TControl.
+    bool RouteToHandler(TMessage& message);
     bool WMSetFocus(TMessage& message);
     bool WMKillFocus(TMessage& message);
     bool ReflectFromChild(TMessage& message);
@@ -150,6 +151,7 @@ private:
     static LRESULT CALLBACK StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void MapWindow(HWND window, TWinControl* control);
     static void UnmapWindow(HWND window);
+    // Attaches a window being created to its control (WinControlWindow.cpp, with Attach, Detach and CreateWnd).
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;

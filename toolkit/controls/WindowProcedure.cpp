@@ -1,4 +1,5 @@
-// The one window procedure of all toolkit windows: maps a window to its control and calls its WindowProc.
+// The one window procedure of all toolkit windows and its map of windows to controls: a message goes to its
+// control's WindowProc, an exception from it to the application; the window's last message detaches the control.
 #include <unordered_map>
 
 #include "toolkit/controls/ApplicationLink.h"
