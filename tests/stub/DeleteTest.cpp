@@ -3,6 +3,7 @@
 #include "tests/stub/StubTestSupport.h"
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include "app/payload/CarrierTrailer.h"
 #include "toolkit/system/WinGuards.h"
@@ -29,6 +30,16 @@ public:
         if (ShellExecuteExA(&run) && run.hProcess != nullptr) process_ = run.hProcess;
     }
     ~TBatchRun() { Wait(); }
+    // Whether the batch has started the program named (its pause between two tries, say).
+    bool Started(const char* program) const {
+        const TKernelHandle processes(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        const DWORD id = process_ == nullptr ? 0 : GetProcessId(process_);
+        for (BOOL more = Process32First(processes.Get(), &entry); more; more = Process32Next(processes.Get(), &entry))
+            if (entry.th32ParentProcessID == id && lstrcmpiA(entry.szExeFile, program) == 0) return true;
+        return false;
+    }
     TBatchRun(const TBatchRun&) = delete;
     TBatchRun& operator=(const TBatchRun&) = delete;
     bool Wait() {
@@ -177,8 +188,7 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
 
     // Closing the window while Delete runs stops it; the incomplete new package goes.
     scope.services.AnswerMessageBox(IDYES, [] {
-        PostMessageA(Window().Handle(), WM_CLOSE, 0, 0);
-        Sleep(20);  // the run lets messages in at its first piece
+        PostMessageA(Window().Handle(), WM_CLOSE, 0, 0);  // taken at the run's first turn
     });
     harness::ClickControl(*Window().SpeedButton3);
     EXPECT_FALSE(FileExists(rewritten));
@@ -452,7 +462,7 @@ TEST_F(StubDelete, SwapWaitsForTheOldPackageToBeReleased) {
     launch.Directory = scratch.Root();
     launch.Show = SW_HIDE;
     TBatchRun run(launch);
-    Sleep(2500);
+    EXPECT_TRUE(harness::ProcessUntil([&] { return run.Started("ping.exe"); }, 30000)) << "the batch did not wait";
     EXPECT_EQ(FileBytes(rewritten).size(), 50u) << "the old package is not replaced while in use";
     held.reset();
     EXPECT_TRUE(run.Wait());
