@@ -59,6 +59,13 @@ TServiceCall LastLaunch(const TScriptedServices& services) {
     return launches.empty() ? TServiceCall{} : launches.back();
 }
 
+// Selects the rows and clicks Delete, answering Yes.
+void DeleteRows(std::initializer_list<int> rows, TScriptedServices& services) {
+    StubTest::Select(rows);
+    services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*StubTest::Window().SpeedButton3);
+}
+
 // Deletes the selected rows, answering Yes; returns the files of the new package read back with the password.
 std::vector<TPackedFile> DeleteAndReadBack(const std::string& package, std::initializer_list<int> rows,
                                            TScriptedServices& services) {
@@ -173,9 +180,7 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
     // The new package cannot be created: a folder has its name.
     CreateDirectoryA(rewritten.c_str(), nullptr);
     OpenStub(package);
-    Select({1});
-    scope.services.AnswerMessageBox(IDYES);
-    harness::ClickControl(*Window().SpeedButton3);
+    DeleteRows({1}, scope.services);
     EXPECT_EQ(scope.services.MessageTexts().back(), "File access denied.\r" + rewritten);
     EXPECT_TRUE(Window().Visible());
     EXPECT_TRUE(Window().SpeedButton1->Enabled() && Window().ListView1->Enabled());
@@ -310,9 +315,7 @@ TEST_F(StubDelete, PackagesItMustNotRewriteAreRefusedBeforeAnythingIsWritten) {
     ASSERT_TRUE(MoveFileA(Package(kThree).c_str(), package.c_str()));
     OpenStub(package);
     scope.services = TScriptedServices();
-    Select({0});
-    scope.services.AnswerMessageBox(IDYES);
-    harness::ClickControl(*Window().SpeedButton3);
+    DeleteRows({0}, scope.services);
     EXPECT_EQ(scope.services.MessageTexts().back(), Stub::FolderTooLongText(folder));
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"p.exe"});
     EXPECT_TRUE(Window().Visible());
@@ -436,9 +439,7 @@ TEST_F(StubDelete, FilesItCannotOrMayNotReplaceStopItBeforeItWritesAnything) {
     SetFileAttributesA(package.c_str(), FILE_ATTRIBUTE_READONLY);
     OpenStub(package);
     scope.services = TScriptedServices();
-    Select({0});
-    scope.services.AnswerMessageBox(IDYES);
-    harness::ClickControl(*Window().SpeedButton3);
+    DeleteRows({0}, scope.services);
     EXPECT_EQ(scope.services.MessageTexts().back(), "The package is read-only and cannot be rewritten:\r" + package);
     EXPECT_EQ(FolderEntries(scratch.Root()), std::vector<std::string>{"package.exe"});
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
