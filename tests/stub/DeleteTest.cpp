@@ -3,6 +3,7 @@
 #include "tests/stub/StubTestSupport.h"
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include "app/payload/CarrierTrailer.h"
 #include "toolkit/system/WinGuards.h"
@@ -29,6 +30,16 @@ public:
         if (ShellExecuteExA(&run) && run.hProcess != nullptr) process_ = run.hProcess;
     }
     ~TBatchRun() { Wait(); }
+    // Whether the batch has started the program named (its pause between two tries, say).
+    bool Started(const char* program) const {
+        const TKernelHandle processes(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        const DWORD id = process_ == nullptr ? 0 : GetProcessId(process_);
+        for (BOOL more = Process32First(processes.Get(), &entry); more; more = Process32Next(processes.Get(), &entry))
+            if (entry.th32ParentProcessID == id && lstrcmpiA(entry.szExeFile, program) == 0) return true;
+        return false;
+    }
     TBatchRun(const TBatchRun&) = delete;
     TBatchRun& operator=(const TBatchRun&) = delete;
     bool Wait() {
@@ -46,6 +57,13 @@ private:
 TServiceCall LastLaunch(const TScriptedServices& services) {
     const auto launches = services.CallsOf(TServiceKind::ShellExecute);
     return launches.empty() ? TServiceCall{} : launches.back();
+}
+
+// Selects the rows and clicks Delete, answering Yes.
+void DeleteRows(std::initializer_list<int> rows, TScriptedServices& services) {
+    StubTest::Select(rows);
+    services.AnswerMessageBox(IDYES);
+    harness::ClickControl(*StubTest::Window().SpeedButton3);
 }
 
 // Deletes the selected rows, answering Yes; returns the files of the new package read back with the password.
@@ -162,9 +180,7 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
     // The new package cannot be created: a folder has its name.
     CreateDirectoryA(rewritten.c_str(), nullptr);
     OpenStub(package);
-    Select({1});
-    scope.services.AnswerMessageBox(IDYES);
-    harness::ClickControl(*Window().SpeedButton3);
+    DeleteRows({1}, scope.services);
     EXPECT_EQ(scope.services.MessageTexts().back(), "File access denied.\r" + rewritten);
     EXPECT_TRUE(Window().Visible());
     EXPECT_TRUE(Window().SpeedButton1->Enabled() && Window().ListView1->Enabled());
@@ -177,8 +193,7 @@ TEST_F(StubDelete, FailedOrStoppedDeleteLeavesTheOldPackageAndNoNewOne) {
 
     // Closing the window while Delete runs stops it; the incomplete new package goes.
     scope.services.AnswerMessageBox(IDYES, [] {
-        PostMessageA(Window().Handle(), WM_CLOSE, 0, 0);
-        Sleep(20);  // the run lets messages in at its first piece
+        PostMessageA(Window().Handle(), WM_CLOSE, 0, 0);  // taken at the run's first turn
     });
     harness::ClickControl(*Window().SpeedButton3);
     EXPECT_FALSE(FileExists(rewritten));
@@ -300,9 +315,7 @@ TEST_F(StubDelete, PackagesItMustNotRewriteAreRefusedBeforeAnythingIsWritten) {
     ASSERT_TRUE(MoveFileA(Package(kThree).c_str(), package.c_str()));
     OpenStub(package);
     scope.services = TScriptedServices();
-    Select({0});
-    scope.services.AnswerMessageBox(IDYES);
-    harness::ClickControl(*Window().SpeedButton3);
+    DeleteRows({0}, scope.services);
     EXPECT_EQ(scope.services.MessageTexts().back(), Stub::FolderTooLongText(folder));
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"p.exe"});
     EXPECT_TRUE(Window().Visible());
@@ -426,9 +439,7 @@ TEST_F(StubDelete, FilesItCannotOrMayNotReplaceStopItBeforeItWritesAnything) {
     SetFileAttributesA(package.c_str(), FILE_ATTRIBUTE_READONLY);
     OpenStub(package);
     scope.services = TScriptedServices();
-    Select({0});
-    scope.services.AnswerMessageBox(IDYES);
-    harness::ClickControl(*Window().SpeedButton3);
+    DeleteRows({0}, scope.services);
     EXPECT_EQ(scope.services.MessageTexts().back(), "The package is read-only and cannot be rewritten:\r" + package);
     EXPECT_EQ(FolderEntries(scratch.Root()), std::vector<std::string>{"package.exe"});
     EXPECT_TRUE(scope.services.CallsOf(TServiceKind::ShellExecute).empty());
@@ -452,7 +463,7 @@ TEST_F(StubDelete, SwapWaitsForTheOldPackageToBeReleased) {
     launch.Directory = scratch.Root();
     launch.Show = SW_HIDE;
     TBatchRun run(launch);
-    Sleep(2500);
+    EXPECT_TRUE(harness::ProcessUntil([&] { return run.Started("ping.exe"); }, 30000)) << "the batch did not wait";
     EXPECT_EQ(FileBytes(rewritten).size(), 50u) << "the old package is not replaced while in use";
     held.reset();
     EXPECT_TRUE(run.Wait());

@@ -203,7 +203,6 @@ TEST_F(StubExtract, CommandsClickedWhileOneRunsDoNothing) {
             PostMessageA(Window().CoolBar1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
             PostMessageA(Window().CoolBar1->Handle(), WM_LBUTTONUP, 0, middle);
         }
-        Sleep(20);
     });
     Window().N3->Click();
     harness::ProcessMessages();

@@ -162,8 +162,19 @@ TEST_F(StubOpening, WindowCarriesAnAltKeyFixTrackingBothWindowsAndMenuItemsShowT
     EXPECT_GE(w.SelectAll1->ImageIndex(), 0);
 }
 
-TEST_F(StubOpening, BuiltStubIsExactlyStubSize) {
-    EXPECT_EQ(static_cast<int64_t>(FileBytes(BuiltStubPath()).size()), Stub::StubSize);
+// Only a file of exactly the stub's size is the bare stub; one cut inside the stub, or the stub with a few bytes
+// after it, has no payload to open.
+TEST_F(StubOpening, FilesTooShortForAPayloadAreAWrongPassword) {
+    const std::vector<uint8_t> stub = FileBytes(BuiltStubPath());
+    for (const size_t length : {stub.size() - 1, stub.size() + 3}) {
+        std::vector<uint8_t> bytes = stub;
+        bytes.resize(length, 'x');
+        PutFile(scratch / "short.exe", bytes);
+        scope.services = TScriptedServices();
+        OpenStub(scratch / "short.exe", {EnterPassword("secret"), [] { Stub::Form2->SetModalResult(mrCancel); }});
+        EXPECT_FALSE(Window().PackageOpen()) << length;
+        EXPECT_EQ(scope.services.MessageTexts(), std::vector<std::string>{"Incorrect password. Try again."}) << length;
+    }
 }
 
 TEST_F(StubOpening, RowsShowTheRowPictureAsStateImageZeroAndNoSmallImage) {

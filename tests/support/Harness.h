@@ -34,6 +34,12 @@ void PressKey(WORD virtualKey, TShiftState shift);
 // Sends WM_DRAWITEM for an owner-drawn menu item (its address as item data) the way the system asks for one.
 LRESULT SendMenuDrawItem(HWND owner, const void* item, HDC dc, RECT rect, UINT state);
 
+// Counts the notifications handed to it (OnClick, OnChange): MethodOf<&TClickCount::Click>(&count).
+struct TClickCount {
+    int count = 0;
+    void Click(TComponent*) { ++count; }
+};
+
 // Runs ShowModal with the steps scripted inside its loop (TModalScript).
 TModalResult ShowModalWith(TForm& form, std::vector<TStep> steps);
 

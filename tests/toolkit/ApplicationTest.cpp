@@ -166,11 +166,6 @@ protected:
     }
 };
 
-struct Clicks {
-    int count = 0;
-    void Click(TComponent*) { ++count; }
-};
-
 struct GraphicTest : ::testing::Test {
     void SetUp() override {
         harness::TestApplication();
@@ -178,12 +173,12 @@ struct GraphicTest : ::testing::Test {
         form->SetClientWidth(200);
         form->SetClientHeight(120);
         swatch = PlaceControl<TSwatch>(form.get(), form.get(), 20, 30, 40, 20);
-        swatch->OnClick = MethodOf<&Clicks::Click>(&clicks);
+        swatch->OnClick = MethodOf<&harness::TClickCount::Click>(&clicks);
         form->Show();
         harness::ProcessMessages();
     }
     void Mouse(UINT message, int x, int y) { SendMessageA(form->Handle(), message, 0, MAKELPARAM(x, y)); }
-    Clicks clicks;
+    harness::TClickCount clicks;
     std::unique_ptr<TForm> form;
     TSwatch* swatch = nullptr;
 };

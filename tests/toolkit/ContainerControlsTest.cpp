@@ -1,10 +1,12 @@
-// The thin wrappers over further standard controls and containers: state kept across windows, events, drawing.
+// The thin wrappers over further standard controls and containers: state kept across windows, events, drawing;
+// the frame, picture and own-font label of the About window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "tests/support/Harness.h"
@@ -12,6 +14,8 @@
 #include "tests/support/WindowPixels.h"
 #include "toolkit/controls/ControlBar.h"
 #include "toolkit/controls/HotKey.h"
+#include "toolkit/controls/Image.h"
+#include "toolkit/controls/Label.h"
 #include "toolkit/controls/Memo.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/PageScroller.h"
@@ -19,8 +23,11 @@
 #include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/RichEdit.h"
 #include "toolkit/controls/ScrollBox.h"
+#include "toolkit/controls/TabControl.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/controls/UpDown.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
@@ -204,6 +211,115 @@ TEST_F(ContainerControlsTest, ToolBarAsksEachButtonsDrawingWithItsStateAndDrawsO
     bar->SetFlat(false);  // rebuilt with its buttons
     EXPECT_EQ(GetWindowLongA(bar->Handle(), GWL_STYLE) & TBSTYLE_FLAT, 0);
     EXPECT_EQ(SendMessageA(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 2);
+}
+
+TEST(Image, TransparentPictureShowsTheBackgroundWhereItsKeyColourIsAndAMissingOneNothing) {
+    harness::TestApplication();
+    TForm form(nullptr);
+    auto* image = PlaceControl<TImage>(&form, &form, 10, 20, 6, 6);
+    const TColor key = RGBColor(255, 0, 255);
+    image->Picture().SetSize(6, 6);
+    image->Picture().Canvas().Brush().SetColor(key);
+    image->Picture().Canvas().FillRect(RECT{0, 0, 6, 6});
+    image->Picture().Canvas().SetPixel(3, 3, clNavy);
+    TBitmap background;
+    background.SetSize(40, 40);
+    const auto paintParent = [&] {
+        background.Canvas().Brush().SetColor(clLime);
+        background.Canvas().FillRect(RECT{0, 0, 40, 40});
+        form.PaintControls(background.Canvas().Handle());
+    };
+    const auto at = [&](int x, int y) { return background.Canvas().Pixel(x, y); };
+
+    image->SetTransparent(true);
+    paintParent();
+    EXPECT_EQ(at(13, 23), clNavy);
+    EXPECT_EQ(at(10, 20), clLime);
+    image->SetTransparent(false);
+    paintParent();
+    EXPECT_EQ(at(10, 20), key);
+    EXPECT_EQ(at(9, 19), clLime) << "painted outside its place";
+
+    EXPECT_FALSE(image->LoadFromResourceName(GetModuleHandleA(nullptr), "NO_SUCH_PICTURE"));
+    paintParent();
+    EXPECT_EQ(at(13, 23), clLime) << "a picture that failed to load left the old one";
+}
+
+// The most pixels of the colour in one row of the painted label.
+int WidestRowOf(TLabel& label, TColor color) {
+    TBitmap picture;
+    picture.SetSize(label.Width(), label.Height());
+    label.PaintTo(picture.Canvas().Handle());
+    int widest = 0;
+    for (int y = 0; y < label.Height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < label.Width(); ++x) count += picture.Canvas().Pixel(x, y) == color;
+        widest = std::max(widest, count);
+    }
+    return widest;
+}
+
+TEST(Label, OwnFontSizesTheLabelAndPaintsItsTextInItsColourAndStyle) {
+    harness::TestApplication();
+    TForm form(nullptr);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetCaption("Quiverlock");
+    const SIZE plain{label->Width(), label->Height()};
+    label->Font().SetName("Arial");
+    label->Font().SetHeight(-19);
+    EXPECT_GT(label->Height(), plain.cy);
+    const int arialWidth = label->Width();
+    EXPECT_GT(arialWidth, plain.cx);
+    label->Font().SetStyle(fsBold | fsItalic);
+    EXPECT_GT(label->Width(), arialWidth) << "bold text is wider";
+
+    label->Font().SetStyle(0);
+    label->Font().SetColor(clNavy);
+    const int text = WidestRowOf(*label, clNavy);
+    EXPECT_GT(text, 0) << "the text is not in the font's colour";
+    EXPECT_LT(text, label->Width() * 3 / 4);
+    label->Font().SetStyle(fsUnderline);
+    EXPECT_GT(WidestRowOf(*label, clNavy), label->Width() * 3 / 4) << "no solid underline";
+    EXPECT_EQ(label->Width(), arialWidth) << "underlining keeps the size";
+}
+
+struct Moves {
+    int count = 0;
+    void Move(TComponent*, TShiftState, int, int) { ++count; }
+};
+
+TEST(TabControl, FramePaintsItsEdgesAndItsLabelsAndTakesTheMouseForThem) {
+    harness::TestApplication();
+    TForm form(nullptr);
+    auto* frame = PlaceControl<TTabControl>(&form, &form, 8, 8, 200, 150);
+    auto* label = new TLabel(&form);
+    label->SetParent(frame);
+    label->SetBounds(20, 30, 0, 0);
+    label->SetCaption("WWWWWW");
+    label->Font().SetColor(clRed);
+    form.Show();
+
+    TBitmap picture;
+    picture.SetSize(frame->Width(), frame->Height());
+    SendMessageA(frame->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(picture.Canvas().Handle()), 0);
+    int red = 0;
+    for (int y = label->Top(); y < label->Top() + label->Height(); ++y)
+        for (int x = label->Left(); x < label->Left() + label->Width(); ++x) red += picture.Canvas().Pixel(x, y) == clRed;
+    EXPECT_GT(red, 10) << "the label's text is missing";
+    // No tab row: the top edge lies at the top, as the left edge lies at the left.
+    const TColor middle = picture.Canvas().Pixel(100, 75);
+    EXPECT_NE(picture.Canvas().Pixel(0, 75), middle);
+    EXPECT_NE(picture.Canvas().Pixel(100, 0), middle);
+
+    const POINT inside = frame->ClientToScreen(POINT{label->Left() + 2, label->Top() + 2});
+    EXPECT_EQ(SendMessageA(frame->Handle(), WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y)), HTCLIENT)
+        << "a frame that lets the mouse through leaves its labels deaf";
+    Moves moves;
+    label->OnMouseMove = MethodOf<&Moves::Move>(&moves);
+    SendMessageA(frame->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(label->Left() + 2, label->Top() + 2));
+    EXPECT_EQ(moves.count, 1);
+    Application->SetMouseControl(nullptr);
 }
 
 }  // namespace

@@ -13,17 +13,12 @@
 
 namespace {
 
-struct Clicks {
-    int count = 0;
-    void Click(TComponent*) { ++count; }
-};
-
 struct ControlsTest : ::testing::Test {
     void SetUp() override {
         harness::TestApplication();
         form = std::make_unique<TDemoForm>(nullptr);
     }
-    Clicks clicks;
+    harness::TClickCount clicks;
     std::unique_ptr<TDemoForm> form;
 };
 
@@ -57,7 +52,7 @@ TEST_F(ControlsTest, WindowLookupFollowsCreationRecreationAndDestruction) {
 
 TEST_F(ControlsTest, CheckBoxRaisesOnClickForEveryChangeByCodeOrUserButNotForNoChange) {
     TCheckBox& box = *form->CheckBox1;
-    box.OnClick = MethodOf<&Clicks::Click>(&clicks);
+    box.OnClick = MethodOf<&harness::TClickCount::Click>(&clicks);
     box.SetChecked(true);
     box.SetChecked(true);
     EXPECT_EQ(clicks.count, 1);
@@ -97,7 +92,7 @@ TEST_F(ControlsTest, PasswordCharacterMasksAndUnmasksTheWindow) {
 
 TEST_F(ControlsTest, TypedTextAndOnChangeReachTheEdit) {
     form->Show();
-    form->Edit2->OnChange = MethodOf<&Clicks::Click>(&clicks);
+    form->Edit2->OnChange = MethodOf<&harness::TClickCount::Click>(&clicks);
     harness::TypeText(*form->Edit2, "pw1");
     EXPECT_EQ(form->Edit2->Text(), "pw1");
     EXPECT_EQ(clicks.count, 3);
@@ -125,7 +120,7 @@ TEST_F(ControlsTest, ListItemsAndSelectionLiveWithoutAWindowAndMoveIntoIt) {
 
 TEST_F(ControlsTest, ComboOnChangeFollowsTheUserNotTheCode) {
     TComboBox& combo = *form->ComboBox1;
-    combo.OnChange = MethodOf<&Clicks::Click>(&clicks);
+    combo.OnChange = MethodOf<&harness::TClickCount::Click>(&clicks);
     combo.SetItemIndex(2);
     EXPECT_EQ(clicks.count, 0);
     EXPECT_EQ(combo.Text(), "Steganography - Hide in the carrier");

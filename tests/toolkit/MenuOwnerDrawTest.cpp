@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/Harness.h"
+#include "tests/support/ThreadTimer.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/menus/Menus.h"
 
@@ -185,25 +186,22 @@ TEST_F(MenuOwnerDrawTest, SystemDrawnItemsShowThePictureOfTheirIndexFromTheListT
 
 // Runs inside TrackPopupMenu's own loop: looks at the shown menu, asks the owner to draw an item, closes it.
 struct TPopupProbe {
-    static TPopupProbe* current;
     TPopupMenu* popup = nullptr;
     TMenuItem* item = nullptr;
     HWND owner = nullptr;
     HMENU shownHandle = nullptr;
     HMENU subHandle = nullptr;
     LRESULT drawResult = 0;
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        TPopupProbe& p = *current;
-        p.shownHandle = p.popup->Handle();
-        p.subHandle = p.popup->Items().Items(1)->Handle();
+    void Look() {
+        if (shownHandle != nullptr) return;
+        shownHandle = popup->Handle();
+        subHandle = popup->Items().Items(1)->Handle();
         TBitmap target;
         target.SetSize(20, 20);
-        p.drawResult = harness::SendMenuDrawItem(p.owner, p.item, target.Canvas().Handle(), RECT{0, 0, 20, 20}, 0);
+        drawResult = harness::SendMenuDrawItem(owner, item, target.Canvas().Handle(), RECT{0, 0, 20, 20}, 0);
         EndMenu();
     }
 };
-TPopupProbe* TPopupProbe::current = nullptr;
 
 TEST_F(MenuOwnerDrawTest, ShownPopupRoutesItsItemsDrawingThroughTheOwnerFormAndForgetsHandlesAfterwards) {
     auto* popup = new TPopupMenu(form.get());
@@ -218,8 +216,7 @@ TEST_F(MenuOwnerDrawTest, ShownPopupRoutesItsItemsDrawingThroughTheOwnerFormAndF
     probe.popup = popup;
     probe.item = first;
     probe.owner = form->Handle();
-    TPopupProbe::current = &probe;
-    SetTimer(nullptr, 0, 30, &TPopupProbe::Tick);
+    const TThreadTimer inside(10, [&probe] { probe.Look(); });
     popup->Popup(10, 10);
     EXPECT_NE(probe.shownHandle, nullptr);
     EXPECT_NE(probe.subHandle, nullptr);
@@ -235,27 +232,28 @@ TEST_F(MenuOwnerDrawTest, ShownPopupRoutesItsItemsDrawingThroughTheOwnerFormAndF
     EXPECT_EQ(log.draws, 0);
 }
 
-// Inside TrackPopupMenu's loop: looks for a colour on screen inside the shown first item, then closes the menu.
+// Inside TrackPopupMenu's loop: looks for a colour on screen inside the shown first item until it appears or
+// five seconds have passed, then closes the menu.
 struct TScreenProbe {
-    static TScreenProbe* current;
     TPopupMenu* popup = nullptr;
     HMENU menu = nullptr;
     COLORREF wanted = 0;
     bool found = false;
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        TScreenProbe& p = *current;
-        p.menu = p.popup->Handle();
+    bool closed = false;
+    DWORD started = GetTickCount();
+    void Look() {
+        if (closed) return;
+        menu = popup->Handle();
         RECT item{};
-        if (GetMenuItemRect(nullptr, p.menu, 0, &item)) {  // no window: the shown menu's own, in screen pixels
+        if (menu != nullptr && GetMenuItemRect(nullptr, menu, 0, &item)) {  // the shown menu's own, in screen pixels
             TWindowDC screen(nullptr);
-            for (int y = item.top; y < item.bottom && !p.found; ++y)
-                for (int x = item.left; x < item.right && !p.found; ++x) p.found = GetPixel(screen.Get(), x, y) == p.wanted;
+            for (int y = item.top; y < item.bottom && !found; ++y)
+                for (int x = item.left; x < item.right && !found; ++x) found = GetPixel(screen.Get(), x, y) == wanted;
         }
-        EndMenu();
+        closed = found || GetTickCount() - started > 5000;
+        if (closed) EndMenu();
     }
 };
-TScreenProbe* TScreenProbe::current = nullptr;
 
 TEST_F(MenuOwnerDrawTest, ShownSystemDrawnPopupShowsItsItemsPictureOnScreen) {
     auto* popup = new TPopupMenu(form.get());
@@ -265,8 +263,7 @@ TEST_F(MenuOwnerDrawTest, ShownSystemDrawnPopupShowsItsItemsPictureOnScreen) {
     TScreenProbe probe;
     probe.popup = popup;
     probe.wanted = RGB(255, 0, 0);
-    TScreenProbe::current = &probe;
-    SetTimer(nullptr, 0, 300, &TScreenProbe::Tick);
+    const TThreadTimer inside(20, [&probe] { probe.Look(); });
     popup->Popup(40, 40);
     ASSERT_NE(probe.menu, nullptr);
     EXPECT_TRUE(probe.found) << "the picture's colour appears inside the item";

@@ -56,11 +56,6 @@ TEST(MenuShortCutTest, FirstItemWithTheKeyDecidesAndDisabledParentsBlockIt) {
 
 namespace {
 
-struct TClickCounter {
-    int clicks = 0;
-    void Click(TComponent*) { ++clicks; }
-};
-
 // The text and state of an entry of a system menu.
 std::string EntryText(HMENU menu, UINT position) {
     char text[128] = {};
@@ -79,9 +74,9 @@ struct MainMenuTest : ::testing::Test {
         file = Item("File");
         open = Item("Open");
         open->SetShortCut(scCtrl | 'O');
-        open->OnClick = MethodOf<&TClickCounter::Click>(&openClicks);
+        open->OnClick = MethodOf<&harness::TClickCount::Click>(&openClicks);
         close = Item("Close");
-        close->OnClick = MethodOf<&TClickCounter::Click>(&closeClicks);
+        close->OnClick = MethodOf<&harness::TClickCount::Click>(&closeClicks);
         menu->Items().Add(file);
         file->Add(open);
         file->Add(close);
@@ -96,7 +91,7 @@ struct MainMenuTest : ::testing::Test {
     HMENU FileMenu() { return GetSubMenu(GetMenu(form->Handle()), 0); }
     void SendCommand(UINT command) { SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
-    TClickCounter openClicks, closeClicks;  // outlive the form
+    harness::TClickCount openClicks, closeClicks;  // outlive the form
     std::unique_ptr<TForm> form;
     TMainMenu* menu = nullptr;
     TMenuItem *file = nullptr, *open = nullptr, *close = nullptr;
@@ -109,25 +104,25 @@ TEST_F(MainMenuTest, CommandOfTheWindowsMenuBarClicksItsItemOnlyWhileEnabledAndA
     EXPECT_EQ(GetMenuItemID(FileMenu(), 0), open->Command());
     EXPECT_EQ(GetMenuItemID(FileMenu(), 1), close->Command());
     SendCommand(GetMenuItemID(FileMenu(), 1));
-    EXPECT_EQ(closeClicks.clicks, 1);
-    EXPECT_EQ(openClicks.clicks, 0);
+    EXPECT_EQ(closeClicks.count, 1);
+    EXPECT_EQ(openClicks.count, 0);
 
     file->SetEnabled(false);
     SendCommand(open->Command());
-    EXPECT_EQ(openClicks.clicks, 0) << "a disabled parent must block its items";
+    EXPECT_EQ(openClicks.count, 0) << "a disabled parent must block its items";
     file->SetEnabled(true);
 
     // A new window gets the bar again and its commands still arrive.
     form->RecreateWnd();
     ASSERT_NE(FileMenu(), nullptr);
     SendCommand(GetMenuItemID(FileMenu(), 0));
-    EXPECT_EQ(openClicks.clicks, 1);
+    EXPECT_EQ(openClicks.count, 1);
     // A command no item knows, and a control's notification, reach no item.
     SendCommand(0xFFFF);
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(open->Command(), BN_CLICKED),
                  reinterpret_cast<LPARAM>(form->Handle()));
-    EXPECT_EQ(openClicks.clicks, 1);
-    EXPECT_EQ(closeClicks.clicks, 1);
+    EXPECT_EQ(openClicks.count, 1);
+    EXPECT_EQ(closeClicks.count, 1);
 }
 
 TEST_F(MainMenuTest, BarIsRebuiltWhenACaptionShortcutStateOrSubItemChanges) {
