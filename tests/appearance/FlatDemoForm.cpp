@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/appearance/NamedKinds.h"
+#include "toolkit/controls/Button.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ComboBox.h"
@@ -25,24 +26,28 @@
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/controls/UpDown.h"
+#include "toolkit/core/Method.h"
 
 namespace {
 
-// Two columns of six boxes, each with four columns of five kinds: the styled and the plain form side by side
-// fit a 1280 x 1024 screen.
-constexpr int kCellWidth = 74;
+// Each page holds two columns of three boxes, each box three columns of seven rows of kinds: the styled and the
+// plain form side by side fit a 1024 x 768 screen.
+constexpr int kCellWidth = 78;
 constexpr int kCellHeight = 24;
-constexpr int kColumns = 4;
+constexpr int kColumns = 3;
 constexpr int kKinds = 20;
 constexpr int kGap = 6;
 constexpr int kBoxColumns = 2;
-constexpr int kBoxRows = 6;
+constexpr int kBoxRows = 3;
+constexpr int kBoxesPerPage = kBoxColumns * kBoxRows;
 constexpr int kBoxWidth = kColumns * kCellWidth + 8;
 constexpr int kBoxHeight = 26 + (kKinds + kColumns - 1) / kColumns * kCellHeight + 6;
+constexpr int kPageHeight = kBoxRows * (kBoxHeight + kGap) + kGap;
 
-// The place of box `index` on the form.
+// The place of box `index` on its page.
 POINT BoxOrigin(int index) {
-    return POINT{kGap + index % kBoxColumns * (kBoxWidth + kGap), kGap + index / kBoxColumns * (kBoxHeight + kGap)};
+    const int place = index % kBoxesPerPage;
+    return POINT{kGap + place % kBoxColumns * (kBoxWidth + kGap), kGap + place / kBoxColumns * (kBoxHeight + kGap)};
 }
 
 template <class T>
@@ -67,6 +72,7 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         box->SetBounds(at.x, at.y, kBoxWidth, kBoxHeight);
         box->SetCaption(caption);
         box->SetParent(this);
+        pageOf_.emplace_back(box, static_cast<int>(firstRows.size()) / kBoxesPerPage);
         Containers.push_back(box);
         firstRows.push_back(firstRow);
     };
@@ -99,13 +105,14 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         }
         auto add = [&](TControl* control) {
             Styled.push_back(control);
+            if (control->Parent() == this) pageOf_.emplace_back(control, static_cast<int>(i) / kBoxesPerPage);
             return control;
         };
         add(Make<TComboBox>(*this, parent, origin, 0));
         add(Make<TEdit>(*this, parent, origin, 1, "Edit"));
         add(Make<TMemo>(*this, parent, origin, 2, "Memo"));
         add(Make<TRichEdit>(*this, parent, origin, 3, "Rich edit"));
-        auto* check = Make<TCheckBox>(*this, parent, origin, 4, "Check box");
+        auto* check = Make<TCheckBox>(*this, parent, origin, 4, "Check");
         check->SetChecked(true);
         add(check);
         auto* radio = Make<TRadioButton>(*this, parent, origin, 5, "Radio");
@@ -140,8 +147,15 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         add(navigator);
         for (TNavButton* button : navigator->Buttons) add(button);
     }
+    pages_ = (static_cast<int>(Containers.size()) + kBoxesPerPage - 1) / kBoxesPerPage;
+    auto* next = new TButton(this);
+    next->SetBounds(kGap, kPageHeight, 120, 24);
+    next->SetCaption("Next page");
+    next->OnClick = MethodOf<&TFlatDemoForm::NextPageClick>(this);
+    next->SetParent(this);
     SetClientWidth(kBoxColumns * (kBoxWidth + kGap) + kGap);
-    SetClientHeight(kBoxRows * (kBoxHeight + kGap) + kGap);
+    SetClientHeight(kPageHeight + 24 + kGap);
+    ShowPage(0);
     if (styled) {
         Style = new TFlatStyle(this);
         Style->SetXPControls(kAllXPControls);
@@ -150,3 +164,10 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
     FinishLayout();
     if (Style != nullptr) Style->SetActive(true);
 }
+
+void TFlatDemoForm::ShowPage(int page) {
+    page_ = page;
+    for (const auto& [control, on] : pageOf_) control->SetVisible(on == page);
+}
+
+void TFlatDemoForm::NextPageClick(TComponent*) { ShowPage((page_ + 1) % pages_); }

@@ -9,7 +9,10 @@
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/FlatDemoForm.h"
 #include "tests/support/WindowPixels.h"
+#include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/CoolBar.h"
 #include "toolkit/controls/Edit.h"
+#include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -29,25 +32,51 @@ struct FlatDemoTest : ::testing::Test {
     void TearDown() override { EXPECT_EQ(FlatStyleManager, nullptr); }
 };
 
-// Paints both forms at one place and calls check(i) for each windowed control i of theirs once it lies wholly
-// on the screen; the forms move up half a screen at a time, so a screen smaller than the forms shows every one.
+// Shows both forms page by page and calls check(i) for each windowed control i of theirs on the page shown.
 void ForEachShown(TFlatDemoForm& styled, TFlatDemoForm& twin, const std::function<void(size_t)>& check) {
-    const int screen = GetSystemMetrics(SM_CYSCREEN);
-    std::vector<bool> seen(styled.Styled.size());
-    for (int top = 0;; top -= screen / 2) {
-        for (TForm* form : {static_cast<TForm*>(&styled), static_cast<TForm*>(&twin)}) {
-            form->SetBounds(0, top, form->Width(), form->Height());
+    for (int page = 0; page < styled.Pages(); ++page) {
+        for (TFlatDemoForm* form : {&styled, &twin}) {
+            form->ShowPage(page);
             harness::PaintNow(*form);
         }
         for (size_t i = 0; i < styled.Styled.size(); ++i) {
             auto* control = dynamic_cast<TWinControl*>(styled.Styled[i]);
-            RECT r{};
-            if (seen[i] || control == nullptr || !GetWindowRect(control->Handle(), &r)) continue;
-            if (r.top < 0 || r.bottom > screen) continue;
-            seen[i] = true;
-            check(i);
+            if (control != nullptr && IsWindowVisible(control->Handle())) check(i);
         }
-        if (top + styled.Height() <= screen) break;
+    }
+}
+
+// Where a control lies in its parent's client area: the window itself for a windowed control.
+RECT PlaceInParent(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (windowed == nullptr) return control.BoundsRect();
+    RECT r{};
+    GetWindowRect(windowed->Handle(), &r);
+    MapWindowPoints(nullptr, control.Parent()->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Every shown child of `parent`, and theirs, lies whole in its parent's client area and over no shown sibling.
+void ExpectLaidOutApart(TWinControl& parent, int& shown) {
+    RECT inside = parent.ClientRect();
+    std::vector<std::pair<TControl*, RECT>> children;
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        TControl* child = parent.Controls(i);
+        auto* windowed = dynamic_cast<TWinControl*>(child);
+        if (!child->Visible() || (windowed && !IsWindowVisible(windowed->Handle()))) continue;
+        ++shown;
+        const RECT r = PlaceInParent(*child);
+        SCOPED_TRACE(std::string(child->ClassName()) + " in " + parent.ClassName());
+        EXPECT_TRUE(r.left >= inside.left && r.top >= inside.top && r.right <= inside.right && r.bottom <= inside.bottom)
+            << r.left << "," << r.top << "," << r.right << "," << r.bottom << " not inside " << inside.right << "x"
+            << inside.bottom;
+        for (const auto& [other, o] : children) {
+            RECT common{};
+            EXPECT_FALSE(IntersectRect(&common, &r, &o)) << "over " << other->ClassName();
+        }
+        children.emplace_back(child, r);
+        // A cool bar places its bands itself.
+        if (windowed && !windowed->Is<TCoolBar>()) ExpectLaidOutApart(*windowed, shown);
     }
 }
 
@@ -95,6 +124,78 @@ TEST_F(FlatDemoTest, SwitchingTheStyleOffGivesEveryControlItsOwnLookProcedureAnd
 
     styled->Style->SetActive(true);  // the walk subclasses them again
     for (TControl* control : styled->Styled) EXPECT_TRUE(TControlSubClass::IsSubclassed(*control));
+}
+
+bool Shown(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (windowed != nullptr) return IsWindowVisible(windowed->Handle()) != FALSE;
+    return control.Visible() && IsWindowVisible(control.Parent()->Handle());
+}
+
+TEST_F(FlatDemoTest, EachControlShowsWholeOnOnePageApartFromTheOthersWithTheTwinBesideOn1024x768) {
+    auto styled = std::make_unique<TFlatDemoForm>(nullptr, true);
+    auto twin = std::make_unique<TFlatDemoForm>(nullptr, false);
+    EXPECT_LE(styled->Width() + twin->Width(), 1024);
+    EXPECT_LE(styled->Height(), 768 - 40) << "room for a task bar";
+    styled->Show();
+    std::vector<int> pages(styled->Styled.size());
+    for (int page = 0; page < styled->Pages(); ++page) {
+        SCOPED_TRACE(page);
+        styled->ShowPage(page);
+        harness::PaintNow(*styled);
+        int shown = 0;
+        ExpectLaidOutApart(*styled, shown);
+        EXPECT_GT(shown, 0);
+        for (size_t i = 0; i < pages.size(); ++i) pages[i] += Shown(*styled->Styled[i]);
+    }
+    for (size_t i = 0; i < pages.size(); ++i) EXPECT_EQ(pages[i], 1) << styled->Styled[i]->ClassName() << " " << i;
+
+    // Captions beside a box or a dot are not cut.
+    for (TControl* control : styled->Styled) {
+        auto* button = dynamic_cast<TWinControl*>(control);
+        if (button == nullptr || !(control->Is<TCheckBox>() || control->Is<TRadioButton>())) continue;
+        TWindowDC dc(button->Handle());
+        TSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(button->Handle(), WM_GETFONT, 0, 0)));
+        SIZE text{};
+        const std::string caption = button->Caption();
+        GetTextExtentPoint32A(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+        EXPECT_LE(GetSystemMetrics(SM_CXMENUCHECK) + 4 + text.cx, button->Width()) << caption;
+    }
+}
+
+struct TStyledWindow {
+    DWORD ProcessId;
+    HWND Found;
+};
+
+BOOL CALLBACK FindStyledWindow(HWND window, LPARAM data) {
+    auto& query = *reinterpret_cast<TStyledWindow*>(data);
+    DWORD owner = 0;
+    char caption[64] = "";
+    GetWindowThreadProcessId(window, &owner);
+    GetWindowTextA(window, caption, sizeof caption);
+    if (owner == query.ProcessId && IsWindowVisible(window) && std::string(caption) == "Flat style") query.Found = window;
+    return TRUE;
+}
+
+TEST(FlatDemoProgramTest, ClosingTheStyledFormEndsTheProgram) {
+    std::string line = std::string("\"") + QVL_FLAT_DEMO + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    TKernelHandle process(started.hProcess);
+    TKernelHandle thread(started.hThread);
+    TStyledWindow query{started.dwProcessId, nullptr};
+    const DWORD start = GetTickCount();
+    while (query.Found == nullptr && WaitForSingleObject(process.Get(), 20) == WAIT_TIMEOUT &&
+           GetTickCount() - start < 60000)
+        EnumWindows(&FindStyledWindow, reinterpret_cast<LPARAM>(&query));
+    ASSERT_NE(query.Found, nullptr);
+    PostMessageA(query.Found, WM_CLOSE, 0, 0);
+    const bool ended = WaitForSingleObject(process.Get(), 30000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process.Get(), 1);
+    EXPECT_TRUE(ended);
 }
 
 // A form that holds nothing but an active style of its own, registered active.
