@@ -42,12 +42,17 @@ constexpr int kBoxRows = 3;
 constexpr int kBoxesPerPage = kBoxColumns * kBoxRows;
 constexpr int kBoxWidth = kColumns * kCellWidth + 8;
 constexpr int kBoxHeight = 26 + (kKinds + kColumns - 1) / kColumns * kCellHeight + 6;
-constexpr int kPageHeight = kBoxRows * (kBoxHeight + kGap) + kGap;
+// The first row's boxes are taller: a cool bar's rows of bands are taller than the cells.
+constexpr int kTallBoxHeight = kBoxHeight + 16;
+constexpr int kPageHeight = kBoxRows * (kBoxHeight + kGap) + kGap + kTallBoxHeight - kBoxHeight;
 
-// The place of box `index` on its page.
-POINT BoxOrigin(int index) {
+// The place and size of box `index` on its page.
+RECT BoxBounds(int index) {
     const int place = index % kBoxesPerPage;
-    return POINT{kGap + place % kBoxColumns * (kBoxWidth + kGap), kGap + place / kBoxColumns * (kBoxHeight + kGap)};
+    const int row = place / kBoxColumns;
+    const int top = kGap + row * (kBoxHeight + kGap) + (row > 0 ? kTallBoxHeight - kBoxHeight : 0);
+    const int left = kGap + place % kBoxColumns * (kBoxWidth + kGap);
+    return RECT{left, top, left + kBoxWidth, top + (row > 0 ? kBoxHeight : kTallBoxHeight)};
 }
 
 template <class T>
@@ -68,8 +73,8 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
     // Where the kinds start inside each container: below a caption or the tabs.
     std::vector<int> firstRows;
     auto place = [this, &firstRows](TWinControl* box, const char* caption, int firstRow) {
-        const POINT at = BoxOrigin(static_cast<int>(firstRows.size()));
-        box->SetBounds(at.x, at.y, kBoxWidth, kBoxHeight);
+        const RECT at = BoxBounds(static_cast<int>(firstRows.size()));
+        box->SetBounds(at.left, at.top, at.right - at.left, at.bottom - at.top);
         box->SetCaption(caption);
         box->SetParent(this);
         pageOf_.emplace_back(box, static_cast<int>(firstRows.size()) / kBoxesPerPage);
@@ -100,8 +105,8 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         TWinControl* parent = Containers[i];
         POINT origin{0, firstRows[i]};
         if (parent == this) {
-            const POINT box = BoxOrigin(static_cast<int>(i));
-            origin = POINT{box.x, box.y + firstRows[i]};
+            const RECT box = BoxBounds(static_cast<int>(i));
+            origin = POINT{box.left, box.top + firstRows[i]};
         }
         auto add = [&](TControl* control) {
             Styled.push_back(control);
@@ -134,7 +139,14 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         progress->SetPosition(60);
         add(progress);
         add(Make<THotKey>(*this, parent, origin, 14));
-        auto* speed = Make<TSpeedButton>(*this, parent, origin, 15, "Speed");
+        // A cool bar's bands hold windows and fill its rows: its speed button sits on a band of its own.
+        TPanel* band = nullptr;
+        if (parent->Is<TCoolBar>()) {
+            band = Make<TPanel>(*this, parent, origin, 15);
+            band->SetBevelOuter(bvNone);
+        }
+        auto* speed = Make<TSpeedButton>(*this, band ? static_cast<TWinControl*>(band) : parent, origin, 15, "Speed");
+        if (band != nullptr) speed->SetBounds(0, 0, band->Width() - 8, band->Height());  // the band narrows it
         speed->SetFlat(false);
         add(speed);
         add(Make<TMaskEdit>(*this, parent, origin, 16, "Mask edit"));
