@@ -8,6 +8,7 @@
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/FlatDemoForm.h"
+#include "tests/support/ProgramWindows.h"
 #include "tests/support/WindowPixels.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/Edit.h"
@@ -162,39 +163,17 @@ TEST_F(FlatDemoTest, EachControlShowsWholeOnOnePageApartFromTheOthersWithTheTwin
     }
 }
 
-struct TStyledWindow {
-    DWORD ProcessId;
-    HWND Found;
-};
-
-BOOL CALLBACK FindStyledWindow(HWND window, LPARAM data) {
-    auto& query = *reinterpret_cast<TStyledWindow*>(data);
-    DWORD owner = 0;
-    char caption[64] = "";
-    GetWindowThreadProcessId(window, &owner);
-    GetWindowTextA(window, caption, sizeof caption);
-    if (owner == query.ProcessId && IsWindowVisible(window) && std::string(caption) == "Flat style") query.Found = window;
-    return TRUE;
-}
-
 TEST(FlatDemoProgramTest, ClosingTheStyledFormEndsTheProgram) {
-    std::string line = std::string("\"") + QVL_FLAT_DEMO + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-    TKernelHandle process(started.hProcess);
-    TKernelHandle thread(started.hThread);
-    TStyledWindow query{started.dwProcessId, nullptr};
+    TStartedProgram demo(std::string("\"") + QVL_FLAT_DEMO + "\"");
+    ASSERT_TRUE(demo.Started());
+    HWND styled = nullptr;
     const DWORD start = GetTickCount();
-    while (query.Found == nullptr && WaitForSingleObject(process.Get(), 20) == WAIT_TIMEOUT &&
-           GetTickCount() - start < 60000)
-        EnumWindows(&FindStyledWindow, reinterpret_cast<LPARAM>(&query));
-    ASSERT_NE(query.Found, nullptr);
-    PostMessageA(query.Found, WM_CLOSE, 0, 0);
-    const bool ended = WaitForSingleObject(process.Get(), 30000) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(process.Get(), 1);
-    EXPECT_TRUE(ended);
+    while (styled == nullptr && demo.Running(20) && GetTickCount() - start < 60000)
+        for (const auto& [window, caption] : VisibleWindowsOf(demo.Id()))
+            if (caption == "Flat style") styled = window;
+    ASSERT_NE(styled, nullptr);
+    PostMessageA(styled, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(demo.Running(30000));
 }
 
 // A form that holds nothing but an active style of its own, registered active.
