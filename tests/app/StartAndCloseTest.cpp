@@ -1,5 +1,6 @@
 // The main window's first showing, settings in the registry, the start file and closing.
 #include "tests/app/MainWindowTestSupport.h"
+#include "tests/support/ProgramWindows.h"
 #include "tests/support/WinFileSupport.h"
 
 namespace {
@@ -111,47 +112,14 @@ TEST_F(MainWindowTest, ClosingLeavesATempPackageThatThisRunDidNotWrite) {
     EXPECT_TRUE(Services().MessageTexts().empty());
 }
 
-namespace {
-
-struct TVisibleWindows {
-    DWORD ProcessId;
-    std::vector<std::pair<HWND, std::string>> Found;
-};
-
-BOOL CALLBACK AddIfVisible(HWND window, LPARAM data) {
-    auto& query = *reinterpret_cast<TVisibleWindows*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char caption[256] = "";
-    if (owner == query.ProcessId && IsWindowVisible(window)) {
-        GetWindowTextA(window, caption, sizeof caption);
-        query.Found.emplace_back(window, caption);
-    }
-    return TRUE;
-}
-
-// Captions of the visible top-level windows of one process.
-std::vector<std::pair<HWND, std::string>> VisibleWindowsOf(DWORD processId) {
-    TVisibleWindows query{processId, {}};
-    EnumWindows(&AddIfVisible, reinterpret_cast<LPARAM>(&query));
-    return query.Found;
-}
-
-}  // namespace
-
 TEST(ProgramStartTest, StartedWithAContainerShowsOnlyTheDecryptDialogAndEndsWhenItCloses) {
-    std::string line = std::string("\"") + QVL_BUILT_PROGRAM + "\" \"C:\\no such folder\\box.qvl\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-    TKernelHandle process(started.hProcess);
-    TKernelHandle thread(started.hThread);
+    TStartedProgram program(std::string("\"") + QVL_BUILT_PROGRAM + "\" \"C:\\no such folder\\box.qvl\"");
+    ASSERT_TRUE(program.Started());
     bool dialogSeen = false;
     std::vector<std::string> others;
     const DWORD start = GetTickCount();
-    while (WaitForSingleObject(process.Get(), 20) == WAIT_TIMEOUT && GetTickCount() - start < 60000) {
-        for (const auto& [window, caption] : VisibleWindowsOf(started.dwProcessId)) {
+    while (program.Running(20) && GetTickCount() - start < 60000) {
+        for (const auto& [window, caption] : VisibleWindowsOf(program.Id())) {
             if (caption == "Decrypt") {
                 dialogSeen = true;
                 PostMessageA(window, WM_CLOSE, 0, 0);
@@ -160,9 +128,7 @@ TEST(ProgramStartTest, StartedWithAContainerShowsOnlyTheDecryptDialogAndEndsWhen
             }
         }
     }
-    const bool ended = WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(process.Get(), 1);
     EXPECT_TRUE(dialogSeen);
-    EXPECT_TRUE(ended);
+    EXPECT_FALSE(program.Running());
     EXPECT_EQ(others, std::vector<std::string>{}) << "no other window of the program shows";
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/appearance/NamedKinds.h"
+#include "toolkit/controls/Button.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ComboBox.h"
@@ -25,24 +26,33 @@
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/ToolBar.h"
 #include "toolkit/controls/UpDown.h"
+#include "toolkit/core/Method.h"
 
 namespace {
 
-// Two columns of six boxes, each with four columns of five kinds: the styled and the plain form side by side
-// fit a 1280 x 1024 screen.
-constexpr int kCellWidth = 74;
+// Each page holds two columns of three boxes, each box three columns of seven rows of kinds: the styled and the
+// plain form side by side fit a 1024 x 768 screen.
+constexpr int kCellWidth = 78;
 constexpr int kCellHeight = 24;
-constexpr int kColumns = 4;
+constexpr int kColumns = 3;
 constexpr int kKinds = 20;
 constexpr int kGap = 6;
 constexpr int kBoxColumns = 2;
-constexpr int kBoxRows = 6;
+constexpr int kBoxRows = 3;
+constexpr int kBoxesPerPage = kBoxColumns * kBoxRows;
 constexpr int kBoxWidth = kColumns * kCellWidth + 8;
 constexpr int kBoxHeight = 26 + (kKinds + kColumns - 1) / kColumns * kCellHeight + 6;
+// The first row's boxes are taller: a cool bar's rows of bands are taller than the cells.
+constexpr int kTallBoxHeight = kBoxHeight + 16;
+constexpr int kPageHeight = kBoxRows * (kBoxHeight + kGap) + kGap + kTallBoxHeight - kBoxHeight;
 
-// The place of box `index` on the form.
-POINT BoxOrigin(int index) {
-    return POINT{kGap + index % kBoxColumns * (kBoxWidth + kGap), kGap + index / kBoxColumns * (kBoxHeight + kGap)};
+// The place and size of box `index` on its page.
+RECT BoxBounds(int index) {
+    const int place = index % kBoxesPerPage;
+    const int row = place / kBoxColumns;
+    const int top = kGap + row * (kBoxHeight + kGap) + (row > 0 ? kTallBoxHeight - kBoxHeight : 0);
+    const int left = kGap + place % kBoxColumns * (kBoxWidth + kGap);
+    return RECT{left, top, left + kBoxWidth, top + (row > 0 ? kBoxHeight : kTallBoxHeight)};
 }
 
 template <class T>
@@ -63,10 +73,11 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
     // Where the kinds start inside each container: below a caption or the tabs.
     std::vector<int> firstRows;
     auto place = [this, &firstRows](TWinControl* box, const char* caption, int firstRow) {
-        const POINT at = BoxOrigin(static_cast<int>(firstRows.size()));
-        box->SetBounds(at.x, at.y, kBoxWidth, kBoxHeight);
+        const RECT at = BoxBounds(static_cast<int>(firstRows.size()));
+        box->SetBounds(at.left, at.top, at.right - at.left, at.bottom - at.top);
         box->SetCaption(caption);
         box->SetParent(this);
+        pageOf_.emplace_back(box, static_cast<int>(firstRows.size()) / kBoxesPerPage);
         Containers.push_back(box);
         firstRows.push_back(firstRow);
     };
@@ -94,18 +105,19 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         TWinControl* parent = Containers[i];
         POINT origin{0, firstRows[i]};
         if (parent == this) {
-            const POINT box = BoxOrigin(static_cast<int>(i));
-            origin = POINT{box.x, box.y + firstRows[i]};
+            const RECT box = BoxBounds(static_cast<int>(i));
+            origin = POINT{box.left, box.top + firstRows[i]};
         }
         auto add = [&](TControl* control) {
             Styled.push_back(control);
+            if (control->Parent() == this) pageOf_.emplace_back(control, static_cast<int>(i) / kBoxesPerPage);
             return control;
         };
         add(Make<TComboBox>(*this, parent, origin, 0));
         add(Make<TEdit>(*this, parent, origin, 1, "Edit"));
         add(Make<TMemo>(*this, parent, origin, 2, "Memo"));
         add(Make<TRichEdit>(*this, parent, origin, 3, "Rich edit"));
-        auto* check = Make<TCheckBox>(*this, parent, origin, 4, "Check box");
+        auto* check = Make<TCheckBox>(*this, parent, origin, 4, "Check");
         check->SetChecked(true);
         add(check);
         auto* radio = Make<TRadioButton>(*this, parent, origin, 5, "Radio");
@@ -127,7 +139,14 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         progress->SetPosition(60);
         add(progress);
         add(Make<THotKey>(*this, parent, origin, 14));
-        auto* speed = Make<TSpeedButton>(*this, parent, origin, 15, "Speed");
+        // A cool bar's bands hold windows and fill its rows: its speed button sits on a band of its own.
+        TPanel* band = nullptr;
+        if (parent->Is<TCoolBar>()) {
+            band = Make<TPanel>(*this, parent, origin, 15);
+            band->SetBevelOuter(bvNone);
+        }
+        auto* speed = Make<TSpeedButton>(*this, band ? static_cast<TWinControl*>(band) : parent, origin, 15, "Speed");
+        if (band != nullptr) speed->SetBounds(0, 0, band->Width() - 8, band->Height());  // the band narrows it
         speed->SetFlat(false);
         add(speed);
         add(Make<TMaskEdit>(*this, parent, origin, 16, "Mask edit"));
@@ -140,8 +159,15 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
         add(navigator);
         for (TNavButton* button : navigator->Buttons) add(button);
     }
+    pages_ = (static_cast<int>(Containers.size()) + kBoxesPerPage - 1) / kBoxesPerPage;
+    auto* next = new TButton(this);
+    next->SetBounds(kGap, kPageHeight, 120, 24);
+    next->SetCaption("Next page");
+    next->OnClick = MethodOf<&TFlatDemoForm::NextPageClick>(this);
+    next->SetParent(this);
     SetClientWidth(kBoxColumns * (kBoxWidth + kGap) + kGap);
-    SetClientHeight(kBoxRows * (kBoxHeight + kGap) + kGap);
+    SetClientHeight(kPageHeight + 24 + kGap);
+    ShowPage(0);
     if (styled) {
         Style = new TFlatStyle(this);
         Style->SetXPControls(kAllXPControls);
@@ -150,3 +176,10 @@ TFlatDemoForm::TFlatDemoForm(TComponent* owner, bool styled) : TForm(owner) {
     FinishLayout();
     if (Style != nullptr) Style->SetActive(true);
 }
+
+void TFlatDemoForm::ShowPage(int page) {
+    page_ = page;
+    for (const auto& [control, on] : pageOf_) control->SetVisible(on == page);
+}
+
+void TFlatDemoForm::NextPageClick(TComponent*) { ShowPage((page_ + 1) % pages_); }

@@ -1,6 +1,7 @@
 // A form with one control of every painted kind inside every kind of container, for the flat style.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "appearance/FlatStyle.h"
@@ -16,4 +17,15 @@ public:
     // Every control placed in a container, container by container in the order of Containers, each
     // navigator followed by its buttons.
     std::vector<TControl*> Styled;
+
+    // The boxes lie on pages that fit a 1024 x 768 screen beside the form's twin; one page shows at a time.
+    int Pages() const { return pages_; }
+    void ShowPage(int page);
+
+private:
+    void NextPageClick(TComponent* sender);
+
+    std::vector<std::pair<TControl*, int>> pageOf_;  // the form's own children and the page each lies on
+    int pages_ = 1;
+    int page_ = 0;
 };

@@ -8,8 +8,11 @@
 #include "appearance/FlatStyleManager.h"
 #include "tests/appearance/AppearanceTestSupport.h"
 #include "tests/appearance/FlatDemoForm.h"
+#include "tests/support/ProgramWindows.h"
 #include "tests/support/WindowPixels.h"
+#include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/Edit.h"
+#include "toolkit/controls/RadioButton.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/system/WinGuards.h"
 
@@ -29,25 +32,51 @@ struct FlatDemoTest : ::testing::Test {
     void TearDown() override { EXPECT_EQ(FlatStyleManager, nullptr); }
 };
 
-// Paints both forms at one place and calls check(i) for each windowed control i of theirs once it lies wholly
-// on the screen; the forms move up half a screen at a time, so a screen smaller than the forms shows every one.
+// Shows both forms page by page and calls check(i) for each windowed control i of theirs on the page shown.
 void ForEachShown(TFlatDemoForm& styled, TFlatDemoForm& twin, const std::function<void(size_t)>& check) {
-    const int screen = GetSystemMetrics(SM_CYSCREEN);
-    std::vector<bool> seen(styled.Styled.size());
-    for (int top = 0;; top -= screen / 2) {
-        for (TForm* form : {static_cast<TForm*>(&styled), static_cast<TForm*>(&twin)}) {
-            form->SetBounds(0, top, form->Width(), form->Height());
+    for (int page = 0; page < styled.Pages(); ++page) {
+        for (TFlatDemoForm* form : {&styled, &twin}) {
+            form->ShowPage(page);
             harness::PaintNow(*form);
         }
         for (size_t i = 0; i < styled.Styled.size(); ++i) {
             auto* control = dynamic_cast<TWinControl*>(styled.Styled[i]);
-            RECT r{};
-            if (seen[i] || control == nullptr || !GetWindowRect(control->Handle(), &r)) continue;
-            if (r.top < 0 || r.bottom > screen) continue;
-            seen[i] = true;
-            check(i);
+            if (control != nullptr && IsWindowVisible(control->Handle())) check(i);
         }
-        if (top + styled.Height() <= screen) break;
+    }
+}
+
+// Where a control lies in its parent's client area: the window itself for a windowed control.
+RECT PlaceInParent(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (windowed == nullptr) return control.BoundsRect();
+    RECT r{};
+    GetWindowRect(windowed->Handle(), &r);
+    MapWindowPoints(nullptr, control.Parent()->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Every shown child of `parent`, and theirs, lies whole in its parent's client area and over no shown sibling.
+void ExpectLaidOutApart(TWinControl& parent, int& shown) {
+    RECT inside = parent.ClientRect();
+    std::vector<std::pair<TControl*, RECT>> children;
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        TControl* child = parent.Controls(i);
+        auto* windowed = dynamic_cast<TWinControl*>(child);
+        if (!child->Visible() || (windowed && !IsWindowVisible(windowed->Handle()))) continue;
+        ++shown;
+        const RECT r = PlaceInParent(*child);
+        SCOPED_TRACE(std::string(child->ClassName()) + " in " + parent.ClassName());
+        EXPECT_TRUE(r.left >= inside.left && r.top >= inside.top && r.right <= inside.right && r.bottom <= inside.bottom)
+            << r.left << "," << r.top << "," << r.right << "," << r.bottom << " not inside " << inside.right << "x"
+            << inside.bottom;
+        for (const auto& [other, o] : children) {
+            RECT common{};
+            EXPECT_FALSE(IntersectRect(&common, &r, &o))
+                << "over " << other->ClassName() << " at " << o.left << "," << o.top << "," << o.right << "," << o.bottom;
+        }
+        children.emplace_back(child, r);
+        if (windowed) ExpectLaidOutApart(*windowed, shown);
     }
 }
 
@@ -95,6 +124,56 @@ TEST_F(FlatDemoTest, SwitchingTheStyleOffGivesEveryControlItsOwnLookProcedureAnd
 
     styled->Style->SetActive(true);  // the walk subclasses them again
     for (TControl* control : styled->Styled) EXPECT_TRUE(TControlSubClass::IsSubclassed(*control));
+}
+
+bool Shown(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (windowed != nullptr) return IsWindowVisible(windowed->Handle()) != FALSE;
+    return control.Visible() && IsWindowVisible(control.Parent()->Handle());
+}
+
+TEST_F(FlatDemoTest, EachControlShowsWholeOnOnePageApartFromTheOthersWithTheTwinBesideOn1024x768) {
+    auto styled = std::make_unique<TFlatDemoForm>(nullptr, true);
+    auto twin = std::make_unique<TFlatDemoForm>(nullptr, false);
+    EXPECT_LE(styled->Width() + twin->Width(), 1024);
+    EXPECT_LE(styled->Height(), 768 - 40) << "room for a task bar";
+    styled->Show();
+    std::vector<int> pages(styled->Styled.size());
+    for (int page = 0; page < styled->Pages(); ++page) {
+        SCOPED_TRACE(page);
+        styled->ShowPage(page);
+        harness::PaintNow(*styled);
+        int shown = 0;
+        ExpectLaidOutApart(*styled, shown);
+        EXPECT_GT(shown, 0);
+        for (size_t i = 0; i < pages.size(); ++i) pages[i] += Shown(*styled->Styled[i]);
+    }
+    for (size_t i = 0; i < pages.size(); ++i) EXPECT_EQ(pages[i], 1) << styled->Styled[i]->ClassName() << " " << i;
+
+    // Captions beside a box or a dot are not cut.
+    for (TControl* control : styled->Styled) {
+        auto* button = dynamic_cast<TWinControl*>(control);
+        if (button == nullptr || !(control->Is<TCheckBox>() || control->Is<TRadioButton>())) continue;
+        TWindowDC dc(button->Handle());
+        TSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(button->Handle(), WM_GETFONT, 0, 0)));
+        SIZE text{};
+        const std::string caption = button->Caption();
+        GetTextExtentPoint32A(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+        EXPECT_LE(GetSystemMetrics(SM_CXMENUCHECK) + 4 + text.cx, button->Width()) << caption;
+    }
+}
+
+TEST(FlatDemoProgramTest, ClosingTheStyledFormEndsTheProgram) {
+    TStartedProgram demo(std::string("\"") + QVL_FLAT_DEMO + "\"");
+    ASSERT_TRUE(demo.Started());
+    HWND styled = nullptr;
+    const DWORD start = GetTickCount();
+    while (styled == nullptr && demo.Running(20) && GetTickCount() - start < 60000)
+        for (const auto& [window, caption] : VisibleWindowsOf(demo.Id()))
+            if (caption == "Flat style") styled = window;
+    ASSERT_NE(styled, nullptr);
+    PostMessageA(styled, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(demo.Running(30000));
 }
 
 // A form that holds nothing but an active style of its own, registered active.

@@ -54,4 +54,6 @@ void TCoolBar::CreateWnd() {
         band.fStyle = styles[i];
         SendMessageA(Handle(), RB_SETBANDINFOA, i, reinterpret_cast<LPARAM>(&band));
     }
+    // Inserting a band shows the bar: a hidden one stays hidden.
+    if (!Visible()) ShowWindow(Handle(), SW_HIDE);
 }
