@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "app/payload/PathText.h"
 #include "toolkit/system/WinGuards.h"
 
 namespace {
@@ -36,23 +37,36 @@ bool IsFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// A reparse point, or a name that the system resolves to another name (Wine shows a Unix link so).
-bool IsLink(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+namespace {
+
+// The name the system resolves path to, in the form the user sees ("C:\...", "\\server\..."); "" when it
+// cannot tell.
+std::string ResolvedName(const std::string& path) {
     const TKernelHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     char final[MAX_PATH + 8] = {};
     const DWORD length = file ? GetFinalPathNameByHandleA(file.Get(), final, sizeof final, FILE_NAME_NORMALIZED) : 0;
-    if (length == 0 || length >= sizeof final) return false;
+    if (length == 0 || length >= sizeof final) return "";
     std::string resolved(final, length);
-    if (resolved.rfind("\\\\?\\UNC\\", 0) == 0) {
-        resolved = "\\\\" + resolved.substr(8);
-    } else if (resolved.rfind("\\\\?\\", 0) == 0) {
-        resolved = resolved.substr(4);
-    }
-    return !SameFile(resolved, path);
+    if (resolved.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + resolved.substr(8);
+    if (resolved.rfind("\\\\?\\", 0) == 0) return resolved.substr(4);
+    return resolved;
+}
+
+}  // namespace
+
+// A reparse point, or a file that the system resolves to a name outside its folder (Wine shows a Unix link so).
+// The folder is resolved the same way, so a folder reached through a link, or a drive the system names
+// otherwise, does not make its files links.
+bool IsLink(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+    const std::string full = CanonicalPath(path);
+    const std::string resolved = ResolvedName(full);
+    const std::string folder = ResolvedName(ParentFolder(full));
+    if (resolved.empty() || folder.empty()) return false;
+    return !SameFile(resolved, JoinPath(folder, BareFileName(full)));
 }
 
 uint32_t NameCount(const std::string& path) {
