@@ -161,6 +161,9 @@ void TControlSubClass::PaintLookupComboBox() {
     const RECT client = lookup.ClientRect();
     RECT r = client;
     OffsetRect(&r, 1, 1);
+    // A window without a border of its own has its client as large as itself: the outer frame stays whole.
+    const RECT inside{1, 1, lookup.Width() - 1, lookup.Height() - 1};
+    IntersectRect(&r, &r, &inside);
     c.Brush().SetColor(lookup.Color());
     c.FrameRect(r);
     if (combo != nullptr && combo->DroppedDown()) DroppedLook(s, b);

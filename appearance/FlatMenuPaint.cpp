@@ -216,7 +216,8 @@ void TFlatStyle::PaintMenuItemBackground(TCanvas& c, const TMenuItemLayout& at, 
     }
 }
 
-// The selected item's highlight, or the box of a bar item under the pointer; whether either was painted.
+// The selected item's highlight, or the box of a bar item under the pointer while the bar tracks; whether either
+// was painted.
 bool TFlatStyle::PaintMenuItemHighlight(TMenuItem& item, TCanvas& c, const TMenuItemLayout& at, bool selected,
                                         const RECT& rect) {
     const RECT& r = at.Item;
@@ -230,7 +231,9 @@ bool TFlatStyle::PaintMenuItemHighlight(TMenuItem& item, TCanvas& c, const TMenu
         }
         return true;
     }
-    if (top && item.Enabled() && isNTPlatform_ && CursorInItemRect(MenuOwner(at.Place.Menu), rect)) {
+    auto* bar = dynamic_cast<TMainMenu*>(at.Place.Menu);
+    if (top && item.Enabled() && isNTPlatform_ && bar != nullptr && bar->Tracking() &&
+        CursorInItemRect(MenuOwner(at.Place.Menu), rect)) {
         Box(c, RECT{r.left, r.top, r.right - 7, r.bottom}, scheme_.SchemeSelectColor, scheme_.SchemeSelectBorderColor);
         return true;
     }

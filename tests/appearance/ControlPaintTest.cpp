@@ -359,15 +359,17 @@ TEST_F(ControlPaintTest, LookupComboIsDrawnOverItsWholeWindowInEachStateAndItsNo
         } else {
             lookup->Perform(c.message);
         }
-        const int left = cw - w - 1 - (c.raised ? 1 : 0);  // the button's left edge
+        const int left = cw - w - 3 - (c.raised ? 1 : 0);  // the button's left edge
         if (c.message != CB_SHOWDROPDOWN) {
             EXPECT_EQ(WindowPixel(*lookup, 0, 6), c.outer) << "outer frame";
+            EXPECT_EQ(WindowPixel(*lookup, lookup->Width() - 1, 6), c.outer) << "outer frame's right edge";
+            EXPECT_EQ(WindowPixel(*lookup, cw - 4, lookup->Height() - 1), c.outer) << "its bottom under the button";
         }
         EXPECT_EQ(WindowPixel(*lookup, 1, 6), Rgb(lookup->Color())) << "inner frame";
-        EXPECT_EQ(WindowPixel(*lookup, cw - 1, 4), c.border) << "the button's frame";
+        EXPECT_EQ(WindowPixel(*lookup, cw - 3, 4), c.border) << "the button's frame";
         EXPECT_EQ(WindowPixel(*lookup, left + 5, 4), c.border) << "the line at its inner side";
         EXPECT_EQ(WindowPixel(*lookup, left + 2, 4), Rgb(lookup->Color())) << "the strip";
-        EXPECT_EQ(WindowPixel(*lookup, cw - 3, 4), c.button);
+        EXPECT_EQ(WindowPixel(*lookup, cw - 4, 4), c.button);
         EXPECT_EQ(WindowPixel(*lookup, cw - 9, 8), c.arrow) << "the arrow's first row, five wide";
         EXPECT_EQ(WindowPixel(*lookup, cw - 5, 8), c.arrow);
         EXPECT_EQ(WindowPixel(*lookup, cw - 4, 8), c.button);

@@ -318,7 +318,7 @@ TEST_F(MenuPaintTest, GlyphGoesWhereItsHostPutsItAndCastsTheHostsShadow) {
     }
 }
 
-TEST_F(MenuPaintTest, HotBarItemIsMeasuredFromTheFormThatOwnsTheMenu) {
+TEST_F(MenuPaintTest, BarItemUnderThePointerIsHotOnlyWhileTheBarTracksMeasuredFromTheOwningForm) {
     ASSERT_TRUE(style->IsNTPlatform());
     TMainMenu* otherMenu = nullptr;
     TMenuItem* otherTop = nullptr;
@@ -326,6 +326,7 @@ TEST_F(MenuPaintTest, HotBarItemIsMeasuredFromTheFormThatOwnsTheMenu) {
         otherMenu = new TMainMenu(&f);
         otherTop = AddItem(&f, otherMenu->Items(), "Edit");
     });
+    otherMenu->AttachTo(&adopted);
     // Place one form so that the pointer, wherever it is, lies in the item's rectangle as seen from it.
     const POINT p = Screen->CursorPos();
     const RECT r = Rect();
@@ -334,14 +335,18 @@ TEST_F(MenuPaintTest, HotBarItemIsMeasuredFromTheFormThatOwnsTheMenu) {
     struct {
         TForm* pointerOver;
         TForm* elsewhere;
+        UINT loop;  // the menu loop message the owning form last had
         bool hot;
-    } cases[] = {{&adopted, form.get(), true}, {form.get(), &adopted, false}};
+    } cases[] = {{&adopted, form.get(), WM_ENTERMENULOOP, true},
+                 {form.get(), &adopted, WM_ENTERMENULOOP, false},
+                 {&adopted, form.get(), WM_EXITMENULOOP, false}};
     for (const auto& c : cases) {
         over(*c.pointerOver);
         away(*c.elsewhere);
+        SendMessageA(adopted.Handle(), c.loop, FALSE, 0);
         style->HandleDrawItem(otherTop, target.Canvas(), Rect(), false);
-        EXPECT_EQ(At(0, 0), c.hot ? kSelectBorder : kMenu) << c.hot;
-        EXPECT_EQ(At(kW - 9, 2), c.hot ? kSelect : kMenu) << c.hot;
+        EXPECT_EQ(At(0, 0), c.hot ? kSelectBorder : kMenu) << c.hot << " " << c.loop;
+        EXPECT_EQ(At(kW - 9, 2), c.hot ? kSelect : kMenu) << c.hot << " " << c.loop;
         EXPECT_EQ(At(kW - 7, 2), kMenu) << "the hot box ends 7 short of the right edge";
     }
 }

@@ -298,8 +298,14 @@ void TMainMenu::FormWndProc(TMessage& message) {
             return;
         }
     }
+    if (message.Msg == WM_ENTERMENULOOP && message.WParam == FALSE) tracking_ = true;
     hook_.CallSaved(message);
     if (message.Msg == WM_CREATE) Install();
+    if (message.Msg == WM_EXITMENULOOP && tracking_) {
+        // The items drawn while the bar tracked are drawn again at rest.
+        tracking_ = false;
+        DrawMenuBar(form_->Handle());
+    }
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}

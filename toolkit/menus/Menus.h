@@ -180,6 +180,8 @@ public:
 
     void AttachTo(TForm* form);
     TForm* Form() const { return form_; }
+    // The bar is tracking: its menu loop runs (keyboard or mouse), not a popup's.
+    bool Tracking() const { return tracking_; }
 
 protected:
     void ItemsChanged() override;
@@ -189,6 +191,7 @@ private:
     void Install();
 
     TForm* form_ = nullptr;
+    bool tracking_ = false;
     TWindowProcHook hook_;
     TMenuHandle handle_;
 };
