@@ -190,9 +190,6 @@ void TControlSubClass::PaintEdit() {
 
 void TControlSubClass::PaintRichEdit() {
     auto& edit = static_cast<TRichEdit&>(*Control());
-    const TColorScheme& s = Scheme();
-    TColor frame = SavedBorderStyle == bsSingle ? DarkenColor(ParentColor(), 60) : ParentColor();
-    if (Hot() || IsFocused) frame = LightenColor(s.SchemeSelectBorderColor, 60);
     if (SavedBorderStyle == bsSingle && (edit.BorderStyle() != bsNone || edit.BorderWidth() < 2)) {
         Recreating = true;
         edit.SetBorderStyle(bsNone);
@@ -200,11 +197,28 @@ void TControlSubClass::PaintRichEdit() {
     }
     TWinControl* parent = edit.Parent();
     if (parent == nullptr || !parent->HandleAllocated()) return;
-    // The frame lies just outside the control, on its parent.
+    if (parentHook_.Control() != parent) parentHook_.Hook(*parent, MethodOf<&TControlSubClass::ParentWndProc>(this));
+    PaintRichEditFrame();
+}
+
+void TControlSubClass::PaintRichEditFrame() {
+    auto& edit = static_cast<TRichEdit&>(*Control());
+    TWinControl* parent = edit.Parent();
+    if (parent == nullptr || !parent->HandleAllocated() || !edit.HandleAllocated() || !IsWindowVisible(edit.Handle()))
+        return;
+    TColor frame = SavedBorderStyle == bsSingle ? DarkenColor(ParentColor(), 60) : ParentColor();
+    if (Hot() || IsFocused) frame = LightenColor(Scheme().SchemeSelectBorderColor, 60);
     TControlCanvas c(parent);
     RECT r = edit.BoundsRect();
     InflateRect(&r, 1, 1);
     Frame3D(c, r, frame, frame, 1);
+}
+
+void TControlSubClass::ParentWndProc(TMessage& message) {
+    const bool paint = message.Msg == WM_PAINT;
+    TWndMethod saved = parentHook_.Saved();
+    saved(message);  // whatever the parent does with other messages, this object is not touched after them
+    if (paint && Control() != nullptr && Control()->Is<TRichEdit>()) PaintRichEditFrame();
 }
 
 void TControlSubClass::PaintGroupBox() {

@@ -75,6 +75,7 @@ void TControlSubClass::TakeOver(TControlSubClass& old, TFlatStyle* owner) {
 }
 
 void TControlSubClass::Restore(bool restoreLook) {
+    parentHook_.Unhook();
     TControl* control = Control();
     if (control == nullptr) return;
     hook_.Unhook();

@@ -80,10 +80,15 @@ private:
     void PaintButtonFace(TCanvas& canvas, bool pressed, TColor face, TColor edge, bool edgeLines);
     void PaintCaption(TCanvas& canvas, const RECT& rect, UINT format);
     RECT PaintPlacedGlyph(TCanvas& canvas, TBitmap& glyph, TButtonLayout layout, int spacing, bool hot, bool pressed);
+    // A rich edit's frame, drawn on its parent just outside the control.
+    void PaintRichEditFrame();
+    // Follows the parent of a rich edit, whose painting alone wipes the frame.
+    void ParentWndProc(TMessage& message);
     // Binds a canvas to the control's client area (a graphic control: the device context it is painted in).
     void BindCanvas(class TControlCanvas& canvas);
 
     TWindowProcHook hook_;
+    TWindowProcHook parentHook_;
     HDC paintDC_ = nullptr;  // the parent's device context while a graphic control is painted
 };
 

@@ -393,7 +393,11 @@ TEST_F(ControlPaintTest, RichEditTradesItsBorderForAFrameOnItsParentAndAMarginOf
     EXPECT_EQ(rich->BorderWidth(), 2);
     EXPECT_EQ(WindowPixel(*rich, 1, 20), Rgb(rich->Color())) << "the margin";
     auto frame = [&] { return ClientPixel(*form, rich->Left() - 1, rich->Top() + 20); };
-    EXPECT_EQ(frame(), Rgb(DarkenColor(form->Brush().Color(), 60)));
+    const COLORREF idle = Rgb(DarkenColor(form->Brush().Color(), 60));
+    EXPECT_EQ(frame(), idle);
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);  // the form alone
+    harness::ProcessMessages();
+    EXPECT_EQ(frame(), idle) << "the parent painting alone draws the frame again";
     rich->Perform(CM_MOUSEENTER);
     EXPECT_EQ(frame(), Rgb(LightenColor(S().SchemeSelectBorderColor, 60)));
     rich->Perform(CM_MOUSELEAVE);
