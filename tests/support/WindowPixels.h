@@ -30,13 +30,15 @@ inline COLORREF WindowPixel(TWinControl& control, int x, int y) {
 }
 
 // The pixels of the whole window, row by row.
-inline std::vector<COLORREF> WindowBits(TWinControl& control) {
-    const int w = control.Width();
-    const int h = control.Height();
+inline std::vector<COLORREF> WindowBits(HWND handle) {
+    RECT bounds{};
+    GetWindowRect(handle, &bounds);
+    const int w = bounds.right - bounds.left;
+    const int h = bounds.bottom - bounds.top;
     std::vector<COLORREF> bits(static_cast<size_t>(w) * static_cast<size_t>(h));
     BITMAPINFO info{};
     info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    TWindowDC window(control.Handle(), TWindowDC::daWholeWindow);
+    TWindowDC window(handle, TWindowDC::daWholeWindow);
     TMemoryDC memory(CreateCompatibleDC(window.Get()));
     TBitmapHandle bitmap(CreateCompatibleBitmap(window.Get(), w, h));
     {
@@ -46,5 +48,7 @@ inline std::vector<COLORREF> WindowBits(TWinControl& control) {
     GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(h), bits.data(), &info, DIB_RGB_COLORS);
     return bits;
 }
+
+inline std::vector<COLORREF> WindowBits(TWinControl& control) { return WindowBits(control.Handle()); }
 
 }  // namespace harness

@@ -1,10 +1,14 @@
 // Dragging with the mouse: a drag between controls and its drop, and the splitter that sizes a pane.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
 #include "tests/support/Harness.h"
+#include "tests/support/WindowPixels.h"
 #include "toolkit/forms/PlaceControl.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/Splitter.h"
@@ -114,11 +118,12 @@ TEST_F(DragTest, RefusingTargetTheSourceItselfTheBareFormAndEscDropNothing) {
     EXPECT_TRUE(log.droppedFrom.empty());
 }
 
-TEST(SplitterTest, DragSetsThePaneWidthWithinBothMinimumsUntilTheButtonIsReleased) {
+TEST(SplitterTest, DragSetsThePaneWidthWithinBothMinimumsUntilTheButtonIsReleasedAndRepaintsTheListHeader) {
     harness::TestApplication();
     auto form = std::make_unique<TForm>(nullptr);
     form->SetBounds(60, 60, 400, 300);
     auto* pane = PlaceControl<TListView>(form.get(), form.get(), 0, 0, 100, 200);
+    pane->AddColumn("Name", 40);  // the header's end lies past its column
     auto* splitter = PlaceControl<TSplitter>(form.get(), form.get(), 100, 0, 3, 200);
     splitter->SetControl(pane);
     TMoveCounter counter;
@@ -136,6 +141,12 @@ TEST(SplitterTest, DragSetsThePaneWidthWithinBothMinimumsUntilTheButtonIsRelease
     SendMessageA(splitter->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     EXPECT_EQ(moveTo(40), 140);
     EXPECT_GT(counter.moves, 0) << "a width change must tell the owner";
+    harness::ProcessMessages();
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(pane->Handle(), LVM_GETHEADER, 0, 0));
+    ASSERT_NE(header, nullptr);
+    const std::vector<COLORREF> shown = harness::WindowBits(header);
+    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_TRUE(shown == harness::WindowBits(header)) << "the header keeps a line of its narrower self";
     EXPECT_EQ(moveTo(-90), 30);
     EXPECT_EQ(moveTo(form->ClientWidth()), form->ClientWidth() - 3 - 30);
     SendMessageA(splitter->Handle(), WM_LBUTTONUP, 0, 0);

@@ -64,9 +64,11 @@ void TListView::InsertColumnWindow(int column) {
     ApplyColumnImage(column);
 }
 
+HWND TListView::HeaderWindow() { return reinterpret_cast<HWND>(SendMessageA(Handle(), LVM_GETHEADER, 0, 0)); }
+
 void TListView::ApplyColumnImage(int column) {
     if (!HandleAllocated()) return;
-    HWND header = reinterpret_cast<HWND>(SendMessageA(Handle(), LVM_GETHEADER, 0, 0));
+    HWND header = HeaderWindow();
     if (header == nullptr) return;
     int image = columns_[static_cast<size_t>(column)].ImageIndex;
     if (smallImages_ != nullptr) SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(smallImages_->Handle()));
@@ -275,5 +277,11 @@ void TListView::NotifyReflected(TMessage& message) {
 }
 
 void TListView::WndProc(TMessage& message) {
-    if (!ShowContextPopup(*this, message)) TWinControl::WndProc(message);
+    if (ShowContextPopup(*this, message)) return;
+    TWinControl::WndProc(message);
+    // The header follows the list's width but repaints only what it gains, which keeps its old end line.
+    if (message.Msg == WM_SIZE) {
+        HWND header = HeaderWindow();
+        if (header != nullptr) InvalidateRect(header, nullptr, FALSE);
+    }
 }

@@ -89,6 +89,7 @@ private:
     void InsertRowWindow(int index);
     void ApplyImageList(int which, TImageList* images);
     void ApplyColumnImage(int column);
+    HWND HeaderWindow();
     void SetRowState(int index, bool selected);
 
     std::vector<TListColumn> columns_;
