@@ -131,6 +131,34 @@ TEST_F(MenuOwnerDrawTest, DrawAndMeasureRequestsReachTheItemsEventsAndStaleItems
     EXPECT_EQ(stale, 0);
 }
 
+// The system draws a bar item while its loop still runs, also when a click ends the loop: a painter that shows
+// the item hot while the bar tracks leaves it so unless the bar is drawn again after the loop.
+TEST_F(MenuOwnerDrawTest, BarIsLastDrawnAtRestWhenItsMenuLoopEnds) {
+    struct TBarLog {
+        TMainMenu* menu;
+        int draws = 0;
+        bool lastTracking = false;
+        void Draw(TComponent*, TCanvas&, RECT, bool) {
+            ++draws;
+            lastTracking = menu->Tracking();
+        }
+    } bar{menu};
+    menu->SetOwnerDraw(true);
+    file->OnDrawItem = MethodOf<&TBarLog::Draw>(&bar);
+    form->Show();
+    ASSERT_TRUE(harness::ProcessUntil([&bar] { return bar.draws > 0; }));
+    bool tracked = false;
+    const TThreadTimer inside(10, [&] {
+        if (tracked) return;
+        tracked = menu->Tracking();
+        EndMenu();
+    });
+    SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);  // the bar's own loop, as F10 starts it
+    EXPECT_TRUE(tracked);
+    EXPECT_FALSE(menu->Tracking());
+    EXPECT_TRUE(harness::ProcessUntil([&bar] { return !bar.lastTracking; })) << "the item stays drawn as tracked";
+}
+
 // A list of 4 x 4 pictures, one of each colour (0x00RRGGBB).
 TImageList* SolidPictures(TComponent* owner, std::initializer_list<DWORD> colours) {
     auto* list = new TImageList(owner, 4, 4);
