@@ -1,7 +1,10 @@
-// The main window's keys: Enter, F5 and Ctrl+A reach the focused pane's popup menu first, then the main menu.
+// The main window's keys: Enter, F5 and Ctrl+A reach the focused pane's popup menu first, then the main menu;
+// F10 and Alt reach the menu bar.
 #include "tests/app/MainWindowTestSupport.h"
 
 #include <commctrl.h>
+
+#include "toolkit/controls/WindowProcHook.h"
 
 namespace {
 
@@ -26,7 +29,40 @@ bool SelectionInView(HWND tree) {
            item.bottom <= client.bottom;
 }
 
+// Counts the keyboard starts of the form's menu bar and keeps its modal loop from running.
+struct TMenuKeyLog {
+    TWindowProcHook hook;
+    int starts = 0;
+    void Proc(TMessage& message) {
+        if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_KEYMENU)
+            ++starts;
+        else
+            hook.CallSaved(message);
+    }
+};
+
+// A key pressed and released alone as the system reports it: F10, or Alt with the Alt flag.
+void PressSystemKey(WORD key) {
+    const LPARAM flags = 1 | (MapVirtualKeyA(key, 0) << 16) | (key == VK_MENU ? KF_ALTDOWN << 16 : 0);
+    PostMessageA(GetFocus(), WM_SYSKEYDOWN, key, flags);
+    PostMessageA(GetFocus(), WM_SYSKEYUP, key, flags | 0xC0000000u);
+    harness::ProcessMessages();
+}
+
 }  // namespace
+
+TEST_F(MainWindowKeys, F10AndAltAloneStartTheMenuBarFromEitherPane) {
+    TForm1& window = ShownWindow();
+    TMenuKeyLog log;
+    log.hook.Hook(window, MethodOf<&TMenuKeyLog::Proc>(&log));
+    for (TWinControl* focus : std::initializer_list<TWinControl*>{window.ListView1, window.ShellTreeView1})
+        for (WORD key : {VK_F10, VK_MENU}) {
+            focus->SetFocus();
+            log.starts = 0;
+            PressSystemKey(key);
+            EXPECT_EQ(log.starts, 1) << focus->ClassName() << " key " << key;
+        }
+}
 
 TEST_F(MainWindowKeys, EnterOpensTheFirstSelectedRowOnlyFromTheList) {
     TScratchFolder tree("qvl_keys_enter");

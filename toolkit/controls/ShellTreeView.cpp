@@ -272,3 +272,13 @@ void TShellTreeView::NotifyReflected(TMessage& message) {
 void TShellTreeView::WndProc(TMessage& message) {
     if (!ShowContextPopup(*this, message)) TWinControl::WndProc(message);
 }
+
+// A tree has no Alt keys of its own: system keys go to the system (F10 and Alt open the menu bar, Shift+F10 the
+// context menu, Alt+F4 closes), also under Wine, whose tree takes them as plain keys and passes none on.
+void TShellTreeView::DefaultHandler(TMessage& message) {
+    const bool systemKey = message.Msg == WM_SYSKEYDOWN || message.Msg == WM_SYSKEYUP;
+    if (systemKey && HandleAllocated())
+        message.Result = DefWindowProcA(Handle(), message.Msg, message.WParam, message.LParam);
+    else
+        TWinControl::DefaultHandler(message);
+}

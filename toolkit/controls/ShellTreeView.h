@@ -36,6 +36,7 @@ protected:
     void InitializeWindow() override;
     void SavingWindowState() override;
     void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
     void NotifyReflected(TMessage& message) override;
 
 private:
