@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include "app/payload/FileSystem.h"
 #include "app/payload/PieceCopy.h"
 #include "app/payload/Win32FileStream.h"
+
+std::string StubPath() { return ProgramFolder() + "QVL.dat"; }
 
 TExtractResult ExtractCarrierPackage(TByteStream& carrier, int64_t start, const std::string& path,
                                      const std::function<void()>& pump, uint32_t* writeError,

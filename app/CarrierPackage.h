@@ -7,6 +7,9 @@
 
 #include "app/payload/ByteStream.h"
 
+// The package stub that packages and carriers begin with, beside the program.
+std::string StubPath();
+
 // The carrier is copied in blocks of this size.
 constexpr int32_t kCarrierBlockSize = 20480;
 

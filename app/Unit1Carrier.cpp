@@ -31,16 +31,17 @@ std::string UnfinishedHideText() {
 // The stub this program writes into packages; 0 when it is not there to measure.
 int64_t KnownStubSize() {
     int64_t size = 0;
-    return MeasureFile(ProgramFolder() + "QVL.dat", size) ? size : 0;
+    return MeasureFile(StubPath(), size) ? size : 0;
 }
 
 // True when a hide into the carrier did not finish: its record is there and the carrier is not the whole
-// carrier it records. length receives the carrier's own length. A record of a finished hide is dropped.
-bool UnfinishedHide(TByteStream& carrier, int64_t& length) {
+// carrier it records (with a stub of stubSize). length receives the carrier's own length. A record of a
+// finished hide is dropped.
+bool UnfinishedHide(TByteStream& carrier, int64_t stubSize, int64_t& length) {
     int64_t recorded = 0;
     if (!ReadHideRecord(CarrierFile, recorded) || recorded > carrier.Size()) return false;
     int64_t start = 0;
-    if (FindCarrierPackage(carrier, KnownStubSize(), start) && start == recorded) {
+    if (FindCarrierPackage(carrier, stubSize, start) && start == recorded) {
         DropHideRecord(CarrierFile);
         return false;
     }
@@ -97,12 +98,13 @@ void TForm1::Unhidefiles1Click(TComponent*) {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenRead);
         if (!carrier.IsOpen()) return ReportCarrierFailure(CarrierNotOpenedText(carrier.LastError()));
         int64_t start = 0;
-        if (UnfinishedHide(carrier, start)) {
+        const int64_t stubSize = KnownStubSize();
+        if (UnfinishedHide(carrier, stubSize, start)) {
             ShowCaptionedMessage(UnfinishedHideText(), MB_OK | MB_ICONWARNING);
             SetClearEnabled(true);
             return;
         }
-        if (!FindCarrierPackage(carrier, KnownStubSize(), start)) return ReportCarrierFailure(InvalidCarrierText());
+        if (!FindCarrierPackage(carrier, stubSize, start)) return ReportCarrierFailure(InvalidCarrierText());
         // The copy replaces the temp package: never when the carrier is that very file under any name, and
         // a file there that this run did not write only after a Yes.
         if (FindAlias(package, {CarrierFile}).result == TAliasResult::arNone) {
@@ -137,15 +139,16 @@ void TForm1::Clear1Click(TComponent*) {
         TWin32FileStream carrier(CarrierFile, TFileMode::fmOpenReadWrite);
         if (!carrier.IsOpen()) return ReportCarrierFailure(CarrierNotOpenedText(carrier.LastError()));
         int64_t length = 0;
-        const bool unfinished = UnfinishedHide(carrier, length);
+        const int64_t stubSize = KnownStubSize();
+        const bool unfinished = UnfinishedHide(carrier, stubSize, length);
         // The trailer read now counts, and a whole package must still begin where it points; it never lies
         // beyond the file, so the carrier only ever gets shorter. Every package hidden in turn goes.
-        if (!unfinished && !FindCarrierPackage(carrier, KnownStubSize(), length))
+        if (!unfinished && !FindCarrierPackage(carrier, stubSize, length))
             return ReportCarrierFailure(InvalidCarrierText());
         do {
             if (!carrier.SetSize(length))
                 return ReportCarrierFailure(WriteFailureText(CarrierFile, carrier.LastError()));
-        } while (!unfinished && FindCarrierPackage(carrier, KnownStubSize(), length));
+        } while (!unfinished && FindCarrierPackage(carrier, stubSize, length));
         if (unfinished) DropHideRecord(CarrierFile);
     }
     ProcessMessages();

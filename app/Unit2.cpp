@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/CarrierPackage.h"
 #include "app/payload/FileSystem.h"
 #include "app/shared/MessageBoxes.h"
 #include "app/DialogPaths.h"
@@ -43,9 +44,6 @@ const TModeTexts& TextsOf(TEncryptMode mode) { return kModes[std::clamp(static_c
 TFileListRow Row(int index) { return MainWindowFiles->FileRow(index); }
 
 int RowCount() { return MainWindowFiles != nullptr ? MainWindowFiles->FileRowCount() : 0; }
-
-// The package stub that packages and carriers begin with, beside the program.
-std::string StubPath() { return ProgramFolder() + "QVL.dat"; }
 
 std::string AsciiLower(std::string text) {
     for (char& c : text)

@@ -15,9 +15,7 @@ TAlias Found(TAliasResult result, size_t input, const std::string& path) { retur
 }  // namespace
 
 TIdentityRead ReadFileIdentity(const std::string& path, TFileIdentity& identity) {
-    // No access asked: sharing modes of other openers do not apply; folders open too.
-    const TKernelHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const TKernelHandle file = OpenToAsk(path);
     if (file.Get() == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;

@@ -37,13 +37,17 @@ bool IsFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+TKernelHandle OpenToAsk(const std::string& path) {
+    return TKernelHandle(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
 namespace {
 
 // The name the system resolves path to, in the form the user sees ("C:\...", "\\server\..."); "" when it
 // cannot tell.
 std::string ResolvedName(const std::string& path) {
-    const TKernelHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const TKernelHandle file = OpenToAsk(path);
     char final[MAX_PATH + 8] = {};
     const DWORD length = file ? GetFinalPathNameByHandleA(file.Get(), final, sizeof final, FILE_NAME_NORMALIZED) : 0;
     if (length == 0 || length >= sizeof final) return "";
@@ -70,8 +74,7 @@ bool IsLink(const std::string& path) {
 }
 
 uint32_t NameCount(const std::string& path) {
-    const TKernelHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const TKernelHandle file = OpenToAsk(path);
     BY_HANDLE_FILE_INFORMATION information{};
     return file && GetFileInformationByHandle(file.Get(), &information) ? information.nNumberOfLinks : 0;
 }

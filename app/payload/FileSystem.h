@@ -4,10 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/system/WinGuards.h"
+
 bool IsFile(const std::string& path);
 bool IsFolder(const std::string& path);
 // An existing file or folder marked read-only.
 bool IsReadOnly(const std::string& path);
+
+// Opens the name without reading or writing it: sharing modes of other openers do not apply, and folders open
+// too. Invalid when nothing can be opened by that name.
+TKernelHandle OpenToAsk(const std::string& path);
 
 // A link or junction (a reparse point): its name leads to another file or folder.
 bool IsLink(const std::string& path);

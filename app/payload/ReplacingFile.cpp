@@ -4,17 +4,8 @@
 
 #include <windows.h>
 
+#include "app/payload/FileSystem.h"
 #include "app/payload/PathText.h"
-
-namespace {
-
-// Windows refuses to rename over a read-only file; Wine replaces it. Refused here on both.
-bool ReadOnlyFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
-}  // namespace
 
 std::string CreateUniqueFile(const std::string& folder, uint32_t& error) {
     // GetTempFileNameA adds up to 14 characters ("~qv" + four hex digits + ".tmp" and a terminator) to the
@@ -33,7 +24,8 @@ std::string CreateUniqueFile(const std::string& folder, uint32_t& error) {
 }
 
 TReplacingFile::TReplacingFile(const std::string& destination) : destination_(destination) {
-    if (ReadOnlyFile(destination)) {
+    // Windows refuses to rename over a read-only file; Wine replaces it. Refused here on both.
+    if (IsReadOnly(destination)) {
         error_ = ERROR_ACCESS_DENIED;
         return;
     }
@@ -60,7 +52,7 @@ bool TReplacingFile::Commit() {
         return false;
     }
     stream_.reset();
-    if (ReadOnlyFile(destination_)) {
+    if (IsReadOnly(destination_)) {
         error_ = ERROR_ACCESS_DENIED;
         Discard();
         return false;
