@@ -215,19 +215,16 @@ std::string TForm5::Refusal(TPayloadReader& reader, size_t index, const std::str
 // Decrypts entry index into a new file beside path and puts it in path's place when whole.
 TPayloadResult TForm5::ExtractOne(TPayloadReader& reader, size_t index, const std::string& path,
                                   const TPieceHooks& hooks, uint32_t& error) {
-    TReplacingFile output(path);
-    TPayloadResult result = TPayloadResult::prWriteFailed;
-    if (output.IsOpen()) {
-        const std::unique_ptr<TByteStream> intercepted = Intercept(output.Stream(), path);
-        TByteStream& file = intercepted ? *intercepted : output.Stream();
+    const auto write = [&](TByteStream& output, uint32_t& writeError) {
+        const std::unique_ptr<TByteStream> intercepted = Intercept(output, path);
+        TByteStream& file = intercepted ? *intercepted : output;
         TBufferedStream buffered(file);
-        result = reader.Extract(index, buffered, hooks);
+        TPayloadResult result = reader.Extract(index, buffered, hooks);
         if (result == TPayloadResult::prOk && !buffered.Flush()) result = TPayloadResult::prWriteFailed;
-        error = file.LastError();
-    }
-    if (result == TPayloadResult::prOk && !output.Commit()) result = TPayloadResult::prWriteFailed;
-    if (error == 0) error = output.LastError();
-    return result;
+        writeError = file.LastError();
+        return result;
+    };
+    return WriteReplacing(path, write, error);
 }
 
 // The run's header into ListBox1 (names) and ListBox2 (size texts).

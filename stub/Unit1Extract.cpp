@@ -66,22 +66,15 @@ bool TForm1::ExtractRow(int row, const std::string& destination) {
         ReportDenied(destination);
         return false;
     }
-    TPayloadResult result = TPayloadResult::prWriteFailed;
+    // Written beside the destination: a file it replaces stays as it was unless the new one is whole.
+    const auto write = [&](TByteStream& output, uint32_t& writeError) {
+        const TPayloadResult extracted =
+            reader_->Extract(static_cast<size_t>(row), output, RunHooks(stopRequested_, *ProgressBar1));
+        writeError = output.LastError();
+        return extracted;
+    };
     uint32_t error = 0;
-    {
-        // Written beside the destination: a file it replaces stays as it was unless the new one is whole.
-        TReplacingFile output(destination);
-        if (output.IsOpen()) {
-            result = reader_->Extract(static_cast<size_t>(row), output.Stream(), RunHooks(stopRequested_, *ProgressBar1));
-            error = output.Stream().LastError();
-            if (result == TPayloadResult::prOk && !output.Commit()) {
-                result = TPayloadResult::prWriteFailed;
-                error = output.LastError();
-            }
-        } else {
-            error = output.LastError();
-        }
-    }
+    const TPayloadResult result = WriteReplacing(destination, write, error);
     LetPendingMessagesRun();
     ProgressBar1->SetPosition(0);
     if (result == TPayloadResult::prOk) return true;

@@ -71,3 +71,20 @@ void TReplacingFile::Discard() {
     if (!newPath_.empty()) DeleteFileA(newPath_.c_str());
     newPath_.clear();
 }
+
+TPayloadResult WriteReplacing(const std::string& destination,
+                              const std::function<TPayloadResult(TByteStream& file, uint32_t& error)>& write,
+                              uint32_t& error) {
+    TReplacingFile output(destination);
+    error = 0;
+    if (!output.IsOpen()) {
+        error = output.LastError();
+        return TPayloadResult::prWriteFailed;
+    }
+    TPayloadResult result = write(output.Stream(), error);
+    if (result == TPayloadResult::prOk && !output.Commit()) {
+        result = TPayloadResult::prWriteFailed;
+        error = output.LastError();
+    }
+    return result;
+}

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/payload/PayloadFormat.h"
 #include "app/payload/Win32FileStream.h"
 
 // Creates a new empty file in the folder (which ends in "\") under a name no other file has, "~qv" + hex +
@@ -43,3 +45,10 @@ private:
     std::unique_ptr<TWin32FileStream> stream_;
     uint32_t error_ = 0;
 };
+
+// Fills a new file beside destination through write (which sets error to the system's reason when it fails)
+// and puts it in destination's place only when write ends in prOk. A new file that cannot be made or renamed
+// is prWriteFailed, its reason in error; destination stays as it was on every failure.
+TPayloadResult WriteReplacing(const std::string& destination,
+                              const std::function<TPayloadResult(TByteStream& file, uint32_t& error)>& write,
+                              uint32_t& error);
